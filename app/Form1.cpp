@@ -1,0 +1,16 @@
+#include "app/Form1.h"
+
+#include <cassert>
+
+Form1::Form1(Platform& platform) : platform(platform), menu(makePopupMenu()) {}
+
+MenuItem& Form1::menuItem(const std::string& name) {
+    MenuItem* item = menu.find(name);
+    assert(item && "menu item names are fixed at compile time");
+    if (!item) {
+        static MenuItem scratch; // unreachable with the fixed tree; keeps release builds safe
+        scratch = MenuItem();
+        return scratch;
+    }
+    return *item;
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "assets/LayoutState.h"
+#include "device/DeviceState.h"
+#include "device/ElementSet.h"
+#include "pet/PetState.h"
+#include "platform/Services.h"
+#include "shell/MenuItem.h"
+#include "shell/WindowState.h"
+
+#include <cstdint>
+#include <string>
+
+// The device window: the pet, its screen, its menu and every operation on them. Its state is
+// plain data; the operations are defined in the folder of the area that owns them. It reaches the
+// desktop only through the platform it is given.
+class Form1 {
+public:
+    explicit Form1(Platform& platform);
+
+    Platform& platform;
+    PetState pet;
+    DeviceState device;
+    LayoutState layout;
+    ElementSet elements;
+    MenuItem menu;
+    WindowState window;
+    int timerInterval = 0; // Timer1's period in ms; 0 = stopped
+    std::string trayTip;   // the tip of the tray record, at most 63 characters
+    PictureHandle trayIcon; // null: the window's own icon
+    bool trayPresent = false;
+    bool unloaded = false;
+
+    // Start-up and shut-down (app/Startup.cpp).
+    void Form_Load(const std::string& commandLine);
+    void Form_Unload();
+
+    // Settings (pet/Settings.cpp).
+    void DoLoadSettings();
+    void DoSaveSettings();
+    void DoFirstRunDefaults();
+
+    // Main tick (pet/Tick.cpp).
+    void Timer1_Timer();
+
+    // Needs and events (pet/Needs.cpp, pet/Events.cpp).
+    void DoMinuteNeeds();
+    void DoEndCurrentAction();
+    void DoHideIcon();
+    void DoResetCheatMenu();
+    void DoShowIfAutoShow();
+
+    // Growth (pet/Character.cpp, pet/Evolve.cpp).
+    void DoSetCharacter(int16_t CharNo);
+    void DoEvolve();
+
+    // Pet animation (pet/Animate.cpp).
+    void DoAnimate();
+
+    // Screens (device/Screens.cpp).
+    void DoMainScreen(bool flag);
+    void DoShowTimerScreen(bool flag);
+    void DoShowClock();
+    void DoUnhappyStep();
+    void DoHappyStep();
+    void DoNegativeStep();
+
+    // Buttons and keyboard (device/Buttons.cpp).
+    void ButtonA_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void ButtonA_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    void ButtonB_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void ButtonB_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    void ButtonC_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void ButtonC_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    void Form_KeyDown(int16_t KeyCode, int16_t Shift);
+    void Form_KeyUp(int16_t KeyCode, int16_t Shift);
+    void DoButtonA(bool PressedDown);
+    void DoButtonB();
+    void DoButtonC(bool PressedDown);
+    void DoNextIcon();
+
+    // Care screens and games (device/Care.cpp, device/Games.cpp).
+    void DoIconAction(int16_t Button);
+    void DoEatingStep();
+    void DoStartGame();
+    void DoGameStep();
+
+    // Assets (assets/).
+    void DoGetPlugins(const std::string& PluginsStr);
+    void DoLoadCharacter();
+    void DoGetCharacterIni(const std::string& PluginsStr);
+    void DoSetCharacterName();
+    void DoSetToolTip();
+
+    // Desktop shell (shell/).
+    void DoPlaySound(const std::string& SoundFile);
+    void DoSetAlwaysOnTop(WindowState& target, bool OnTop);
+    // Mouse on the device pictures: element is "FrontView", "BackView" or "ResetButton".
+    void viewMouseDown(const std::string& element, int16_t Button, int16_t Shift, float X, float Y);
+    void viewMouseMove(const std::string& element, int16_t Button, int16_t Shift, float X, float Y);
+    void viewMouseUp(const std::string& element, int16_t Button, int16_t Shift, float X, float Y);
+    void viewDblClick(const std::string& element);
+    // Runs the click handler of a menu item by name; false when the name has no handler.
+    bool menuClick(const std::string& itemName);
+    // Shows the pop-up menu at the mouse and runs the chosen item.
+    void popupMenu();
+
+    // Every field by its name, for scripts and the status dump.
+    template <class Visitor> void forEachField(Visitor&& visit) {
+        pet.forEachField(visit);
+        device.forEachField(visit);
+        layout.forEachField(visit);
+    }
+
+    // Convenience for the many "is the front showing" tests.
+    bool frontShown() const { return !elements.BackView.visible; }
+    MenuItem& menuItem(const std::string& name);
+    // Absolute path of a program-relative name such as "\sounds\beep.wav".
+    std::string appFile(const std::string& relative) const { return platform.appPath + relative; }
+
+private:
+    void buildOutline();
+    void sendTray(bool add);
+};

@@ -1,0 +1,135 @@
+#include "app/Form1.h"
+
+namespace {
+
+// The tray record holds the tip in 64 characters with its terminating NUL.
+std::string trayTipText(const std::string& tip) { return tip.substr(0, 63); }
+
+} // namespace
+
+void Form1::buildOutline() {
+    using Shape = OutlineStep::Shape;
+    using Combine = OutlineStep::Combine;
+    window.outline = {
+        {Shape::Ellipse, Combine::Or, 5, 30, 142, 220},
+        {Shape::Ellipse, Combine::Or, 63, 24, 84, 40},    // the ring on top
+        {Shape::Rectangle, Combine::Diff, 3, 120, 145, 220},
+        {Shape::Ellipse, Combine::Or, 5, 60, 142, 194},
+        {Shape::Ellipse, Combine::Diff, 70, 30, 78, 37},  // the hole of the ring
+    };
+}
+
+void Form1::sendTray(bool add) {
+    if (add)
+        platform.tray.add(trayIcon, trayTip);
+    else
+        platform.tray.modify(trayIcon, trayTip);
+    trayPresent = true;
+}
+
+void Form1::Form_Load(const std::string& commandLine) {
+    auto& e = elements;
+    platform.desktop.setPointer(Pointer::Wait);
+    trayIcon = nullptr;
+    trayTip = trayTipText("Loading, please wait...");
+    sendTray(true);
+    buildOutline();
+
+    e.FrontView.move(0, 15);
+    e.BackView.move(0, 30);
+    e.ButtonA.move(600, 2055);
+    e.ButtonB.move(930, 2130);
+    e.ButtonC.move(1260, 2055);
+    e.ResetButton.move(270, 976);
+
+    pet.PiplingName = commandLine.empty() ? std::string("Pipling") : commandLine;
+    const TimeOfDay now = platform.clock.now();
+    platform.chance.reseed(now.second);
+    window.height = 2970;
+    window.width = 2175;
+
+    pet.CheatCode.clear();
+    pet.TimerInterval = 10;
+    pet.LastSecond = static_cast<int16_t>(now.second);
+    pet.DungFrameCount = 0;
+    device.EatingAction = device.FlushAction = device.UnhappyAction = device.HappyAction = device.NegativeAction =
+        false;
+    pet.SleepAction = pet.AttentionSleep = false;
+    pet.ChangeStep = 0;
+    pet.DroppingAction = false;
+    device.ActionStep = device.ActionFrameCount = 0;
+    pet.MinutesPerHour = 10;
+    pet.DyingTimeLeft = 480;
+    pet.ScreenTimeLeft = 0;
+    device.MeterPage = -1;
+    pet.ButtonAPressed = pet.ButtonBPressed = pet.ButtonCPressed = false;
+    device.SelectedIcon = 7;
+    device.ShownIcon = 7;
+    device.IconTimeLeft = 0;
+    pet.OKButtonText = "&OK";
+    pet.CancelButtonText = "&Cancel";
+
+    DoLoadSettings();
+    e.PipChar.visible = false;
+
+    DoGetPlugins("");
+    DoLoadCharacter();
+    if (!pet.Plugins.empty()) {
+        DoGetPlugins(pet.Plugins);
+        DoLoadCharacter();
+    }
+
+    pet.TimerScreen = false;
+    window.title = pet.PiplingName;
+    DoMainScreen(true);
+    e.FrontView.toolTip = pet.PiplingName;
+    e.BackView.toolTip = pet.PiplingName;
+    platform.desktop.setPointer(Pointer::Default);
+
+    DoSetCharacterName();
+    menuItem("mCharacterName").caption = pet.CharacterName;
+
+    if (menuItem("mPopupStatus").checked)
+        window.visible = false;
+    else
+        platform.desktop.focusDevice();
+
+    if (pet.SleepAction) {
+        e.Dark.setPicture(e.TempDark[0]);
+        for (const char* item : {"mCheatAttention", "mCheatAction0", "mCheatAction1", "mCheatAction3"})
+            menuItem(item).enabled = false;
+        menuItem("mCheatAction2").checked = true;
+    } else {
+        e.Dark.setPicture(e.TempDark[2]);
+    }
+    pet.DarkWidth = static_cast<int16_t>(e.Dark.width);
+
+    if (pet.InsulatingSheet != 1) {
+        pet.SendInsulatingSheetToBack = false;
+        timerInterval = pet.TimerInterval;
+        if (pet.InsulatingSheet == 2)
+            menuClick("mPopupInsulatingSheet");
+    } else {
+        pet.SendInsulatingSheetToBack = true;
+        DoMainScreen(false);
+        menuClick("mPopupInsulatingSheet");
+        menuItem("mCharacterName").caption = pet.PiplingName;
+        trayIcon = nullptr;
+        trayTip = trayTipText(pet.PiplingName);
+        sendTray(false);
+        menuItem("mPopupInsulatingSheet").checked = true;
+        menuItem("mPopupInsulatingSheet").enabled = false;
+    }
+    if (menuItem("mPopupStatus").checked)
+        menuItem("mPopupInsulatingSheet").enabled = false;
+}
+
+void Form1::Form_Unload() {
+    if (unloaded)
+        return;
+    DoSaveSettings();
+    platform.tray.remove();
+    trayPresent = false;
+    timerInterval = 0;
+    unloaded = true;
+}

@@ -1,0 +1,144 @@
+#include "app/Form1.h"
+
+namespace {
+
+struct Stage {
+    int16_t framePeriod;
+    int16_t minWeight;
+};
+
+// Animation speed and lowest weight of characters 2 to 11.
+constexpr Stage Stages[12] = {{80, 0},  {60, 5},  {80, 10}, {80, 20}, {80, 20}, {50, 30},
+                              {80, 30}, {80, 30}, {80, 30}, {80, 30}, {80, 30}, {60, 30}};
+
+} // namespace
+
+void Form1::DoSetCharacter(int16_t CharNo) {
+    const int16_t H = pet.MinutesPerHour;
+    auto& e = elements;
+    auto hideDroppings = [&] {
+        for (Element& dropping : e.DungImage)
+            dropping.visible = false;
+    };
+    auto setEventItemsEnabled = [&](bool enabled) {
+        for (const char* item : {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3", "mCheatAttention"})
+            menuItem(item).enabled = enabled;
+    };
+
+    e.PipChar.visible = false;
+    pet.CharacterNo = CharNo;
+    pet.TotalNeedCount = pet.IntervalCount = pet.SecondCount = pet.CurrentTempChar = pet.AttendSoundCount = 0;
+    device.ActionStep = device.ActionFrameCount = device.FrameIndex = device.SickFrame = device.WalkStep = 0;
+    DoResetCheatMenu();
+    DoEndCurrentAction();
+    pet.DisciplineWhenNeed = pet.SnackCount = pet.PlayCounter = pet.NeedCount = pet.CareWhenNeed = 0;
+    DoSetCharacterName();
+    menuItem("mCharacterName").caption = pet.CharacterName;
+    if (CharNo < 12) {
+        DoGetCharacterIni("");
+        if (!pet.Plugins.empty())
+            DoGetCharacterIni(pet.Plugins);
+    }
+    DoLoadCharacter();
+    if (pet.DyingTimeLeft < 1)
+        pet.DyingTimeLeft = static_cast<int16_t>(48 * H);
+
+    pet.DelayValue = 7;
+    menuItem("mCheatChar" + std::to_string(CharNo)).checked = true;
+
+    if (CharNo == 0) {
+        pet.MaxMinutes = static_cast<int16_t>(static_cast<int>(5 * platform.chance.next() + 1) * 24 * H);
+        pet.DyingTimeLeft = static_cast<int16_t>(48 * H);
+        DoHideIcon();
+        setEventItemsEnabled(false);
+        pet.FramePeriod = 80;
+        pet.MinuteCount = 0;
+        pet.MinuteToChangeCharacter = 1;
+        e.PipChar.visible = false;
+        e.AttendIcon.visible = false;
+        pet.AttendTimeLeft = 0;
+        pet.Age = pet.Weight = pet.MinWeight = pet.Discipline = pet.Happiness = pet.Hunger = pet.Sickness =
+            pet.Dung = 0;
+        e.Skull.visible = false;
+        pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
+        pet.LightOff = false;
+        pet.LightMenuIndex = 0;
+        e.Dark.visible = false;
+        pet.SleepAction = pet.AttentionSleep = false;
+        menuItem("mCheatAction2").checked = false;
+        hideDroppings();
+        e.PipChar.visible = frontShown() && !pet.TimerScreen && !pet.LightOff;
+    } else if (CharNo == 1) {
+        pet.FramePeriod = Stages[1].framePeriod;
+        pet.SecondCount = 0;
+        pet.MinuteCount = 0;
+        pet.CurrentTempChar = 0;
+        pet.MinuteToChangeCharacter = 21;
+        e.PipChar.visible = false;
+        pet.Age = 0;
+        pet.Weight = pet.MinWeight = Stages[1].minWeight;
+        pet.Discipline = pet.Happiness = pet.Hunger = pet.Sickness = 0;
+        e.Skull.visible = false;
+        pet.AttentionHungry = pet.AttentionHappy = true;
+        pet.AttentionDiscipline = false;
+        e.AttendIcon.visible = true;
+        pet.AttendTimeLeft = 120;
+        pet.NeedCount = static_cast<int16_t>(pet.NeedCount + 2);
+        pet.Dung = 0;
+        hideDroppings();
+    } else if (CharNo <= 11) {
+        const Stage& stage = Stages[CharNo];
+        switch (CharNo) {
+        case 2:
+            pet.MinuteToChangeCharacter = static_cast<int16_t>(48 * H + 10);
+            break;
+        case 3:
+        case 4:
+            pet.MinuteToChangeCharacter = static_cast<int16_t>(72 * H + 10);
+            break;
+        case 7:
+            pet.MinuteToChangeCharacter = static_cast<int16_t>(48 * H + 10);
+            pet.Discipline = 0;
+            pet.MaxMinutes = static_cast<int16_t>(72 * H + 10);
+            break;
+        default:
+            pet.MinuteToChangeCharacter = pet.MaxMinutes;
+            if (CharNo == 9)
+                pet.Discipline = 7;
+            break;
+        }
+        pet.FramePeriod = stage.framePeriod;
+        pet.MinWeight = stage.minWeight;
+        if (pet.Weight < pet.MinWeight)
+            pet.Weight = pet.MinWeight;
+        e.PipChar.visible = false;
+        e.PipChar.move(layout.OriginalLeft, layout.OriginalTop);
+        pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
+        e.AttendIcon.visible = false;
+        pet.SecondCount = pet.AttendTimeLeft = 0;
+        pet.MinuteCount = 0;
+        pet.CurrentTempChar = 0;
+        if (pet.SleepAction)
+            menuItem("mCheatAttention").enabled = false;
+    } else {
+        DoHideIcon();
+        setEventItemsEnabled(false);
+        pet.FramePeriod = 80;
+        pet.MinuteCount = 0;
+        pet.MinuteToChangeCharacter = 1;
+        e.AttendIcon.visible = false;
+        pet.AttendTimeLeft = 0;
+        e.PipChar.visible = false;
+        pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
+        pet.LightOff = false;
+        pet.LightMenuIndex = 0;
+        pet.SleepAction = pet.AttentionSleep = false;
+        e.Dark.visible = false;
+        e.SleepSign.visible = false;
+        menuItem("mCheatAction2").checked = false;
+        pet.Dung = 0;
+        hideDroppings();
+        e.Angel.visible = frontShown();
+        e.PipChar.visible = frontShown() && !pet.TimerScreen && !pet.LightOff;
+    }
+}

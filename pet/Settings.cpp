@@ -1,0 +1,226 @@
+#include "app/Form1.h"
+#include "pet/StoredValue.h"
+
+#include <cmath>
+#include <type_traits>
+
+using namespace StoredValue;
+
+namespace {
+
+// The life lengths a new egg can draw, and the one character 7 gives.
+bool isLifeLength(int32_t minutes) {
+    for (int allowed : {240, 480, 720, 730, 960, 1200})
+        if (minutes == allowed)
+            return true;
+    return false;
+}
+
+} // namespace
+
+void Form1::DoLoadSettings() {
+    const std::string& section = pet.PiplingName;
+    auto read = [&](const char* key) { return platform.settings.read(section, key); };
+    auto loadInteger = [&](const char* key, auto& field, int32_t min, int32_t max) {
+        if (auto text = read(key))
+            if (auto value = toInteger(*text, min, max))
+                field = static_cast<std::remove_reference_t<decltype(field)>>(*value);
+    };
+    auto loadBoolean = [&](const char* key, bool& field) {
+        if (auto text = read(key))
+            if (auto value = toBoolean(*text))
+                field = *value;
+    };
+    auto loadCheck = [&](const char* key, const char* item) { loadBoolean(key, menuItem(item).checked); };
+    // A number that picks one item of a pair: 0 the first, anything else the second.
+    auto loadPair = [&](const char* key, const char* first, const char* second) {
+        if (auto text = read(key))
+            if (auto value = toSingle(*text, -1e30, 1e30)) {
+                menuItem(first).checked = *value == 0;
+                menuItem(second).checked = *value != 0;
+            }
+    };
+    constexpr int32_t Max16 = INT16_MAX;
+
+    if (!read("InsulatingSheet")) {
+        DoFirstRunDefaults();
+        DoSaveSettings();
+        return;
+    }
+    loadInteger("InsulatingSheet", pet.InsulatingSheet, 0, 2);
+    loadInteger("InsulatingSheetWidthPushed", pet.InsulatingSheetWidthPushed, INT16_MIN, Max16);
+
+    const int screenWidth = platform.desktop.screenWidth();
+    const int screenHeight = platform.desktop.screenHeight();
+    if (auto text = read("Left"))
+        if (auto left = toSingle(*text, -1e7, 1e7))
+            window.left = static_cast<int>(std::lround(*left));
+    if (window.left > screenWidth)
+        window.left = screenWidth - window.width;
+    if (auto text = read("Top"))
+        if (auto top = toSingle(*text, -1e7, 1e7))
+            window.top = static_cast<int>(std::lround(*top));
+    if (window.top > screenHeight)
+        window.top = screenHeight - window.height;
+    window.visible = true;
+
+    loadPair("PlayType", "mPopupPlay0", "mPopupPlay1");
+    if (auto text = read("Plugins"))
+        pet.Plugins = isFolderName(*text) ? *text : std::string();
+    loadCheck("AutoShow", "mPopupAutoShow");
+    loadCheck("AlwaysOnTop", "mPopupOnTop");
+    DoSetAlwaysOnTop(window, menuItem("mPopupOnTop").checked);
+    if (auto text = read("CurrentSkin")) {
+        if (text->empty()) {
+            pet.CurrentSkin = "Default";
+            platform.settings.writeSection(section, {{"CurrentSkin", pet.CurrentSkin}});
+        } else {
+            pet.CurrentSkin = isFolderName(*text) ? *text : std::string("Default");
+        }
+    }
+    if (auto text = read("MaxMinutes"))
+        if (auto value = toInteger(*text, 0, Max16); value && isLifeLength(*value))
+            pet.MaxMinutes = static_cast<int16_t>(*value);
+    loadInteger("CharacterNo", pet.CharacterNo, 0, 12);
+    DoSetCharacter(pet.CharacterNo);
+    elements.PipChar.visible = false;
+
+    loadInteger("IntervalCount", pet.IntervalCount, 0, 1000);
+    loadInteger("SecondCount", pet.SecondCount, 0, 60);
+    loadInteger("MinuteCount", pet.MinuteCount, 0, INT32_MAX);
+    loadInteger("CurrentTempChar", pet.CurrentTempChar, 0, 15);
+    loadCheck("Sound", "mPopupSound");
+    loadPair("SoundType", "mPopupWave", "mPopupBeep");
+    if (auto text = read("FormVisible"))
+        if (auto visible = toBoolean(*text))
+            menuItem("mPopupStatus").checked = !*visible;
+    loadBoolean("AttentionHungry", pet.AttentionHungry);
+    loadBoolean("AttentionHappy", pet.AttentionHappy);
+    loadBoolean("AttentionDiscipline", pet.AttentionDiscipline);
+    loadInteger("AttendTimeLeft", pet.AttendTimeLeft, 0, 120);
+    elements.AttendIcon.visible = pet.AttendTimeLeft >= 1;
+    loadInteger("FeedMenuIndex", pet.FeedMenuIndex, 0, 1);
+    loadInteger("LightMenuIndex", pet.LightMenuIndex, 0, 1);
+    loadInteger("Age", pet.Age, 0, 99);
+    loadInteger("Weight", pet.Weight, 0, 100);
+    loadInteger("Discipline", pet.Discipline, 0, 14);
+    loadInteger("Happiness", pet.Happiness, 0, 4);
+    loadInteger("Hunger", pet.Hunger, 0, 4);
+    loadInteger("Sickness", pet.Sickness, 0, Max16);
+    loadInteger("Dung", pet.Dung, 0, 8);
+    loadBoolean("SleepAction", pet.SleepAction);
+    loadBoolean("AttentionSleep", pet.AttentionSleep);
+    if (pet.AttentionSleep) {
+        pet.SleepAction = true;
+        elements.AttendIcon.visible = true;
+        pet.AttendTimeLeft = 120;
+    }
+    loadBoolean("LightOff", pet.LightOff);
+    loadInteger("DyingAction", pet.DyingAction, 0, 62);
+    loadInteger("DyingTimeLeft", pet.DyingTimeLeft, INT16_MIN, 48 * pet.MinutesPerHour);
+    if (pet.DyingTimeLeft < 1)
+        pet.DyingTimeLeft = static_cast<int16_t>(48 * pet.MinutesPerHour);
+    loadInteger("DisciplineWhenNeed", pet.DisciplineWhenNeed, 0, Max16);
+    loadInteger("PlayCounter", pet.PlayCounter, 0, Max16);
+    loadInteger("SnackCount", pet.SnackCount, 0, Max16);
+    loadInteger("NeedCount", pet.NeedCount, 0, Max16);
+    loadInteger("TotalNeedCount", pet.TotalNeedCount, 0, Max16);
+    loadInteger("CareWhenNeed", pet.CareWhenNeed, 0, Max16);
+
+    const bool screenShowsPet = frontShown() && !pet.TimerScreen && !pet.LightOff;
+    if (pet.DyingAction >= 1) {
+        // The pet was dying when the program closed: put the dying display back together.
+        DoEndCurrentAction();
+        DoMainScreen(false);
+        pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
+        elements.AttendIcon.visible = false;
+        pet.AttendTimeLeft = 0;
+        DoHideIcon();
+        pet.IntervalCount = 119;
+        pet.FramePeriod = 120;
+        device.ActionStep = 0;
+        device.ActionFrameCount = 0;
+        elements.PipChar.setPicture(elements.TempSick[1]);
+        elements.PipChar.move(layout.DyingLeft, layout.DyingTop);
+        for (int i = 0; i < pet.Dung && i < 8; ++i)
+            elements.DungImage[static_cast<std::size_t>(i)].visible = false;
+        if (screenShowsPet)
+            elements.Skull.visible = true;
+    }
+    if (screenShowsPet)
+        elements.PipChar.visible = true;
+}
+
+void Form1::DoSaveSettings() {
+    auto number = [](auto value) { return std::to_string(value); };
+    auto check = [&](const char* item) { return fromBoolean(menuItem(item).checked); };
+    std::vector<std::pair<std::string, std::string>> values = {
+        {"InsulatingSheet", number(pet.InsulatingSheet)},
+        {"InsulatingSheetWidthPushed", number(pet.InsulatingSheetWidthPushed)},
+        {"Plugins", pet.Plugins},
+        {"AlwaysOnTop", check("mPopupOnTop")},
+        {"AttendTimeLeft", number(pet.AttendTimeLeft)},
+        {"AutoShow", check("mPopupAutoShow")},
+        {"CharacterNo", number(pet.CharacterNo)},
+        {"CurrentSkin", pet.CurrentSkin},
+        {"FeedMenuIndex", number(pet.FeedMenuIndex)},
+        {"FormVisible", fromBoolean(!menuItem("mPopupStatus").checked)},
+        {"IntervalCount", number(pet.IntervalCount)},
+        {"Left", number(window.left)},
+        {"LightMenuIndex", number(pet.LightMenuIndex)},
+        {"LightOff", fromBoolean(pet.LightOff)},
+        {"MinuteCount", number(pet.MinuteCount)},
+        {"MaxMinutes", number(pet.MaxMinutes)},
+        {"SecondCount", number(pet.SecondCount)},
+        {"Sound", check("mPopupSound")},
+    };
+    // With neither sound type checked the stored one is left as it was.
+    if (menuItem("mPopupWave").checked || menuItem("mPopupBeep").checked)
+        values.emplace_back("SoundType", menuItem("mPopupWave").checked ? "0" : "1");
+    std::vector<std::pair<std::string, std::string>> rest = {
+        {"PlayType", menuItem("mPopupPlay0").checked ? "0" : "1"},
+        {"CurrentTempChar", number(pet.CurrentTempChar)},
+        {"Top", number(window.top)},
+        {"TotalNeedCount", number(pet.TotalNeedCount)},
+        {"Age", number(pet.Age)},
+        {"Weight", number(pet.Weight)},
+        {"Discipline", number(pet.Discipline)},
+        {"Happiness", number(pet.Happiness)},
+        {"Hunger", number(pet.Hunger)},
+        {"Sickness", number(pet.Sickness)},
+        {"Dung", number(pet.Dung)},
+        {"AttentionHungry", fromBoolean(pet.AttentionHungry)},
+        {"AttentionHappy", fromBoolean(pet.AttentionHappy)},
+        {"AttentionDiscipline", fromBoolean(pet.AttentionDiscipline)},
+        {"AttentionSleep", fromBoolean(pet.AttentionSleep)},
+        {"SleepAction", fromBoolean(pet.SleepAction)},
+        {"DyingAction", number(pet.DyingAction)},
+        {"DyingTimeLeft", number(pet.DyingTimeLeft)},
+        {"DisciplineWhenNeed", number(pet.DisciplineWhenNeed)},
+        {"PlayCounter", number(pet.PlayCounter)},
+        {"SnackCount", number(pet.SnackCount)},
+        {"NeedCount", number(pet.NeedCount)},
+        {"CareWhenNeed", number(pet.CareWhenNeed)},
+    };
+    values.insert(values.end(), rest.begin(), rest.end());
+    platform.settings.writeSection(pet.PiplingName, values);
+}
+
+void Form1::DoFirstRunDefaults() {
+    pet.InsulatingSheet = 1;
+    pet.CurrentInsulatingSheet = 1;
+    pet.InsulatingSheetWidthPushed = 700;
+    window.left = (platform.desktop.screenWidth() - window.width) / 2;
+    window.top = (platform.desktop.screenHeight() - window.height) / 2;
+    window.visible = true;
+    pet.MinutesPerHour = 10;
+    pet.MaxMinutes = 0;
+    DoSetAlwaysOnTop(window, menuItem("mPopupOnTop").checked);
+    pet.CharacterNo = 0;
+    DoSetCharacter(0);
+    pet.FeedMenuIndex = 0;
+    pet.LightMenuIndex = 0;
+    pet.LightOff = false;
+    pet.Plugins.clear();
+    pet.CurrentSkin = "Default";
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "platform/Picture.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The small interfaces through which the core reaches the desktop. Each is implemented twice:
+// for the real desktop (platform/qt) and headless (platform/headless) for tests and pipling-sim.
+
+struct TimeOfDay {
+    int hour = 12;
+    int minute = 0;
+    int second = 0;
+    int millisecond = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual TimeOfDay now() const = 0;
+};
+
+// Uniform values in [0, 1).
+class Chance {
+public:
+    virtual ~Chance() = default;
+    virtual double next() = 0;
+    virtual void reseed(int seed) = 0;
+};
+
+// Per-user store: section (the pet's name) and key, string values. The application name is the
+// implementation's business: it decides where the file lives.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual std::optional<std::string> read(const std::string& section, const std::string& key) = 0;
+    // Writes the given keys of one section in one step: afterwards the store holds either all of
+    // them or, if the write failed, its previous content. Returns false on failure.
+    virtual bool writeSection(const std::string& section,
+                              const std::vector<std::pair<std::string, std::string>>& values) = 0;
+};
+
+// Names are full paths in the program's own spelling: backslashes or slashes, any letter case.
+class Files {
+public:
+    virtual ~Files() = default;
+    virtual bool exists(const std::string& path) const = 0;
+    virtual std::vector<std::string> listFolder(const std::string& path) const = 0;
+    virtual std::optional<std::vector<std::string>> readLines(const std::string& path) const = 0;
+};
+
+class PictureLoader {
+public:
+    virtual ~PictureLoader() = default;
+    // Returns null when the file does not exist or does not decode.
+    virtual PictureHandle load(const std::string& path) = 0;
+};
+
+class Sound {
+public:
+    virtual ~Sound() = default;
+    // Plays a wave file without waiting; a new sound cuts off the one playing. A missing file is silent.
+    virtual void playWave(const std::string& path) = 0;
+    virtual void beep() = 0;
+};
+
+// The notification-area icon. A null icon means the window's own icon.
+class Tray {
+public:
+    virtual ~Tray() = default;
+    virtual void add(const PictureHandle& icon, const std::string& tip) = 0;
+    virtual void modify(const PictureHandle& icon, const std::string& tip) = 0;
+    virtual void remove() = 0;
+};
+
+class MenuItem;
+
+enum class Pointer { Default, Wait };
+
+// What the core asks of the desktop beyond its own window state (which it keeps as data).
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    virtual int screenWidth() const = 0;  // twips
+    virtual int screenHeight() const = 0; // twips
+    virtual void setPointer(Pointer pointer) = 0;
+    // Lets pending events (timer ticks among them) run once, as a drag does after each move.
+    virtual void processEvents() = 0;
+    // Shows the menu at the mouse; returns the name of the chosen item, or "" when none was chosen.
+    virtual std::string popupMenu(const MenuItem& root) = 0;
+    // Gives the device window the keyboard focus.
+    virtual void focusDevice() = 0;
+};
+
+struct Platform {
+    Clock& clock;
+    Chance& chance;
+    SettingsStore& settings;
+    Files& files;
+    PictureLoader& pictures;
+    Sound& sound;
+    Tray& tray;
+    Desktop& desktop;
+    std::string appPath; // program folder, no trailing separator
+};

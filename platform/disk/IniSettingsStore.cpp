@@ -1,0 +1,230 @@
+#include "platform/disk/IniSettingsStore.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char Hex[] = "0123456789ABCDEF";
+
+bool plainNameChar(unsigned char c) { return std::isalnum(c) || c == '_' || c == '-' || c == '.'; }
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+std::string escapeValue(const std::string& value) {
+    std::string out;
+    for (char c : value) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else if (c == '\0')
+            out += "\\0";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::string unescapeValue(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        char next = text[++i];
+        out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == '0' ? '\0' : next;
+    }
+    return out;
+}
+
+// Holds an exclusive lock on a file beside the store for as long as it lives.
+class FileLock {
+public:
+    explicit FileLock(const fs::path& path) : fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+        if (fd >= 0)
+            ::flock(fd, LOCK_EX);
+    }
+    ~FileLock() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    int fd;
+};
+
+} // namespace
+
+IniSettingsStore::IniSettingsStore(fs::path file) : path(std::move(file)) {}
+
+fs::path IniSettingsStore::userFolder() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    fs::path base;
+    if (config && *config)
+        base = config;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        base = fs::path(home) / ".config";
+    else
+        base = fs::temp_directory_path();
+    return base / "Pipling Simulator";
+}
+
+std::string IniSettingsStore::escapeName(const std::string& name) {
+    std::string out;
+    for (unsigned char c : name) {
+        if (plainNameChar(c)) {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += Hex[c >> 4];
+            out += Hex[c & 15];
+        }
+    }
+    return out;
+}
+
+std::string IniSettingsStore::unescapeName(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 && hexValue(text[i + 2]) >= 0) {
+            out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+IniSettingsStore::Content IniSettingsStore::load() const {
+    Content content;
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    Section* current = nullptr;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            std::string name = unescapeName(line.substr(1, line.size() - 2));
+            current = nullptr;
+            for (auto& [sectionName, section] : content)
+                if (sectionName == name)
+                    current = &section;
+            if (!current)
+                current = &content.emplace_back(name, Section{}).second;
+            continue;
+        }
+        std::size_t equals = line.find('=');
+        if (!current || equals == std::string::npos)
+            continue; // not ours: a damaged or hand-edited line is ignored
+        std::string key = unescapeName(line.substr(0, equals));
+        std::string value = unescapeValue(line.substr(equals + 1));
+        bool replaced = false;
+        for (auto& [k, v] : *current)
+            if (k == key) {
+                v = value;
+                replaced = true;
+            }
+        if (!replaced)
+            current->emplace_back(key, value);
+    }
+    return content;
+}
+
+bool IniSettingsStore::save(const Content& content) const {
+    std::ostringstream text;
+    for (const auto& [name, section] : content) {
+        text << '[' << escapeName(name) << "]\n";
+        for (const auto& [key, value] : section)
+            text << escapeName(key) << '=' << escapeValue(value) << '\n';
+        text << '\n';
+    }
+    const std::string data = text.str();
+    fs::path temporary = path;
+    temporary += ".tmp";
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    std::size_t written = 0;
+    while (written < data.size()) {
+        ssize_t n = ::write(fd, data.data() + written, data.size() - written);
+        if (n <= 0) {
+            ::close(fd);
+            ::unlink(temporary.c_str());
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    if (!synced || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::string> IniSettingsStore::read(const std::string& section, const std::string& key) {
+    for (const auto& [name, values] : load())
+        if (name == section)
+            for (const auto& [k, v] : values)
+                if (k == key)
+                    return v;
+    return std::nullopt;
+}
+
+std::vector<std::pair<std::string, std::string>> IniSettingsStore::section(const std::string& name) const {
+    for (auto& [sectionName, values] : load())
+        if (sectionName == name)
+            return values;
+    return {};
+}
+
+bool IniSettingsStore::writeSection(const std::string& section,
+                                    const std::vector<std::pair<std::string, std::string>>& values) {
+    std::error_code error;
+    fs::create_directories(path.parent_path(), error);
+    fs::path lockPath = path;
+    lockPath += ".lock";
+    FileLock lock(lockPath);
+    Content content = load();
+    Section* target = nullptr;
+    for (auto& [name, existing] : content)
+        if (name == section)
+            target = &existing;
+    if (!target)
+        target = &content.emplace_back(section, Section{}).second;
+    for (const auto& [key, value] : values) {
+        bool replaced = false;
+        for (auto& [k, v] : *target)
+            if (k == key) {
+                v = value;
+                replaced = true;
+            }
+        if (!replaced)
+            target->emplace_back(key, value);
+    }
+    return save(content);
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "platform/Services.h"
+#include "shell/MenuItem.h"
+
+#include <cstdint>
+#include <deque>
+#include <random>
+#include <string>
+#include <vector>
+
+// The headless desktop: a virtual clock, scripted chance, and sound, tray and desktop that record
+// what the program asked of them. Tests and pipling-sim build a device from these.
+
+class VirtualClock : public Clock {
+public:
+    TimeOfDay now() const override;
+    void set(int hour, int minute, int second) { ms = ((hour * 60LL + minute) * 60 + second) * 1000; }
+    void advance(int64_t milliseconds) { ms = (ms + milliseconds) % DayMs; }
+
+private:
+    static constexpr int64_t DayMs = 24LL * 3600 * 1000;
+    int64_t ms = 12LL * 3600 * 1000;
+};
+
+class ScriptedChance : public Chance {
+public:
+    double next() override;
+    void reseed(int seed) override { generator.seed(static_cast<uint32_t>(seed)); }
+    void queue(double value) { queued.push_back(value); }
+
+private:
+    std::deque<double> queued;
+    std::mt19937 generator;
+};
+
+class RecordingSound : public Sound {
+public:
+    explicit RecordingSound(std::string appPath) : appPath(std::move(appPath)) {}
+    void playWave(const std::string& path) override;
+    void beep() override { played.emplace_back("beep"); }
+    // The sounds requested since the last call, as program-relative names.
+    std::vector<std::string> take();
+
+private:
+    std::string appPath;
+    std::vector<std::string> played;
+};
+
+class RecordingTray : public Tray {
+public:
+    void add(const PictureHandle& newIcon, const std::string& newTip) override { set(newIcon, newTip); }
+    void modify(const PictureHandle& newIcon, const std::string& newTip) override {
+        if (present)
+            set(newIcon, newTip);
+    }
+    void remove() override { present = false; }
+
+    bool present = false;
+    PictureHandle icon;
+    std::string tip;
+    int calls = 0;
+
+private:
+    void set(const PictureHandle& newIcon, const std::string& newTip) {
+        present = true;
+        icon = newIcon;
+        tip = newTip;
+        ++calls;
+    }
+};
+
+class HeadlessDesktop : public Desktop {
+public:
+    int screenWidth() const override { return width; }
+    int screenHeight() const override { return height; }
+    void setPointer(Pointer newPointer) override { pointer = newPointer; }
+    void processEvents() override {}
+    std::string popupMenu(const MenuItem&) override {
+        ++popups;
+        return {};
+    }
+    void focusDevice() override { focused = true; }
+
+    int width = 28800;
+    int height = 16200;
+    Pointer pointer = Pointer::Default;
+    int popups = 0;
+    bool focused = false;
+};

@@ -1,0 +1,217 @@
+#include "platform/qt/DeviceWindow.h"
+
+#include "app/Form1.h"
+#include "platform/qt/common/DevicePainter.h"
+#include "platform/qt/common/QtPicture.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr double Twips = Element::TwipsPerPixel;
+
+int16_t mouseButton(Qt::MouseButtons buttons) {
+    int16_t code = 0;
+    if (buttons & Qt::LeftButton)
+        code |= 1;
+    if (buttons & Qt::RightButton)
+        code |= 2;
+    if (buttons & Qt::MiddleButton)
+        code |= 4;
+    return code;
+}
+
+// Windows virtual-key codes of the keys the toy knows.
+int16_t virtualKey(const QKeyEvent* event) {
+    const int key = event->key();
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return static_cast<int16_t>(65 + key - Qt::Key_A);
+    switch (key) {
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_F1:
+        return 112;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+DeviceWindow::DeviceWindow(Form1& form) : form(form) {
+    setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(false);
+    timer.setTimerType(Qt::PreciseTimer);
+    connect(&timer, &QTimer::timeout, this, &DeviceWindow::tick);
+    timer.start(10);
+}
+
+void DeviceWindow::tick() {
+    if (form.timerInterval != 0 && !form.unloaded)
+        form.Timer1_Timer();
+    sync();
+}
+
+DeviceWindow::Snapshot DeviceWindow::snapshot() const {
+    Snapshot result;
+    result.reserve(160);
+    form.elements.forEachShown([&](const char*, int, Element& e) {
+        result.emplace_back(e.picture.get(), e.left, e.top, e.width, e.height, e.visible);
+    });
+    return result;
+}
+
+void DeviceWindow::sync() {
+    if (form.unloaded) {
+        QApplication::quit();
+        return;
+    }
+    const WindowState& w = form.window;
+    if (w.topmost != topmost) {
+        topmost = w.topmost;
+        const bool wasVisible = isVisible();
+        setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+        if (wasVisible)
+            show();
+    }
+    QRect geometry(qRound(w.left / Twips), qRound(w.top / Twips), qRound(w.width / Twips), qRound(w.height / Twips));
+    if (this->geometry() != geometry)
+        setGeometry(geometry);
+    if (!outlineApplied && !w.outline.empty()) {
+        setMask(DevicePainter::outline(w));
+        outlineApplied = true;
+    }
+    if (windowTitle() != QString::fromStdString(w.title))
+        setWindowTitle(QString::fromStdString(w.title));
+    if (const auto* icon = dynamic_cast<const QtPicture*>(w.icon.get()))
+        if (windowIcon().cacheKey() == 0 || windowIcon().isNull())
+            setWindowIcon(QIcon(QPixmap::fromImage(icon->image)));
+    if (w.visible != isVisible())
+        setVisible(w.visible);
+    Snapshot now = snapshot();
+    if (now != painted) {
+        painted = std::move(now);
+        update();
+    }
+}
+
+void DeviceWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    DevicePainter::paint(form, painter);
+}
+
+bool DeviceWindow::hit(const QPointF& point, std::string& name, float& x, float& y) const {
+    const double tx = point.x() * Twips;
+    const double ty = point.y() * Twips;
+    bool found = false;
+    form.elements.forEachShown([&](const char* elementName, int index, Element& e) {
+        const std::string n = elementName;
+        const bool clickable = index < 0 && (n == "FrontView" || n == "BackView" || n == "ResetButton" ||
+                                             n == "ButtonA" || n == "ButtonB" || n == "ButtonC");
+        if (!clickable || !e.visible || tx < e.left || ty < e.top || tx >= e.left + e.width ||
+            ty >= e.top + e.height)
+            return;
+        // Later elements lie above earlier ones, so the last hit wins.
+        name = n;
+        x = static_cast<float>(tx - e.left);
+        y = static_cast<float>(ty - e.top);
+        found = true;
+    });
+    return found;
+}
+
+void DeviceWindow::mouse(const char* action, QMouseEvent* event) {
+    std::string name;
+    float x = 0, y = 0;
+    const std::string what = action;
+    if (what == "down") {
+        if (!hit(event->position(), name, x, y))
+            return;
+        pressedElement = name;
+    } else {
+        name = pressedElement;
+        if (name.empty())
+            return;
+        const Element* e = form.elements.find(name);
+        x = static_cast<float>(event->position().x() * Twips - (e ? e->left : 0));
+        y = static_cast<float>(event->position().y() * Twips - (e ? e->top : 0));
+    }
+    const int16_t button = mouseButton(what == "up" ? event->button() : event->buttons());
+    if (name == "ButtonA" || name == "ButtonB" || name == "ButtonC") {
+        using Handler = void (Form1::*)(int16_t, int16_t, float, float);
+        Handler down = name == "ButtonA" ? &Form1::ButtonA_MouseDown
+                       : name == "ButtonB" ? &Form1::ButtonB_MouseDown
+                                           : &Form1::ButtonC_MouseDown;
+        Handler up = name == "ButtonA" ? &Form1::ButtonA_MouseUp
+                     : name == "ButtonB" ? &Form1::ButtonB_MouseUp
+                                         : &Form1::ButtonC_MouseUp;
+        if (what == "down")
+            (form.*down)(mouseButton(event->button()), 0, x, y);
+        else if (what == "up")
+            (form.*up)(button, 0, x, y);
+    } else if (what == "down") {
+        form.viewMouseDown(name, mouseButton(event->button()), 0, x, y);
+    } else if (what == "move") {
+        form.viewMouseMove(name, button, 0, x, y);
+    } else {
+        form.viewMouseUp(name, button, 0, x, y);
+    }
+    if (what == "up")
+        pressedElement.clear();
+    sync();
+}
+
+void DeviceWindow::mousePressEvent(QMouseEvent* event) { mouse("down", event); }
+void DeviceWindow::mouseMoveEvent(QMouseEvent* event) { mouse("move", event); }
+void DeviceWindow::mouseReleaseEvent(QMouseEvent* event) { mouse("up", event); }
+
+void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    std::string name;
+    float x = 0, y = 0;
+    if (hit(event->position(), name, x, y)) {
+        form.viewDblClick(name);
+        sync();
+    }
+}
+
+void DeviceWindow::keyPressEvent(QKeyEvent* event) {
+    if (int16_t code = virtualKey(event)) {
+        form.Form_KeyDown(code, 0);
+        sync();
+    }
+}
+
+void DeviceWindow::keyReleaseEvent(QKeyEvent* event) {
+    // Auto-repeat arrives as repeated key-downs, as the toy expects; its releases are not real.
+    if (event->isAutoRepeat())
+        return;
+    if (int16_t code = virtualKey(event)) {
+        form.Form_KeyUp(code, 0);
+        sync();
+    }
+}
+
+void DeviceWindow::closeEvent(QCloseEvent* event) {
+    form.Form_Unload();
+    event->accept();
+    QApplication::quit();
+}

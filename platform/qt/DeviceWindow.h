@@ -1,0 +1,49 @@
+#pragma once
+
+// The device window on the real desktop. This file provides:
+//  - DeviceWindow: a frameless widget cut to the device's outline, painting its element set,
+//    running the 10 ms main timer, and passing mouse and key events to Form1 in its own terms
+//    (twips relative to the element, Windows key codes). After every event it mirrors the
+//    device's window state onto the desktop and repaints only when an element changed.
+#include <QTimer>
+#include <QWidget>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+class Form1;
+
+class DeviceWindow : public QWidget {
+public:
+    explicit DeviceWindow(Form1& form);
+
+    // Mirrors position, size, visibility, title, topmost and outline; repaints when needed.
+    void sync();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void tick();
+    // The topmost clickable element under a window point, with the point in its twips.
+    bool hit(const QPointF& point, std::string& name, float& x, float& y) const;
+    void mouse(const char* action, QMouseEvent* event);
+
+    using Snapshot = std::vector<std::tuple<const void*, int, int, int, int, bool>>;
+    Snapshot snapshot() const;
+
+    Form1& form;
+    QTimer timer;
+    Snapshot painted;
+    std::string pressedElement; // the element that got the mouse-down receives move and up
+    bool outlineApplied = false;
+    bool topmost = false;
+};

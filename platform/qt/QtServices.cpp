@@ -1,0 +1,111 @@
+#include "platform/qt/QtServices.h"
+
+#include "platform/qt/common/QtPicture.h"
+#include "shell/MenuItem.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPixmap>
+#include <QScreen>
+#include <QTime>
+#include <QWidget>
+
+TimeOfDay QtClock::now() const {
+    QTime time = QTime::currentTime();
+    return {time.hour(), time.minute(), time.second(), time.msec()};
+}
+
+QtTray::QtTray(const QIcon& windowIcon) : windowIcon(windowIcon) {}
+
+void QtTray::apply(const PictureHandle& icon, const std::string& tip) {
+    const auto* picture = dynamic_cast<const QtPicture*>(icon.get());
+    tray->setIcon(picture ? QIcon(QPixmap::fromImage(picture->image)) : windowIcon);
+    tray->setToolTip(QString::fromStdString(tip));
+    shownIcon = icon;
+    shownTip = tip;
+}
+
+void QtTray::add(const PictureHandle& icon, const std::string& tip) {
+    if (!QSystemTrayIcon::isSystemTrayAvailable() && !qEnvironmentVariableIsSet("PIPLING_FORCE_TRAY"))
+        return; // no notification area: the toy lives on the desktop only
+    tray = std::make_unique<QSystemTrayIcon>();
+    QObject::connect(tray.get(), &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (onActivated)
+            onActivated(reason);
+    });
+    apply(icon, tip);
+    tray->show();
+}
+
+void QtTray::modify(const PictureHandle& icon, const std::string& tip) {
+    if (tray && (icon != shownIcon || tip != shownTip))
+        apply(icon, tip);
+}
+
+void QtTray::remove() { tray.reset(); }
+
+int QtDesktop::screenWidth() const {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().width() * 15 : 28800;
+}
+
+int QtDesktop::screenHeight() const {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().height() * 15 : 16200;
+}
+
+void QtDesktop::setPointer(Pointer pointer) {
+    bool wait = pointer == Pointer::Wait;
+    if (wait == waitShown)
+        return;
+    if (wait)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+    waitShown = wait;
+}
+
+void QtDesktop::processEvents() { QCoreApplication::processEvents(); }
+
+namespace {
+
+void addItems(QMenu& menu, const MenuItem& parent) {
+    for (const MenuItem& item : parent.children) {
+        if (!item.visible)
+            continue;
+        if (item.isSeparator()) {
+            menu.addSeparator();
+            continue;
+        }
+        if (!item.children.empty()) {
+            QMenu* sub = menu.addMenu(QString::fromStdString(item.caption));
+            sub->setEnabled(item.enabled);
+            addItems(*sub, item);
+            continue;
+        }
+        QAction* action = menu.addAction(QString::fromStdString(item.caption));
+        action->setObjectName(QString::fromStdString(item.name));
+        action->setEnabled(item.enabled);
+        action->setCheckable(item.checked);
+        action->setChecked(item.checked);
+    }
+}
+
+} // namespace
+
+std::string QtDesktop::popupMenu(const MenuItem& root) {
+    QMenu menu;
+    addItems(menu, root);
+    QAction* chosen = menu.exec(QCursor::pos());
+    return chosen ? chosen->objectName().toStdString() : std::string();
+}
+
+void QtDesktop::focusDevice() {
+    if (device) {
+        device->activateWindow();
+        device->setFocus();
+    }
+}

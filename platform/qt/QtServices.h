@@ -1,0 +1,64 @@
+#pragma once
+
+// The real desktop's services. This file provides:
+//  - QtClock: the local time of day;
+//  - QtChance: a Mersenne Twister in [0, 1);
+//  - QtTray: the notification-area icon (QSystemTrayIcon), reporting its clicks;
+//  - QtDesktop: screen size, pointers, pending events, the pop-up menu (QMenu) and focus.
+#include "platform/Services.h"
+
+#include <QObject>
+#include <QSystemTrayIcon>
+
+#include <functional>
+#include <memory>
+#include <random>
+
+class QWidget;
+
+class QtClock : public Clock {
+public:
+    TimeOfDay now() const override;
+};
+
+class QtChance : public Chance {
+public:
+    double next() override { return generator() / 4294967296.0; }
+    void reseed(int seed) override { generator.seed(static_cast<uint32_t>(seed)); }
+
+private:
+    std::mt19937 generator;
+};
+
+class QtTray : public Tray {
+public:
+    explicit QtTray(const QIcon& windowIcon);
+    void add(const PictureHandle& icon, const std::string& tip) override;
+    void modify(const PictureHandle& icon, const std::string& tip) override;
+    void remove() override;
+    void setWindowIcon(const QIcon& icon) { windowIcon = icon; }
+    // Called with the tray's activation reason (double-click, context click).
+    std::function<void(QSystemTrayIcon::ActivationReason)> onActivated;
+
+private:
+    void apply(const PictureHandle& icon, const std::string& tip);
+    QIcon windowIcon;
+    std::unique_ptr<QSystemTrayIcon> tray;
+    PictureHandle shownIcon;
+    std::string shownTip;
+};
+
+class QtDesktop : public Desktop {
+public:
+    int screenWidth() const override;
+    int screenHeight() const override;
+    void setPointer(Pointer pointer) override;
+    void processEvents() override;
+    std::string popupMenu(const MenuItem& root) override;
+    void focusDevice() override;
+    void setDeviceWidget(QWidget* widget) { device = widget; }
+
+private:
+    QWidget* device = nullptr;
+    bool waitShown = false;
+};

@@ -1,0 +1,53 @@
+#include "platform/qt/common/DevicePainter.h"
+
+#include "app/Form1.h"
+#include "platform/qt/common/QtPicture.h"
+
+#include <QPainter>
+
+namespace DevicePainter {
+
+QRegion outline(const WindowState& window) {
+    const int width = window.width / Element::TwipsPerPixel;
+    const int height = window.height / Element::TwipsPerPixel;
+    if (window.outline.empty())
+        return QRegion(0, 0, width, height);
+    QRegion region;
+    for (const OutlineStep& step : window.outline) {
+        QRect box(step.x1, step.y1, step.x2 - step.x1, step.y2 - step.y1);
+        QRegion shape(box, step.shape == OutlineStep::Shape::Ellipse ? QRegion::Ellipse : QRegion::Rectangle);
+        region = step.combine == OutlineStep::Combine::Or ? region.united(shape) : region.subtracted(shape);
+    }
+    return region;
+}
+
+void paint(Form1& form, QPainter& painter) {
+    // Nearest-neighbour scaling keeps the pixel art crisp at any scale.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    form.elements.forEachShown([&](const char*, int, Element& element) {
+        if (!element.visible || !element.picture)
+            return;
+        const auto* picture = dynamic_cast<const QtPicture*>(element.picture.get());
+        if (!picture)
+            return;
+        QRectF target(element.left / double(Element::TwipsPerPixel), element.top / double(Element::TwipsPerPixel),
+                      element.width / double(Element::TwipsPerPixel),
+                      element.height / double(Element::TwipsPerPixel));
+        painter.drawImage(target, picture->image);
+    });
+}
+
+QImage render(Form1& form, int scale) {
+    const int width = form.window.width / Element::TwipsPerPixel;
+    const int height = form.window.height / Element::TwipsPerPixel;
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    painter.setClipRegion(outline(form.window));
+    paint(form, painter);
+    painter.end();
+    return image;
+}
+
+} // namespace DevicePainter

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QRegion>
+
+class Form1;
+class QPainter;
+struct WindowState;
+
+// Draws the device window as the desktop shows it. pipling paints its window with it and
+// pipling-sim renders the same picture to a file.
+namespace DevicePainter {
+
+// The window outline in window pixels; the whole window when it has none.
+QRegion outline(const WindowState& window);
+// Paints every visible element, bottom to top, in window pixels (the painter may be scaled).
+void paint(Form1& form, QPainter& painter);
+// The window at the given whole-number scale, transparent outside its outline.
+QImage render(Form1& form, int scale);
+
+} // namespace DevicePainter

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QImage>
+
+// A picture decoded by Qt. Decoding needs no display, so pipling and pipling-sim share it.
+class QtPicture : public Picture {
+public:
+    QtPicture(std::string path, QImage image)
+        : Picture(std::move(path), image.width(), image.height()), image(std::move(image)) {}
+    const QImage image;
+};
+
+// Decodes GIF (transparent colour kept), ICO and CUR files found by the program's own names.
+class QtPictureLoader : public PictureLoader {
+public:
+    PictureHandle load(const std::string& path) override;
+    // Pictures larger than this are refused: the toy's pictures are small, and a hostile file
+    // must not make the program allocate gigabytes.
+    static constexpr int MaxSide = 4096;
+};

@@ -1,0 +1,127 @@
+// The commands that act as a user would: buttons, keys, typing and the mouse on the device.
+#include "tools/sim/ScriptRunner.h"
+
+#include <cctype>
+#include <charconv>
+#include <sstream>
+
+namespace {
+
+std::optional<long long> number(const std::string& text) {
+    long long value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+using ButtonHandler = void (Form1::*)(int16_t, int16_t, float, float);
+
+struct ButtonHandlers {
+    ButtonHandler down;
+    ButtonHandler up;
+};
+
+std::optional<ButtonHandlers> buttonHandlers(const std::string& name) {
+    if (name == "A" || name == "ButtonA")
+        return ButtonHandlers{&Form1::ButtonA_MouseDown, &Form1::ButtonA_MouseUp};
+    if (name == "B" || name == "ButtonB")
+        return ButtonHandlers{&Form1::ButtonB_MouseDown, &Form1::ButtonB_MouseUp};
+    if (name == "C" || name == "ButtonC")
+        return ButtonHandlers{&Form1::ButtonC_MouseDown, &Form1::ButtonC_MouseUp};
+    return std::nullopt;
+}
+
+} // namespace
+
+void ScriptRunner::addInputCommands() {
+    auto buttonCommand = [this](bool down, bool up) {
+        return [this, down, up](const std::string& args) -> std::optional<std::string> {
+            if (!form)
+                return std::string("no device: use start first");
+            std::istringstream in(args);
+            std::string name, extra;
+            in >> name;
+            auto handlers = buttonHandlers(name);
+            if (!handlers || name.size() != 1 || (in >> extra))
+                return "unknown button: " + name;
+            if (down)
+                (form.get()->*handlers->down)(1, 0, 0, 0);
+            if (up)
+                (form.get()->*handlers->up)(1, 0, 0, 0);
+            return std::nullopt;
+        };
+    };
+    commands["press"] = buttonCommand(true, true);
+    commands["down"] = buttonCommand(true, false);
+    commands["up"] = buttonCommand(false, true);
+
+    commands["key"] = [this](const std::string& args) -> std::optional<std::string> {
+        if (!form)
+            return std::string("no device: use start first");
+        std::istringstream in(args);
+        std::string codeText, action, extra;
+        in >> codeText >> action;
+        auto code = number(codeText);
+        if (!code || *code < 0 || *code > 255 || (action != "down" && action != "up") || (in >> extra))
+            return "key wants CODE down|up";
+        if (action == "down")
+            form->Form_KeyDown(static_cast<int16_t>(*code), 0);
+        else
+            form->Form_KeyUp(static_cast<int16_t>(*code), 0);
+        return std::nullopt;
+    };
+
+    commands["type"] = [this](const std::string& args) -> std::optional<std::string> {
+        if (!form)
+            return std::string("no device: use start first");
+        for (char c : args) {
+            if (!std::isalpha(static_cast<unsigned char>(c)))
+                return std::string("type takes letters only");
+        }
+        for (char c : args) {
+            auto code = static_cast<int16_t>(std::toupper(static_cast<unsigned char>(c)));
+            form->Form_KeyDown(code, 0);
+            form->Form_KeyUp(code, 0);
+        }
+        return std::nullopt;
+    };
+
+    commands["mouse"] = [this](const std::string& args) -> std::optional<std::string> {
+        if (!form)
+            return std::string("no device: use start first");
+        std::istringstream in(args);
+        std::string element, action, buttonText, xText, yText, extra;
+        in >> element >> action >> buttonText >> xText >> yText;
+        auto button = number(buttonText);
+        auto x = number(xText);
+        auto y = number(yText);
+        if (!button || !x || !y || (in >> extra) || *button < 0 || *button > 4)
+            return "mouse wants ELEMENT down|up|move|dblclick BUTTON X Y";
+        auto b = static_cast<int16_t>(*button);
+        auto fx = static_cast<float>(*x);
+        auto fy = static_cast<float>(*y);
+        if (auto handlers = buttonHandlers(element); handlers && element.size() > 1) {
+            if (action == "down")
+                (form.get()->*handlers->down)(b, 0, fx, fy);
+            else if (action == "up")
+                (form.get()->*handlers->up)(b, 0, fx, fy);
+            else if (action != "move" && action != "dblclick")
+                return "unknown mouse action: " + action;
+            return std::nullopt;
+        }
+        if (element != "FrontView" && element != "BackView" && element != "ResetButton")
+            return "unknown element for the mouse: " + element;
+        if (action == "down")
+            form->viewMouseDown(element, b, 0, fx, fy);
+        else if (action == "up")
+            form->viewMouseUp(element, b, 0, fx, fy);
+        else if (action == "move")
+            form->viewMouseMove(element, b, 0, fx, fy);
+        else if (action == "dblclick")
+            form->viewDblClick(element);
+        else
+            return "unknown mouse action: " + action;
+        return std::nullopt;
+    };
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/Form1.h"
+#include "platform/disk/DiskFiles.h"
+#include "platform/disk/IniSettingsStore.h"
+#include "platform/headless/Headless.h"
+#include "platform/qt/common/QtPicture.h"
+
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Runs pipling-sim's script language against a headless device. Every command is data in, JSON
+// out; time moves only in 10 ms periods.
+class ScriptRunner {
+public:
+    ScriptRunner(const std::string& appDir, const std::string& storeFile, std::ostream& out);
+    ~ScriptRunner();
+
+    // Runs a whole script; returns the exit status (0, or 2 after an error line).
+    int run(std::istream& in);
+    // Runs one line; returns the error text, if any (nothing is printed for it here).
+    std::optional<std::string> runLine(const std::string& line);
+
+    Form1* device() { return form.get(); }
+    VirtualClock clock;
+    ScriptedChance chance;
+    HeadlessDesktop desktop;
+    RecordingSound sound;
+    RecordingTray tray;
+
+    // Runs one 10 ms period.
+    void period();
+    // Hooks run on every tenth period (secondary windows' timers add themselves here).
+    std::vector<std::function<void()>> slowTimers;
+
+private:
+    using Command = std::function<std::optional<std::string>(const std::string& args)>;
+    void addCommands();
+    void addInputCommands();
+    void print(const std::string& json);
+    std::string relativePath(const PictureHandle& picture) const;
+    std::optional<std::string> dump();
+    std::optional<std::string> get(const std::string& args);
+    std::optional<std::string> set(const std::string& args);
+    std::optional<std::string> settings(const std::string& args);
+    std::optional<std::string> render(const std::string& args);
+
+    std::string appPath;
+    IniSettingsStore store;
+    DiskFiles files;
+    QtPictureLoader pictures;
+    Platform platform;
+    std::unique_ptr<Form1> form;
+    std::string commandLine;
+    long long periods = 0;
+    std::map<std::string, Command> commands;
+    std::ostream& out;
+};
