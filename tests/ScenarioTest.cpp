@@ -1,0 +1,90 @@
+// Runs every script in tests/scenarios through the headless device. A comment line
+//   #> {"member": value, ...}
+// asserts that the last JSON object printed holds these members (objects compared member by
+// member, everything else exactly). "#app tests/assets" as the first line runs the script on the
+// small test asset tree instead of the generated default one.
+#include "tests/Sim.h"
+
+#include <QJsonArray>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool contains(const QJsonValue& actual, const QJsonValue& expected, std::string& where) {
+    if (expected.isObject()) {
+        if (!actual.isObject()) {
+            where += " (not an object)";
+            return false;
+        }
+        const QJsonObject a = actual.toObject();
+        const QJsonObject e = expected.toObject();
+        for (auto it = e.begin(); it != e.end(); ++it) {
+            std::string path = where + "." + it.key().toStdString();
+            if (!a.contains(it.key())) {
+                where = path + " (missing)";
+                return false;
+            }
+            if (!contains(a.value(it.key()), it.value(), path)) {
+                where = path;
+                return false;
+            }
+        }
+        return true;
+    }
+    if (expected.isString() && actual.isString())
+        return expected.toString().compare(actual.toString(), Qt::CaseSensitive) == 0;
+    return actual == expected;
+}
+
+std::vector<fs::path> scripts() {
+    std::vector<fs::path> result;
+    for (const auto& entry : fs::directory_iterator(fs::path(PIPLING_TEST_DIR) / "scenarios"))
+        if (entry.path().extension() == ".sim")
+            result.push_back(entry.path());
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+class Scenario : public testing::TestWithParam<fs::path> {};
+
+TEST_P(Scenario, HoldsItsExpectations) {
+    std::ifstream in(GetParam());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    std::string appDir = PIPLING_BIN_DIR;
+    if (!lines.empty() && lines[0].rfind("#app ", 0) == 0)
+        appDir = std::string(PIPLING_TEST_DIR) + "/" + lines[0].substr(lines[0].find("tests/") + 6);
+    Sim sim(appDir);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (line.rfind("#>", 0) == 0) {
+            QJsonParseError error;
+            auto expected = QJsonDocument::fromJson(QByteArray::fromStdString(line.substr(2)), &error);
+            ASSERT_EQ(error.error, QJsonParseError::NoError) << "line " << i + 1 << ": bad expectation";
+            std::string where;
+            EXPECT_TRUE(contains(sim.last(), expected.object(), where))
+                << GetParam().filename() << " line " << i + 1 << ": " << where << "\n  expected " << line.substr(2)
+                << "\n  got " << QJsonDocument(sim.last()).toJson(QJsonDocument::Compact).toStdString().substr(0, 1500);
+            continue;
+        }
+        auto error = sim.tryRun(line);
+        ASSERT_FALSE(error) << GetParam().filename() << " line " << i + 1 << ": " << *error;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, Scenario, testing::ValuesIn(scripts()),
+                         [](const testing::TestParamInfo<fs::path>& info) {
+                             std::string name = info.param.stem().string();
+                             for (char& c : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(c)))
+                                     c = '_';
+                             return name;
+                         });
+
+} // namespace

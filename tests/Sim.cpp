@@ -1,0 +1,57 @@
+#include "tests/Sim.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+Sim::Sim(const std::string& appDir) {
+    static std::atomic<int> counter{0};
+    work = fs::temp_directory_path() /
+           ("pipling-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    fs::remove_all(work);
+    fs::create_directories(work);
+    runner = std::make_unique<ScriptRunner>(appDir, storeFile(), out);
+}
+
+Sim::~Sim() {
+    runner.reset();
+    std::error_code error;
+    fs::remove_all(work, error);
+}
+
+std::optional<std::string> Sim::tryRun(const std::string& line) { return runner->runLine(line); }
+
+void Sim::run(const std::string& lines) {
+    std::istringstream in(lines);
+    for (std::string line; std::getline(in, line);) {
+        auto error = runner->runLine(line);
+        ASSERT_FALSE(error) << "line \"" << line << "\": " << *error;
+    }
+}
+
+QJsonObject Sim::last() const {
+    std::string text = out.str();
+    if (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    std::size_t start = text.rfind('\n');
+    std::string line = start == std::string::npos ? text : text.substr(start + 1);
+    return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+}
+
+long long Sim::number(const std::string& field) {
+    run("get " + field);
+    return last().value(QString::fromStdString(field)).toInteger();
+}
+
+QJsonObject Sim::dump() {
+    run("dump");
+    return last();
+}
+
+QJsonObject Sim::settings(const std::string& section) {
+    run("settings " + section);
+    return last();
+}
