@@ -100,6 +100,25 @@ public:
     void viewMouseMove(const std::string& element, int16_t Button, int16_t Shift, float X, float Y);
     void viewMouseUp(const std::string& element, int16_t Button, int16_t Shift, float X, float Y);
     void viewDblClick(const std::string& element);
+    // Menu click handlers. Items of later windows are empty members until those windows exist.
+    void mCheatChar_Click(int16_t Index);
+    void mCheatAttention_Click(int16_t Index);
+    void mCheatAction_Click(int16_t Index);
+    void mPopupStatus_Click();
+    void mPopupSound_Click();
+    void mPopupWave_Click();
+    void mPopupBeep_Click();
+    void mPopupSide_Click();
+    void mPopupOnTop_Click();
+    void mPopupAutoShow_Click();
+    void mPopupPlay0_Click();
+    void mPopupPlay1_Click();
+    void mPopupChangeSkin_Click();
+    void mPopupPlugins_Click();
+    void mPopupInstructions_Click();
+    void mPopupAbout_Click();
+    void mPopupInsulatingSheet_Click();
+    void mPopupClose_Click();
     // Runs the click handler of a menu item by name; false when the name has no handler.
     bool menuClick(const std::string& itemName);
     // Shows the pop-up menu at the mouse and runs the chosen item.
@@ -117,6 +136,9 @@ public:
     MenuItem& menuItem(const std::string& name);
     // Absolute path of a program-relative name such as "\sounds\beep.wav".
     std::string appFile(const std::string& relative) const { return platform.appPath + relative; }
+
+    // Sends the tray record with a new icon and tip, skipping the call when neither changed.
+    void updateTray(const PictureHandle& icon, const std::string& tip);
 
 private:
     void buildOutline();

@@ -27,6 +27,15 @@ void Form1::sendTray(bool add) {
     trayPresent = true;
 }
 
+void Form1::updateTray(const PictureHandle& icon, const std::string& tip) {
+    std::string text = trayTipText(tip);
+    if (icon == trayIcon && text == trayTip)
+        return;
+    trayIcon = icon;
+    trayTip = std::move(text);
+    sendTray(false);
+}
+
 void Form1::Form_Load(const std::string& commandLine) {
     auto& e = elements;
     platform.desktop.setPointer(Pointer::Wait);

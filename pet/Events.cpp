@@ -18,3 +18,7 @@ void Form1::DoResetCheatMenu() {
                              "mCheatAttention2"})
         menuItem(item).enabled = true;
 }
+
+void Form1::mCheatAttention_Click(int16_t) {}
+
+void Form1::mCheatAction_Click(int16_t) {}

@@ -6,3 +6,5 @@ void Form1::viewMouseDown(const std::string&, int16_t, int16_t, float, float) {}
 void Form1::viewMouseMove(const std::string&, int16_t, int16_t, float, float) {}
 void Form1::viewMouseUp(const std::string&, int16_t, int16_t, float, float) {}
 void Form1::viewDblClick(const std::string&) {}
+
+void Form1::mPopupSide_Click() {}
