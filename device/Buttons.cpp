@@ -1,14 +1,217 @@
-#include "app/Form1.h"
+// The three buttons of the toy, pressed with the mouse or the arrow keys, and what each press
+// means in the state the toy is in: the icon cursor, the clock, the open care screen, the
+// dropping, the age page of a dead pet and the A+C combination.
+#include "device/CareScreens.h"
 
-void Form1::ButtonA_MouseDown(int16_t, int16_t, float, float) {}
-void Form1::ButtonA_MouseUp(int16_t, int16_t, float, float) {}
-void Form1::ButtonB_MouseDown(int16_t, int16_t, float, float) {}
-void Form1::ButtonB_MouseUp(int16_t, int16_t, float, float) {}
-void Form1::ButtonC_MouseDown(int16_t, int16_t, float, float) {}
-void Form1::ButtonC_MouseUp(int16_t, int16_t, float, float) {}
-void Form1::Form_KeyDown(int16_t, int16_t) {}
-void Form1::Form_KeyUp(int16_t, int16_t) {}
-void Form1::DoButtonA(bool) {}
-void Form1::DoButtonB() {}
-void Form1::DoButtonC(bool) {}
-void Form1::DoNextIcon() {}
+#include <cstddef>
+
+namespace {
+
+constexpr int16_t LeftMouseButton = 1;
+constexpr int16_t Angel = 12;
+constexpr int16_t NoIcon = 7;
+// The dropping animation's last step: any button skips to it.
+constexpr int16_t DroppingDone = 13;
+// Once the first five seconds of a call are over, the toy stops beeping for attention.
+constexpr int16_t QuietCall = 115;
+
+void beepUnlessSheet(Form1& form) {
+    if (form.pet.InsulatingSheet != 1) care::playSound(form, "\\sounds\\beep.wav");
+}
+
+// What every button does first; false while the sheet keeps the toy switched off.
+bool buttonsLive(Form1& form) {
+    if (form.pet.InsulatingSheet == 1) return false;
+    if (form.pet.AttendTimeLeft > QuietCall) form.pet.AttendTimeLeft = QuietCall;
+    return true;
+}
+
+// A and C held together switch the sound; the dead pet's angel waits for their release.
+void pressCombination(Form1& form) {
+    if (form.pet.CharacterNo < Angel) {
+        MenuItem& sound = form.menuItem("mPopupSound");
+        sound.checked = !sound.checked;
+        care::playSoundForced(form, "\\sounds\\turnsnd.wav");
+    }
+    form.device.ComboHeld = true;
+}
+
+// Releasing one key of the combination; the other key, still held, keeps it alive. A dead pet
+// makes way for a new egg on the first release.
+void releaseCombination(Form1& form, bool otherKeyHeld) {
+    if (!form.device.ComboHeld) return;
+    if (!otherKeyHeld) form.device.ComboHeld = false;
+    if (form.pet.CharacterNo == Angel) {
+        form.platform.desktop.setPointer(Pointer::Wait);
+        form.DoSetCharacter(0);
+        form.platform.desktop.setPointer(Pointer::Default);
+        care::playSound(form, "\\sounds\\reset.wav");
+    }
+}
+
+// C on the angel turns between the angel and the page that shows how old the pet became.
+void toggleAgePage(Form1& form) {
+    ElementSet& e = form.elements;
+    const LayoutState& at = form.layout;
+    const bool front = form.frontShown();
+    if (form.device.ActionStep == 0) {
+        form.device.ActionStep = 1;
+        e.PipChar.visible = false;
+        e.Angel.left = at.AngelInAgeScreenLeft;
+        e.AgeDigit[0].move(at.AgeDigit0DeathLeft, at.AgeDigit0DeathTop);
+        e.AgeDigit[1].move(at.AgeDigit1DeathLeft, at.AgeDigit1DeathTop);
+        const care::TwoDigits age = care::twoDigits(form.pet.Age);
+        e.AgeDigit[1].setPicture(e.LargeNumber[static_cast<std::size_t>(age.ones)]);
+        if (age.tens != 0) e.AgeDigit[0].setPicture(e.LargeNumber[static_cast<std::size_t>(age.tens)]);
+        if (front) {
+            e.AgeDigit[1].visible = true;
+            if (age.tens != 0) e.AgeDigit[0].visible = true;
+            e.Yr.visible = true;
+        }
+        return;
+    }
+    form.device.ActionStep = 0;
+    e.Yr.visible = false;
+    e.AgeDigit[0].visible = false;
+    e.AgeDigit[1].visible = false;
+    e.AgeDigit[0].move(at.AgeDigit0Left, at.AgeDigit0Top);
+    e.AgeDigit[1].move(at.AgeDigit1Left, at.AgeDigit1Top);
+    e.Angel.left = at.AngelLeft;
+    if (front) e.PipChar.visible = true;
+}
+
+} // namespace
+
+// The pressed or released picture of a button, from the skin, or from the active plug-in's copy
+// of the skin when it brings one. A missing file keeps the picture the button has.
+void care::showButtonPicture(Form1& form, Element& button, bool pressed) {
+    const std::string folder = "\\skins\\" + form.pet.CurrentSkin + "\\";
+    const std::string file = pressed ? "button1.gif" : "button0.gif";
+    std::string path;
+    if (!form.pet.Plugins.empty() &&
+        form.platform.files.exists(form.platform.appPath + "\\plugins\\" + form.pet.Plugins + folder + file))
+        path = form.platform.appPath + "\\plugins\\" + form.pet.Plugins + folder + file;
+    else if (form.platform.files.exists(form.platform.appPath + folder + file))
+        path = form.platform.appPath + folder + file;
+    if (path.empty()) return;
+    if (PictureHandle picture = form.platform.pictures.load(path)) button.setPicture(std::move(picture));
+}
+
+void Form1::ButtonA_MouseDown(int16_t Button, int16_t, float, float) {
+    if (Button != LeftMouseButton) return;
+    care::showButtonPicture(*this, elements.ButtonA, true);
+    beepUnlessSheet(*this);
+    DoButtonA(true);
+}
+
+void Form1::ButtonA_MouseUp(int16_t Button, int16_t, float, float) {
+    if (Button != LeftMouseButton) return;
+    care::showButtonPicture(*this, elements.ButtonA, false);
+    DoButtonA(false);
+}
+
+void Form1::ButtonB_MouseDown(int16_t Button, int16_t, float, float) {
+    if (Button != LeftMouseButton) return;
+    care::showButtonPicture(*this, elements.ButtonB, true);
+    beepUnlessSheet(*this);
+}
+
+// With the mouse, B acts when it is let go.
+void Form1::ButtonB_MouseUp(int16_t Button, int16_t, float, float) {
+    if (Button != LeftMouseButton) return;
+    care::showButtonPicture(*this, elements.ButtonB, false);
+    DoButtonB();
+}
+
+void Form1::ButtonC_MouseDown(int16_t Button, int16_t, float, float) {
+    if (Button != LeftMouseButton) return;
+    care::showButtonPicture(*this, elements.ButtonC, true);
+    beepUnlessSheet(*this);
+    DoButtonC(true);
+}
+
+void Form1::ButtonC_MouseUp(int16_t Button, int16_t, float, float) {
+    if (Button != LeftMouseButton) return;
+    care::showButtonPicture(*this, elements.ButtonC, false);
+    DoButtonC(false);
+}
+
+void Form1::DoButtonA(bool PressedDown) {
+    if (!buttonsLive(*this)) return;
+    if (!PressedDown) {
+        releaseCombination(*this, pet.ButtonCPressed);
+        return;
+    }
+    if (pet.ButtonCPressed && !pet.ButtonBPressed) {
+        pressCombination(*this);
+        return;
+    }
+    if (pet.TimerScreen) return;
+    care::playSound(*this, "\\sounds\\beep.wav");
+    if (pet.CharacterNo < 1 || pet.CharacterNo >= Angel || pet.ButtonBPressed || pet.ButtonCPressed ||
+        pet.DyingAction != 0)
+        return;
+    if (pet.DroppingAction)
+        device.ActionStep = DroppingDone;
+    else if (pet.ScreenTimeLeft != 0)
+        DoIconAction(care::PressA);
+    else
+        DoNextIcon();
+}
+
+void Form1::DoButtonB() {
+    if (!buttonsLive(*this)) return;
+    // B works for the egg too: it shows the clock.
+    if (pet.CharacterNo >= Angel || pet.DyingAction != 0) return;
+    if (pet.DroppingAction) {
+        device.ActionStep = DroppingDone;
+    } else if (device.IconTimeLeft == 0) {
+        pet.TimerScreen = !pet.TimerScreen;
+        DoShowTimerScreen(pet.TimerScreen);
+    } else if (pet.SleepAction && device.SelectedIcon != 1 && device.SelectedIcon != 5) {
+        // A sleeping pet can only have its light switched or its status looked at.
+    } else {
+        DoIconAction(care::PressB);
+    }
+}
+
+void Form1::DoButtonC(bool PressedDown) {
+    if (!buttonsLive(*this)) return;
+    if (!PressedDown) {
+        releaseCombination(*this, pet.ButtonAPressed);
+        return;
+    }
+    if (pet.ButtonAPressed && !pet.ButtonBPressed) {
+        pressCombination(*this);
+        return;
+    }
+    if (pet.TimerScreen) return;
+    care::playSound(*this, "\\sounds\\beep.wav");
+    if (pet.CharacterNo == Angel) {
+        toggleAgePage(*this);
+        return;
+    }
+    if (pet.ButtonAPressed || pet.ButtonBPressed || pet.CharacterNo < 1 || pet.DyingAction != 0) return;
+    if (pet.DroppingAction)
+        device.ActionStep = DroppingDone;
+    else if (pet.ScreenTimeLeft != 0)
+        DoIconAction(care::PressC);
+    else
+        DoHideIcon();
+}
+
+void Form1::DoNextIcon() {
+    if (device.ShownIcon >= 0 && device.ShownIcon < NoIcon)
+        elements.PipIcon[static_cast<std::size_t>(device.ShownIcon)].visible = false;
+    // The cycle runs through the seven icons and then one step with none.
+    device.SelectedIcon = (device.SelectedIcon < 0 || device.SelectedIcon >= NoIcon)
+                              ? 0
+                              : static_cast<int16_t>(device.SelectedIcon + 1);
+    if (device.SelectedIcon < NoIcon) {
+        device.IconTimeLeft = care::IdleSeconds;
+        elements.PipIcon[static_cast<std::size_t>(device.SelectedIcon)].visible = true;
+        device.ShownIcon = device.SelectedIcon;
+    } else {
+        device.IconTimeLeft = 0;
+    }
+}

@@ -1,0 +1,108 @@
+// The keyboard of the toy: arrows for the buttons, Enter for the menu, F1 for the instructions,
+// Escape to hide, and the typed letters that show or hide the Cheats menu.
+#include "device/CareScreens.h"
+
+#include <cstddef>
+#include <string>
+
+namespace {
+
+constexpr int16_t KeyBackspace = 8;
+constexpr int16_t KeyEnter = 13;
+constexpr int16_t KeyEscape = 27;
+constexpr int16_t KeyLeft = 37;
+constexpr int16_t KeyRight = 39;
+constexpr int16_t KeyDown = 40;
+constexpr int16_t KeyF1 = 112;
+constexpr char CheatSequence[] = "QZVK";
+constexpr std::size_t CheatLength = sizeof(CheatSequence) - 1;
+
+// The sequence shows the Cheats menu and its separator, or hides them again. The menu stays
+// greyed while the insulating sheet keeps the toy switched off.
+void typeCheatLetter(Form1& form, char letter) {
+    std::string& code = form.pet.CheatCode;
+    code += letter;
+    if (code.size() < CheatLength) return;
+    if (code == CheatSequence) {
+        MenuItem& cheats = form.menuItem("mCheats");
+        cheats.visible = !cheats.visible;
+        form.menuItem("mPopupSep0").visible = cheats.visible;
+        cheats.enabled = form.pet.InsulatingSheet != 1;
+    }
+    code.clear();
+}
+
+} // namespace
+
+void Form1::Form_KeyDown(int16_t KeyCode, int16_t) {
+    switch (KeyCode) {
+    case KeyEnter:
+        popupMenu();
+        return;
+    case KeyF1:
+        mPopupInstructions_Click();
+        return;
+    case KeyEscape:
+        mPopupStatus_Click();
+        return;
+    case KeyBackspace:
+        if (!pet.CheatCode.empty()) pet.CheatCode.pop_back();
+        return;
+    default:
+        break;
+    }
+    if (KeyCode >= 'A' && KeyCode <= 'Z') {
+        typeCheatLetter(*this, static_cast<char>(KeyCode));
+        return;
+    }
+    // Any other key breaks the sequence being typed.
+    pet.CheatCode.clear();
+    if (!frontShown()) return;
+    // The pressed flags make a held key one press: the keyboard's own repetition sends more
+    // key-downs, which find the button already down. B acts on the key-down, as it beeps.
+    switch (KeyCode) {
+    case KeyLeft:
+        if (pet.ButtonAPressed) return;
+        care::showButtonPicture(*this, elements.ButtonA, true);
+        pet.ButtonAPressed = true;
+        DoButtonA(true);
+        break;
+    case KeyDown:
+        if (pet.ButtonBPressed) return;
+        care::showButtonPicture(*this, elements.ButtonB, true);
+        pet.ButtonBPressed = true;
+        if (pet.InsulatingSheet != 1) care::playSound(*this, "\\sounds\\beep.wav");
+        DoButtonB();
+        break;
+    case KeyRight:
+        if (pet.ButtonCPressed) return;
+        care::showButtonPicture(*this, elements.ButtonC, true);
+        pet.ButtonCPressed = true;
+        DoButtonC(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::Form_KeyUp(int16_t KeyCode, int16_t) {
+    if (!frontShown()) return;
+    switch (KeyCode) {
+    case KeyLeft:
+        care::showButtonPicture(*this, elements.ButtonA, false);
+        pet.ButtonAPressed = false;
+        DoButtonA(false);
+        break;
+    case KeyDown:
+        care::showButtonPicture(*this, elements.ButtonB, false);
+        pet.ButtonBPressed = false;
+        break;
+    case KeyRight:
+        care::showButtonPicture(*this, elements.ButtonC, false);
+        pet.ButtonCPressed = false;
+        DoButtonC(false);
+        break;
+    default:
+        break;
+    }
+}
