@@ -1,6 +1,7 @@
 #include "AssetGenerator.h"
 
 #include "ArtContext.h"
+#include "CharacterArt.h"
 #include "ScreenArt.h"
 #include "TextUtil.h"
 
@@ -31,6 +32,7 @@ std::string AssetGenerator::run() {
 
         out_.text("default.ini", labelFile(ctx.layout));
         ScreenArt(ctx).generate();
+        CharacterArt(ctx).generate();
     } catch (const std::exception& e) {
         return e.what();
     }
