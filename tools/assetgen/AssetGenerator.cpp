@@ -2,6 +2,8 @@
 
 #include "ArtContext.h"
 #include "CharacterArt.h"
+#include "ExtrasArt.h"
+#include "ShellArt.h"
 #include "ScreenArt.h"
 #include "TextUtil.h"
 
@@ -33,6 +35,8 @@ std::string AssetGenerator::run() {
         out_.text("default.ini", labelFile(ctx.layout));
         ScreenArt(ctx).generate();
         CharacterArt(ctx).generate();
+        ShellArt(ctx).generate();
+        ExtrasArt(ctx).generate();
     } catch (const std::exception& e) {
         return e.what();
     }
