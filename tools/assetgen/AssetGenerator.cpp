@@ -3,7 +3,9 @@
 #include "ArtContext.h"
 #include "CharacterArt.h"
 #include "ExtrasArt.h"
+#include "PageArt.h"
 #include "ShellArt.h"
+#include "SoundArt.h"
 #include "ScreenArt.h"
 #include "TextUtil.h"
 
@@ -37,6 +39,8 @@ std::string AssetGenerator::run() {
         CharacterArt(ctx).generate();
         ShellArt(ctx).generate();
         ExtrasArt(ctx).generate();
+        SoundArt(ctx).generate();
+        PageArt(ctx).generate();
     } catch (const std::exception& e) {
         return e.what();
     }
