@@ -178,7 +178,9 @@ void feedAction(Form1& form, int16_t button) {
         }
         break;
     case PressC:
-        if (menuOpen) {
+        // The menu may be open but unseen: a meal that ended while the back was showing
+        // returns to it without drawing it. C closes it all the same.
+        if (menuOpen || (!d.EatingAction && pet.ScreenTimeLeft != 0)) {
             e.FeedMenu.visible = false;
             e.RightArrow.visible = false;
             pet.ScreenTimeLeft = 0;

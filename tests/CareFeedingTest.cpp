@@ -251,6 +251,10 @@ TEST_F(Feeding, AMealFinishedOnTheBackViewLeavesTheMenuHiddenButOpen) {
     eatUp();
     EXPECT_FALSE(el().FeedMenu.visible);
     EXPECT_EQ(pet().ScreenTimeLeft, 10);
+    // Closing the unseen menu, as a change of character does before it takes over the screen.
+    f().DoIconAction(2);
+    EXPECT_EQ(pet().ScreenTimeLeft, 0);
+    EXPECT_FALSE(el().RightArrow.visible);
 }
 
 } // namespace
