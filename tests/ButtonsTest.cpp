@@ -2,6 +2,8 @@
 // the A+C combination and the typed Cheats sequence.
 #include "tests/CareDevice.h"
 
+#include <algorithm>
+
 namespace {
 
 using Buttons = CareDevice;
@@ -196,6 +198,46 @@ TEST_F(Buttons, OnlyTheLeftMouseButtonPresses) {
     EXPECT_FALSE(el().FeedMenu.visible);
     sim.run("up B");
     EXPECT_TRUE(el().FeedMenu.visible);
+}
+
+TEST_F(Buttons, EachPressBeepsAsTheToyDoes) {
+    struct Case {
+        const char* what;
+        const char* input;
+        std::size_t beeps;
+    };
+    pet().CharacterNo = 0; // the egg takes no care, so the presses leave no screen open
+    // The mouse beeps on the way down, and A and C beep again as they act; the keyboard leaves
+    // the beep to the button, except for B, which makes no sound of its own.
+    const Case cases[] = {{"mouse A", "press A", 2},
+                          {"mouse B", "press B\npress B", 2},
+                          {"mouse C", "press C", 2},
+                          {"left key", "key 37 down\nkey 37 up", 1},
+                          {"down key", "key 40 down\nkey 40 up\nkey 40 down\nkey 40 up", 2},
+                          {"right key", "key 39 down\nkey 39 up", 1}};
+    for (const Case& c : cases) {
+        sim.run(c.input);
+        const std::vector<std::string> heard = sounds();
+        EXPECT_EQ(heard.size(), c.beeps) << c.what;
+        EXPECT_EQ(std::count(heard.begin(), heard.end(), "\\sounds\\beep.wav"),
+                  static_cast<long>(heard.size()))
+            << c.what;
+    }
+    // The clock screen keeps A and C from acting, beep included; the mouse still clicks.
+    sim.run("press B");
+    ASSERT_TRUE(pet().TimerScreen);
+    sounds();
+    sim.run("key 37 down\nkey 37 up\npress C");
+    EXPECT_EQ(sounds().size(), 1u);
+    // The sheet silences them all.
+    pet().InsulatingSheet = 1;
+    sim.run("press A\npress B\npress C\nkey 40 down\nkey 40 up");
+    EXPECT_TRUE(sounds().empty());
+    // Sound off silences the beeps too.
+    pet().InsulatingSheet = 0;
+    f().menuItem("mPopupSound").checked = false;
+    sim.run("press B\npress A");
+    EXPECT_TRUE(sounds().empty());
 }
 
 } // namespace

@@ -64,6 +64,12 @@ protected:
             names.push_back(v.toString().toStdString());
         return names;
     }
+    // The same without the button beeps.
+    std::vector<std::string> soundsButBeeps() {
+        std::vector<std::string> names = sounds();
+        std::erase(names, std::string("\\sounds\\beep.wav"));
+        return names;
+    }
     // The name of the store picture an element shows ("TempMeal(2)"), or "" for none.
     static std::string shows(const Element& element) {
         return element.picture ? element.picture->path() : "";

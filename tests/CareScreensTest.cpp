@@ -171,7 +171,7 @@ TEST_F(CareScreens, DisciplineFillsTheGaugeInFourAnsweredCalls) {
         EXPECT_TRUE(dev().UnhappyAction);
         EXPECT_EQ(shows(el().TempImage), "TempUnhappy(0)");
         EXPECT_EQ(el().TempImage.top, 1010);
-        EXPECT_EQ(sounds(), std::vector<std::string>{"\\sounds\\discipln.wav"});
+        EXPECT_EQ(soundsButBeeps(), std::vector<std::string>{"\\sounds\\discipln.wav"});
         sim.run("press C");
         EXPECT_FALSE(pet().AttentionDiscipline);
         EXPECT_FALSE(dev().UnhappyAction);
@@ -185,7 +185,7 @@ TEST_F(CareScreens, DisciplineWithoutACallScoldsForNothing) {
     pet().Discipline = 7;
     pet().DyingTimeLeft = 9;
     open(6);
-    EXPECT_TRUE(sounds().empty()) << "no scolding sound without a call";
+    EXPECT_TRUE(soundsButBeeps().empty()) << "no scolding sound without a call";
     sim.run("press A");
     EXPECT_EQ(pet().Discipline, 7);
     EXPECT_EQ(pet().DisciplineWhenNeed, 0);
