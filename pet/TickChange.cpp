@@ -1,6 +1,8 @@
 #include "app/Form1.h"
 #include "pet/TickSteps.h"
 
+#include <algorithm>
+
 namespace {
 
 // The curtain of the character change: eight frames drawn one every seven ticks, first with the
@@ -81,6 +83,10 @@ void TickSteps::flushStep(Form1& form) {
             return;
         }
         pet.DyingTimeLeft = static_cast<int16_t>(48 * pet.MinutesPerHour);
+        // The wave washes away what it passed; a dropping it never reached (a skin whose wave
+        // starts over the screen's left edge) must not outlive the count that says it is gone.
+        for (std::size_t i = 0; i < static_cast<std::size_t>(std::min<int>(pet.Dung, 8)); ++i)
+            e.DungImage[i].visible = false;
         pet.Dung = 0;
         device.HappyAction = true;
         pet.ScreenTimeLeft = 10;
