@@ -8,6 +8,10 @@ struct LayoutState {
     int16_t OriginalLeft = 0, OriginalTop = 0;
     int16_t DyingLeft = 0, DyingTop = 0;
     bool CanWalk = false;
+    int16_t SickLeft = 0, SickTop = 0;
+    int16_t HappyLeft = 0, HappyTop = 0;
+    // Skin placements.
+    int16_t WaterLeft = 0, WaterTop = 0;
 
     template <class Visitor> void forEachField(Visitor&& visit) {
         visit("OriginalLeft", OriginalLeft);
@@ -15,5 +19,11 @@ struct LayoutState {
         visit("DyingLeft", DyingLeft);
         visit("DyingTop", DyingTop);
         visit("CanWalk", CanWalk);
+        visit("SickLeft", SickLeft);
+        visit("SickTop", SickTop);
+        visit("HappyLeft", HappyLeft);
+        visit("HappyTop", HappyTop);
+        visit("WaterLeft", WaterLeft);
+        visit("WaterTop", WaterTop);
     }
 };
