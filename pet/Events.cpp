@@ -9,9 +9,13 @@ namespace {
 
 // A picture the pet's screen shows is only made visible when the user can actually see the pet:
 // the toy faces the user, the clock is not shown over the pet and the light is on.
-bool petOnScreen(const Form1& form) { return form.frontShown() && !form.pet.TimerScreen && !form.pet.LightOff; }
+bool petOnScreen(const Form1& form) {
+    return form.frontShown() && !form.pet.TimerScreen && !form.pet.LightOff;
+}
 
-void addTo(int16_t& field, int amount) { field = static_cast<int16_t>(field + amount); }
+void addTo(int16_t& field, int amount) {
+    field = static_cast<int16_t>(field + amount);
+}
 
 // Every call runs 120 counted seconds unless the right care answers it first.
 void raiseCall(Form1& form, bool& flag) {
@@ -21,16 +25,14 @@ void raiseCall(Form1& form, bool& flag) {
 }
 
 void hungerCall(Form1& form) {
-    if (form.pet.SleepAction)
-        return;
+    if (form.pet.SleepAction) return;
     raiseCall(form, form.pet.AttentionHungry);
     form.pet.Hunger = 0;
     addTo(form.pet.NeedCount, 1);
 }
 
 void unhappinessCall(Form1& form) {
-    if (form.pet.SleepAction)
-        return;
+    if (form.pet.SleepAction) return;
     raiseCall(form, form.pet.AttentionHappy);
     form.pet.Happiness = 0;
     addTo(form.pet.NeedCount, 1);
@@ -40,11 +42,9 @@ void unhappinessCall(Form1& form) {
 // status pages show. The hourly step raises its own calls without that cost.
 void disciplineCall(Form1& form) {
     auto& pet = form.pet;
-    if (pet.SleepAction)
-        return;
+    if (pet.SleepAction) return;
     if (static_cast<int>(2 * form.platform.chance.next()) == 0) {
-        if (pet.Hunger >= 1)
-            addTo(pet.Hunger, -1);
+        if (pet.Hunger >= 1) addTo(pet.Hunger, -1);
     } else if (pet.Happiness >= 1) {
         addTo(pet.Happiness, -1);
     }
@@ -53,12 +53,10 @@ void disciplineCall(Form1& form) {
 
 void illness(Form1& form) {
     auto& e = form.elements;
-    if (form.pet.SleepAction)
-        return;
+    if (form.pet.SleepAction) return;
     form.DoEndCurrentAction();
     addTo(form.pet.Sickness, 1);
-    if (petOnScreen(form))
-        e.Skull.visible = true;
+    if (petOnScreen(form)) e.Skull.visible = true;
     e.PipChar.setPicture(e.TempSick[0]);
     e.PipChar.move(form.layout.SickLeft, form.layout.SickTop);
     form.pet.StatusText = form.menuItem("mCheatAction0").caption;
@@ -74,8 +72,7 @@ void armPose(Form1& form) {
 
 void dropping(Form1& form) {
     auto& e = form.elements;
-    if (form.pet.Dung >= 8 || form.pet.SleepAction)
-        return;
+    if (form.pet.Dung >= 8 || form.pet.SleepAction) return;
     form.DoEndCurrentAction();
     form.pet.StatusText = form.menuItem("mCheatAction1").caption;
     armPose(form);
@@ -99,8 +96,7 @@ void setSleepMenu(Form1& form, bool asleep) {
 void wakeUp(Form1& form) {
     auto& pet = form.pet;
     auto& e = form.elements;
-    if (pet.Age != 99)
-        addTo(pet.Age, 1);
+    if (pet.Age != 99) addTo(pet.Age, 1);
     pet.SleepAction = false;
     pet.AttentionSleep = false;
     e.SleepSign.visible = false;
@@ -135,8 +131,7 @@ void fallAsleep(Form1& form) {
 void deathStart(Form1& form) {
     auto& pet = form.pet;
     auto& e = form.elements;
-    if (pet.SleepAction)
-        return;
+    if (pet.SleepAction) return;
     form.DoEndCurrentAction();
     form.DoMainScreen(false);
     pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
@@ -150,7 +145,8 @@ void deathStart(Form1& form) {
     form.device.ActionFrameCount = 0;
     e.PipChar.setPicture(e.TempSick[1]);
     e.PipChar.move(form.layout.DyingLeft, form.layout.DyingTop);
-    for (const char* item : {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3", "mCheatAttention"})
+    for (const char* item :
+         {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3", "mCheatAttention"})
         form.menuItem(item).enabled = false;
     // The droppings stay counted: they come back if the pet is ever shown alive again.
     for (Element& dung : e.DungImage)
@@ -166,21 +162,37 @@ void deathStart(Form1& form) {
 void Form1::mCheatAttention_Click(int16_t Index) {
     DoShowIfAutoShow();
     switch (Index) {
-    case 0: hungerCall(*this); break;
-    case 1: unhappinessCall(*this); break;
-    case 2: disciplineCall(*this); break;
-    default: break;
+    case 0:
+        hungerCall(*this);
+        break;
+    case 1:
+        unhappinessCall(*this);
+        break;
+    case 2:
+        disciplineCall(*this);
+        break;
+    default:
+        break;
     }
 }
 
 void Form1::mCheatAction_Click(int16_t Index) {
     DoShowIfAutoShow();
     switch (Index) {
-    case 0: illness(*this); break;
-    case 1: dropping(*this); break;
-    case 2: pet.SleepAction ? wakeUp(*this) : fallAsleep(*this); break;
-    case 3: deathStart(*this); break;
-    default: break;
+    case 0:
+        illness(*this);
+        break;
+    case 1:
+        dropping(*this);
+        break;
+    case 2:
+        pet.SleepAction ? wakeUp(*this) : fallAsleep(*this);
+        break;
+    case 3:
+        deathStart(*this);
+        break;
+    default:
+        break;
     }
 }
 
@@ -191,8 +203,7 @@ void Form1::DoEndCurrentAction() {
         device.FrameIndex = 1;
         e.DungImage[2].visible = false;
         pet.Dung = static_cast<int16_t>(std::min(pet.Dung + 1, 8));
-        if (petOnScreen(*this))
-            e.DungImage[static_cast<std::size_t>(pet.Dung - 1)].visible = true;
+        if (petOnScreen(*this)) e.DungImage[static_cast<std::size_t>(pet.Dung - 1)].visible = true;
         pet.DroppingAction = false;
         DoMainScreen(true);
         device.ActionFrameCount = 1;
@@ -241,7 +252,7 @@ void Form1::DoHideIcon() {
 void Form1::DoResetCheatMenu() {
     for (int i = 0; i <= 12; ++i)
         menuItem("mCheatChar" + std::to_string(i)).checked = false;
-    for (const char* item : {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3", "mCheatAttention",
-                             "mCheatAttention2"})
+    for (const char* item : {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3",
+                             "mCheatAttention", "mCheatAttention2"})
         menuItem(item).enabled = true;
 }

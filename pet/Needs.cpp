@@ -10,12 +10,18 @@ namespace {
 enum Attention : int16_t { Hungry = 0, Unhappy = 1 };
 enum Action : int16_t { Sick = 0, Poop = 1, Sleep = 2, Dying = 3 };
 
-void addTo(int16_t& field, int amount) { field = static_cast<int16_t>(field + amount); }
+void addTo(int16_t& field, int amount) {
+    field = static_cast<int16_t>(field + amount);
+}
 
 // Every draw is fresh and taken only when the rule reaches it, so that a recorded sequence of
 // values replays a pet's life exactly.
-int coin(Form1& form) { return static_cast<int>(2 * form.platform.chance.next()); }
-int die3(Form1& form) { return static_cast<int>(3 * form.platform.chance.next()); }
+int coin(Form1& form) {
+    return static_cast<int>(2 * form.platform.chance.next());
+}
+int die3(Form1& form) {
+    return static_cast<int>(3 * form.platform.chance.next());
+}
 
 // The hourly step's own discipline call. Unlike the Cheats item it takes no heart away (the step
 // has just done that) and does not count as a need.
@@ -42,15 +48,11 @@ void babyMinute(Form1& form, int32_t minute) {
     } else if (minute >= pet.MinuteToChangeCharacter) {
         form.DoEvolve();
     } else {
-        if (pet.Hunger > 0)
-            addTo(pet.Hunger, -coin(form));
-        if (pet.Happiness > 0)
-            addTo(pet.Happiness, -coin(form));
+        if (pet.Hunger > 0) addTo(pet.Hunger, -coin(form));
+        if (pet.Happiness > 0) addTo(pet.Happiness, -coin(form));
         if (pet.Sickness == 0) {
-            if (pet.Hunger == 0)
-                form.mCheatAttention_Click(Hungry);
-            if (pet.Happiness == 0)
-                form.mCheatAttention_Click(Unhappy);
+            if (pet.Hunger == 0) form.mCheatAttention_Click(Hungry);
+            if (pet.Happiness == 0) form.mCheatAttention_Click(Unhappy);
         }
     }
 }
@@ -73,8 +75,15 @@ void switchOwnLightOff(Form1& form) {
 
 bool diesAtStageEnd(int16_t characterNo) {
     switch (characterNo) {
-    case 5: case 6: case 8: case 9: case 10: case 11: return true;
-    default: return false;
+    case 5:
+    case 6:
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -89,8 +98,7 @@ void hourlyNeeds(Form1& form) {
         form.mCheatAction_Click(Sick);
         addTo(pet.Sickness, coin(form));
     }
-    if (pet.Sickness > 0)
-        addTo(pet.DyingTimeLeft, -pet.Age);
+    if (pet.Sickness > 0) addTo(pet.DyingTimeLeft, -pet.Age);
 
     if (pet.Hunger > 0 && coin(form) == 0) {
         addTo(pet.Hunger, -1);
@@ -101,20 +109,15 @@ void hourlyNeeds(Form1& form) {
     if (pet.Happiness > 0 && coin(form) == 0) {
         addTo(pet.Happiness, -1);
         if (die3(form) == 0) {
-            if (pet.SleepAction)
-                return;
-            if (!pet.AttentionDiscipline && pet.Happiness > 0 && pet.Discipline < 14)
-                disciplineCall(form);
+            if (pet.SleepAction) return;
+            if (!pet.AttentionDiscipline && pet.Happiness > 0 && pet.Discipline < 14) disciplineCall(form);
         }
     }
 
     // A pending discipline call takes precedence over new hunger and unhappiness calls.
-    if (pet.SleepAction || pet.Sickness != 0 || pet.AttentionDiscipline)
-        return;
-    if (pet.Hunger == 0)
-        form.mCheatAttention_Click(Hungry);
-    if (pet.Happiness == 0)
-        form.mCheatAttention_Click(Unhappy);
+    if (pet.SleepAction || pet.Sickness != 0 || pet.AttentionDiscipline) return;
+    if (pet.Hunger == 0) form.mCheatAttention_Click(Hungry);
+    if (pet.Happiness == 0) form.mCheatAttention_Click(Unhappy);
 }
 
 } // namespace
@@ -122,8 +125,7 @@ void hourlyNeeds(Form1& form) {
 void Form1::DoMinuteNeeds() {
     const int32_t H = pet.MinutesPerHour;
     const int32_t M = pet.MinuteCount;
-    if (H < 1)
-        return; // the pet hour is a constant of 10 minutes; no other value gives a meaningful day
+    if (H < 1) return; // the pet hour is a constant of 10 minutes; no other value gives a meaningful day
     if (pet.CharacterNo == 1) {
         babyMinute(*this, M);
         return;
@@ -137,8 +139,7 @@ void Form1::DoMinuteNeeds() {
             switchOwnLightOff(*this);
         return;
     }
-    if (pet.SleepAction)
-        return;
+    if (pet.SleepAction) return;
 
     if (M >= pet.MinuteToChangeCharacter) {
         if (diesAtStageEnd(pet.CharacterNo))
@@ -148,13 +149,10 @@ void Form1::DoMinuteNeeds() {
         return;
     }
 
-    if (M % (3 * H) == 2)
-        mCheatAction_Click(Poop);
-    if (M % H == 3)
-        hourlyNeeds(*this);
+    if (M % (3 * H) == 2) mCheatAction_Click(Poop);
+    if (M % H == 3) hourlyNeeds(*this);
 }
 
 void Form1::DoShowIfAutoShow() {
-    if (menuItem("mPopupAutoShow").checked && menuItem("mPopupStatus").checked)
-        mPopupStatus_Click();
+    if (menuItem("mPopupAutoShow").checked && menuItem("mPopupStatus").checked) mPopupStatus_Click();
 }

@@ -40,16 +40,14 @@ const std::map<std::string, Handler>& handlers() {
 
 bool Form1::menuClick(const std::string& itemName) {
     auto found = handlers().find(itemName);
-    if (found == handlers().end())
-        return false;
+    if (found == handlers().end()) return false;
     found->second(*this);
     return true;
 }
 
 void Form1::popupMenu() {
     std::string chosen = platform.desktop.popupMenu(menu);
-    if (!chosen.empty())
-        menuClick(chosen);
+    if (!chosen.empty()) menuClick(chosen);
 }
 
 // The option items. Their check marks are the options themselves: every reader looks at the menu
@@ -76,10 +74,18 @@ void choose(Form1& form, const char* chosen, const char* other) {
 
 } // namespace
 
-void Form1::mPopupWave_Click() { choose(*this, "mPopupWave", "mPopupBeep"); }
-void Form1::mPopupBeep_Click() { choose(*this, "mPopupBeep", "mPopupWave"); }
-void Form1::mPopupPlay0_Click() { choose(*this, "mPopupPlay0", "mPopupPlay1"); }
-void Form1::mPopupPlay1_Click() { choose(*this, "mPopupPlay1", "mPopupPlay0"); }
+void Form1::mPopupWave_Click() {
+    choose(*this, "mPopupWave", "mPopupBeep");
+}
+void Form1::mPopupBeep_Click() {
+    choose(*this, "mPopupBeep", "mPopupWave");
+}
+void Form1::mPopupPlay0_Click() {
+    choose(*this, "mPopupPlay0", "mPopupPlay1");
+}
+void Form1::mPopupPlay1_Click() {
+    choose(*this, "mPopupPlay1", "mPopupPlay0");
+}
 
 void Form1::mPopupOnTop_Click() {
     MenuItem& onTop = menuItem("mPopupOnTop");
@@ -104,4 +110,6 @@ void Form1::mPopupInsulatingSheet_Click() {}
 
 // Unloading saves the pet, removes the tray icon and stops the tick; the desktop program ends as
 // soon as the device is unloaded.
-void Form1::mPopupClose_Click() { Form_Unload(); }
+void Form1::mPopupClose_Click() {
+    Form_Unload();
+}
