@@ -1,0 +1,18 @@
+#pragma once
+
+#include "AssetTree.h"
+
+#include <string>
+
+// Runs every generator over one art folder into one output folder.
+class AssetGenerator {
+public:
+    AssetGenerator(std::string artDir, AssetTree& out) : artDir_(std::move(artDir)), out_(out) {}
+    // Returns an empty string when every file was written.
+    std::string run();
+
+private:
+    std::string labelFile(const class LayoutFile& layout) const;
+    std::string artDir_;
+    AssetTree& out_;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ArtContext.h"
+#include "Grid.h"
+
+// The shared screen pictures of "other": the glass, menu icons, digits, clock
+// parts, status pages, menus, game pages, overlays and small signs.
+class ScreenArt {
+public:
+    explicit ScreenArt(ArtContext& context) : ctx_(context) {}
+    void generate();
+
+    static constexpr int ScreenDotsWide = 32;
+    static constexpr int ScreenDotsHigh = 16;
+
+private:
+    void glass();
+    void icons();
+    void digitsAndClock();
+    void statusPages();
+    void menus();
+    void gamePages();
+    void overlays();
+    void signs();
+
+    Grid screen() const { return Grid(ScreenDotsWide, ScreenDotsHigh); }
+    void dots(const std::string& name, const Grid& grid) const;
+    int text(Grid& grid, int x, int y, const std::string& words) const;
+    int centred(Grid& grid, int y, const std::string& words) const;
+
+    ArtContext& ctx_;
+    ArtBook icons_;
+    ArtBook things_;
+    ArtBook digits_;
+};

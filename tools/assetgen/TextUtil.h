@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Small text helpers shared by the art readers.
+namespace textutil {
+
+std::string trim(const std::string& text);
+std::string lower(std::string text);
+std::vector<std::string> splitLines(const std::string& text);
+std::vector<std::string> splitWords(const std::string& text);
+bool readFile(const std::string& path, std::string& text);
+bool startsWith(const std::string& text, const std::string& prefix);
+
+} // namespace textutil
