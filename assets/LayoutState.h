@@ -12,6 +12,8 @@ struct LayoutState {
     int16_t HappyLeft = 0, HappyTop = 0;
     // Skin placements.
     int16_t WaterLeft = 0, WaterTop = 0;
+    int16_t SleepLeft = 0, SleepTop = 0;
+    int16_t Stool0Left = 0, Stool0Top = 0;
 
     template <class Visitor> void forEachField(Visitor&& visit) {
         visit("OriginalLeft", OriginalLeft);
@@ -25,5 +27,9 @@ struct LayoutState {
         visit("HappyTop", HappyTop);
         visit("WaterLeft", WaterLeft);
         visit("WaterTop", WaterTop);
+        visit("SleepLeft", SleepLeft);
+        visit("SleepTop", SleepTop);
+        visit("Stool0Left", Stool0Left);
+        visit("Stool0Top", Stool0Top);
     }
 };
