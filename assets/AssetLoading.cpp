@@ -74,7 +74,7 @@ void loadSlot(Form1& form, const AssetSlot& slot, int index, const std::string& 
 void loadTable(Form1& form, const std::vector<AssetLoop>& table, const std::string& PluginsStr) {
     for (const AssetLoop& loop : table)
         for (int index = 0; index < loop.count; ++index)
-            for (const AssetSlot& slot : loop.slots)
+            for (const AssetSlot& slot : loop.entries)
                 loadSlot(form, slot, index, PluginsStr);
 }
 

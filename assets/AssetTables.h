@@ -42,10 +42,10 @@ struct AssetSlot {
     std::string fileName(int index) const;
 };
 
-// Every slot runs once per index, index running upwards; within one index the slots load in order.
+// Every slot runs once per index, index running upwards; within one index the entries load in order.
 struct AssetLoop {
     int count;
-    std::vector<AssetSlot> slots;
+    std::vector<AssetSlot> entries;
 };
 
 // What DoGetPlugins loads after the label file, in loading order.
