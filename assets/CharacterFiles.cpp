@@ -2,6 +2,7 @@
 #include "app/Form1.h"
 #include "assets/AssetTables.h"
 #include "assets/DescriptionFile.h"
+#include "assets/DescriptionKeys.h"
 
 #include <string_view>
 
@@ -82,4 +83,11 @@ void Form1::DoGetCharacterIni(const std::string& PluginsStr) {
 void Form1::DoSetCharacterName() {
     if (pet.CharacterNo < 0 || pet.CharacterNo > 12) return;
     pet.CharacterName = menuItem("mCheatChar" + std::to_string(pet.CharacterNo)).caption;
+}
+
+std::vector<std::string> characterFileKeys() {
+    std::vector<std::string> keys{"walk"};
+    for (const CharacterKey& entry : characterKeys)
+        keys.emplace_back(entry.key);
+    return keys;
 }

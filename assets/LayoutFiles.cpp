@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "assets/AssetTables.h"
 #include "assets/DescriptionFile.h"
+#include "assets/DescriptionKeys.h"
 
 #include <algorithm>
 #include <array>
@@ -253,4 +254,20 @@ void Form1::DoGetLayoutIni(const std::string& PluginsStr) {
     const PositionTable skinPositions = skinPositionTable(*this);
     for (const DescriptionLine& line : *skinLines)
         applyPosition(skinPositions, line);
+}
+
+std::vector<std::string> labelFileKeys(Form1& form) {
+    std::vector<std::string> keys;
+    for (const auto& entry : labelTable(form))
+        keys.push_back(entry.first);
+    for (const auto& entry : labelPositionTable(form))
+        keys.push_back(entry.first);
+    return keys;
+}
+
+std::vector<std::string> skinFileKeys(Form1& form) {
+    std::vector<std::string> keys;
+    for (const auto& entry : skinPositionTable(form))
+        keys.push_back(entry.first);
+    return keys;
 }
