@@ -82,19 +82,10 @@ void toggleAgePage(Form1& form) {
 
 } // namespace
 
-// The pressed or released picture of a button, from the skin, or from the active plug-in's copy
-// of the skin when it brings one. A missing file keeps the picture the button has.
+// The pressed or released picture of a button comes from the skin (or the plug-in's copy of
+// it); a missing file keeps the picture the button has.
 void care::showButtonPicture(Form1& form, Element& button, bool pressed) {
-    const std::string folder = "\\skins\\" + form.pet.CurrentSkin + "\\";
-    const std::string file = pressed ? "button1.gif" : "button0.gif";
-    std::string path;
-    if (!form.pet.Plugins.empty() &&
-        form.platform.files.exists(form.platform.appPath + "\\plugins\\" + form.pet.Plugins + folder + file))
-        path = form.platform.appPath + "\\plugins\\" + form.pet.Plugins + folder + file;
-    else if (form.platform.files.exists(form.platform.appPath + folder + file))
-        path = form.platform.appPath + folder + file;
-    if (path.empty()) return;
-    if (PictureHandle picture = form.platform.pictures.load(path)) button.setPicture(std::move(picture));
+    form.DoLoadPicture(form.pet.Plugins, button, form.skinFolder(), pressed ? "button1.gif" : "button0.gif");
 }
 
 void Form1::ButtonA_MouseDown(int16_t Button, int16_t, float, float) {

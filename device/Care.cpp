@@ -12,13 +12,7 @@ void playSound(Form1& form, const char* relative) {
 }
 
 void playSoundForced(Form1& form, const char* relative) {
-    // The sound switch is the check mark itself; holding it on for the one call is how the
-    // confirmation of "sound off" still reaches the speaker.
-    MenuItem& soundOn = form.menuItem("mPopupSound");
-    const bool wasOn = soundOn.checked;
-    soundOn.checked = true;
-    form.DoPlaySound(form.appFile(relative));
-    soundOn.checked = wasOn;
+    form.DoPlaySound(form.appFile(relative), true, form.menuItem("mPopupWave").checked);
 }
 
 bool screenCanShow(const Form1& form) {
