@@ -1,6 +1,7 @@
 #include "PoseMaker.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -132,18 +133,38 @@ Grid PoseMaker::face(Eyes eyes, Mouth mouth, int look) const {
 }
 
 Grid PoseMaker::squashed(const Grid& grid) {
-    // Drops the middle row of the body and lets everything above sink by one:
-    // the body looks pressed down, its feet stay on the ground.
-    int top = grid.height(), bottom = -1;
+    // Drops one row of the body and lets everything above sink by one: the
+    // body looks pressed down, its feet stay on the ground. The row dropped is
+    // one without a face mark, nearest the middle, preferably below the face,
+    // so that eyes and mouth never lose a row.
+    int top = grid.height(), bottom = -1, faceBottom = -1;
+    std::vector<bool> marked(static_cast<std::size_t>(grid.height()), false);
     for (int y = 0; y < grid.height(); ++y)
-        for (int x = 0; x < grid.width(); ++x)
-            if (!grid.at(x, y).isClear()) {
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
+        for (int x = 0; x < grid.width(); ++x) {
+            const Cell& c = grid.at(x, y);
+            if (c.isClear())
+                continue;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+            if (c.mark != Cell::Mark::None) {
+                marked[static_cast<std::size_t>(y)] = true;
+                faceBottom = std::max(faceBottom, y);
             }
+        }
     if (bottom - top < 4)
         return grid;
-    const int removed = (top + bottom) / 2;
+    const int middle = (top + bottom) / 2;
+    int removed = -1;
+    auto consider = [&](int from, int to) {
+        for (int y = from; y <= to; ++y)
+            if (!marked[static_cast<std::size_t>(y)] && (removed < 0 || std::abs(y - middle) < std::abs(removed - middle)))
+                removed = y;
+    };
+    consider(std::max(faceBottom + 1, top + 1), bottom - 1);
+    if (removed < 0)
+        consider(top + 1, bottom - 1);
+    if (removed < 0)
+        return grid;
     Grid out(grid.width(), grid.height());
     for (int y = 0; y < grid.height(); ++y)
         for (int x = 0; x < grid.width(); ++x) {
@@ -156,7 +177,11 @@ Grid PoseMaker::squashed(const Grid& grid) {
 }
 
 void PoseMaker::effect(Grid& grid, const std::string& name, int x, int y) const {
-    grid.stampOutside(effects_.grid(name), x, y);
+    // A mark that would hang over the picture's edge is pulled back inside.
+    const Grid& mark = effects_.grid(name);
+    x = std::clamp(x, 0, std::max(0, grid.width() - mark.width()));
+    y = std::clamp(y, 0, std::max(0, grid.height() - mark.height()));
+    grid.stampOutside(mark, x, y);
 }
 
 Grid PoseMaker::pose(const std::string& name) const {
@@ -174,8 +199,8 @@ Grid PoseMaker::generated(const std::string& name) const {
         return squashed(face(E::Keep, M::Keep, -1));
     if (name == "2")
         return pose("0").mirrored();
-    if (name == "3")
-        return pose("1").mirrored();
+    if (name == "3") // breathing out with a blink, so the idle loop feels alive
+        return squashed(face(E::Closed, M::Keep, -1)).mirrored();
     if (name == "eat0")
         return face(E::Keep, M::Open);
     if (name == "eat1")

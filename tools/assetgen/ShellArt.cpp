@@ -80,9 +80,9 @@ QImage ShellArt::plastic(bool front) const {
             if (g > 0 && front)
                 c = mix(c, gloss, std::min(1.0, g * 1.8) * 0.75);
             const float edge = shape_.edgeDistance(x, y);
-            if (edge <= 1.2f)
+            if (edge <= 1.0f)
                 c = rim;
-            else if (edge <= 2.2f)
+            else if (edge <= 2.0f)
                 c = mix(rim, c, 0.55);
             image.setPixel(x, y, c);
         }
@@ -118,6 +118,10 @@ void ShellArt::faceplate(QImage& image) const {
 }
 
 void ShellArt::buttonWells(QImage& image) const {
+    // The wells are a little wider than the buttons (radius 8.6) and narrow
+    // enough that the gap between neighbours stays open: B sits 22.6 pixels
+    // from A and C.
+    constexpr double WellRadius = 9.9;
     const QRgb shade = color("shade"), rim = color("rim");
     const char* const names[] = {"buttona", "buttonb", "buttonc"};
     const char* const letters[] = {"A", "B", "C"};
@@ -127,12 +131,12 @@ void ShellArt::buttonWells(QImage& image) const {
         for (int y = at.y() - 1; y <= at.y() + 22; ++y)
             for (int x = at.x() - 1; x <= at.x() + 22; ++x) {
                 const double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
-                if (d > 11.0 || !image.valid(x, y))
+                if (d > WellRadius || !image.valid(x, y))
                     continue;
                 // Shadow on the upper rim of the well, light on its lower rim.
                 const QRgb base = image.pixel(x, y);
-                const double t = (y + 0.5 - cy) / 11.0;
-                image.setPixel(x, y, d > 10.0 ? mix(rim, base, 0.3) : mix(shade, base, 0.45 + 0.35 * t));
+                const double t = (y + 0.5 - cy) / WellRadius;
+                image.setPixel(x, y, d > WellRadius - 1.0 ? mix(rim, base, 0.3) : mix(shade, base, 0.45 + 0.35 * t));
             }
         const int w = ctx_.textFont.textWidth(letters[i]);
         ctx_.textFont.draw(image, at.x() + 11 - w / 2 - 1, at.y() + 23, letters[i], color("label"));
@@ -196,8 +200,13 @@ QImage ShellArt::button(bool pressed) const {
             const double d = std::sqrt(u * u + v * v);
             if (d > 1.0)
                 continue;
-            double light = discLight(u, v) - (pressed ? 0.25 : 0.0);
-            QRgb c = light < 0.9 ? mix(dark, face, light / 0.9) : mix(face, qRgb(255, 255, 255), (light - 0.9) * 2.2);
+            // Pressed, the button sits lower in its well: darker all over, its
+            // shine dulled, and the well's upper lip casts a crescent of shade.
+            double light = discLight(u, v) - (pressed ? 0.4 : 0.0);
+            if (pressed && v < -0.45)
+                light -= 0.25 * (-0.45 - v) / 0.55;
+            QRgb c = light < 0.9 ? mix(dark, face, light / 0.9)
+                                 : mix(face, qRgb(255, 255, 255), (light - 0.9) * (pressed ? 1.2 : 2.2));
             if (d > 0.88)
                 c = mix(c, rim, 0.7);
             image.setPixel(x, y, c);
