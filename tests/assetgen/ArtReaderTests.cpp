@@ -57,8 +57,9 @@ TEST(LayoutFile, RejectsAnEdgeKeyWithTwoNumbers) {
 TEST(ToneSynth, NotesHaveTheirLengthAndFadeAtTheEnds) {
     ToneSynth synth;
     std::string error;
-    ASSERT_TRUE(synth.parse("rate = 8000\nfade = 2\nvolume = 0.5\nsound s\nsquare A4 100\nrest 50\nsquare 1000 25 to 2000\n",
-                            error))
+    ASSERT_TRUE(synth.parse(
+        "rate = 8000\nfade = 2\nvolume = 0.5\nsound s\nsquare A4 100\nrest 50\nsquare 1000 25 to 2000\n",
+        error))
         << error;
     const auto samples = synth.render("s");
     ASSERT_EQ(samples.size(), 800u + 400u + 200u);

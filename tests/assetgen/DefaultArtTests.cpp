@@ -34,8 +34,12 @@ protected:
         tree.reset();
         dir.reset();
     }
-    static QImage picture(const std::string& path) { return QImage(dir->filePath(QString::fromStdString(path))); }
-    static std::string folder(int n) { return std::string("Chars/") + (n < 10 ? "0" : "") + std::to_string(n) + "/"; }
+    static QImage picture(const std::string& path) {
+        return QImage(dir->filePath(QString::fromStdString(path)));
+    }
+    static std::string folder(int n) {
+        return std::string("Chars/") + (n < 10 ? "0" : "") + std::to_string(n) + "/";
+    }
     // Milliseconds of a 16-bit mono wave file, and its first and last samples.
     struct Wave {
         double ms = 0;
@@ -43,8 +47,7 @@ protected:
     };
     static Wave wave(const std::string& name) {
         QFile file(dir->filePath(QString::fromStdString("sounds/" + name + ".wav")));
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
+        if (!file.open(QIODevice::ReadOnly)) return {};
         const QByteArray bytes = file.readAll();
         auto u32 = [&](int at) {
             return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
@@ -58,8 +61,7 @@ protected:
         };
         const int data = bytes.indexOf("data");
         const int count = static_cast<int>(u32(data + 4) / 2);
-        if (count == 0)
-            return {};
+        if (count == 0) return {};
         return {1000.0 * count / u32(24), s16(data + 8), s16(data + 8 + 2 * (count - 1))};
     }
     static inline std::unique_ptr<QTemporaryDir> dir;
@@ -84,8 +86,7 @@ std::pair<int, int> opaqueRows(const QImage& image) {
     int top = image.height(), bottom = -1;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) > 127)
-                top = std::min(top, y), bottom = std::max(bottom, y);
+            if (qAlpha(image.pixel(x, y)) > 127) top = std::min(top, y), bottom = std::max(bottom, y);
     return {top, bottom};
 }
 
@@ -96,10 +97,10 @@ TEST_F(DefaultArt, EveryCharacterHasEveryPoseOnTheSixteenDotGridAndItsFramesMove
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(picture(folder(0) + std::to_string(i) + ".gif").size(), QSize(48, 48)) << "egg " << i;
     // Each pair alternates on the screen; identical pictures would look frozen.
-    const char* const pairs[][2] = {{"0", "1"},         {"2", "3"},         {"eat0", "eat1"},   {"no0", "no1"},
-                                    {"sick0", "sick1"}, {"happy0", "happy1"}, {"sleep0", "sleep1"},
-                                    {"stool0", "stool1"}, {"play0", "play1"}, {"play2", "play3"},
-                                    {"unhp0", "unhp1"}, {"unhp1", "unhp2"}};
+    const char* const pairs[][2] = {{"0", "1"},           {"2", "3"},           {"eat0", "eat1"},
+                                    {"no0", "no1"},       {"sick0", "sick1"},   {"happy0", "happy1"},
+                                    {"sleep0", "sleep1"}, {"stool0", "stool1"}, {"play0", "play1"},
+                                    {"play2", "play3"},   {"unhp0", "unhp1"},   {"unhp1", "unhp2"}};
     for (int n = 1; n <= 12; ++n)
         for (const auto& pair : pairs) {
             const QImage a = picture(folder(n) + pair[0] + ".gif"), b = picture(folder(n) + pair[1] + ".gif");
@@ -148,9 +149,9 @@ TEST_F(DefaultArt, PressedButtonIsDarkerAndSunkByAPixel) {
 
 TEST_F(DefaultArt, SoundsAreShortQuietAtTheEndsAndFitHowOftenTheyRestart) {
     ASSERT_EQ(error, "");
-    for (const char* name : {"beep", "hatch", "attend", "change", "discipln", "plystart", "playing", "plystop",
-                             "plyhappy", "plyunhap", "reset", "turnsnd", "turn", "hide", "restore", "pageup",
-                             "pagedown"}) {
+    for (const char* name :
+         {"beep", "hatch", "attend", "change", "discipln", "plystart", "playing", "plystop", "plyhappy",
+          "plyunhap", "reset", "turnsnd", "turn", "hide", "restore", "pageup", "pagedown"}) {
         const Wave w = wave(name);
         EXPECT_GT(w.ms, 20) << name;
         EXPECT_LT(w.ms, 1000) << name;

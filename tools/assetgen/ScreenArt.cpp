@@ -10,8 +10,7 @@ Grid recolored(const Grid& source, Cell cell) {
     Grid out(source.width(), source.height());
     for (int y = 0; y < source.height(); ++y)
         for (int x = 0; x < source.width(); ++x)
-            if (source.at(x, y).isOn())
-                out.at(x, y) = cell;
+            if (source.at(x, y).isOn()) out.at(x, y) = cell;
     return out;
 }
 
@@ -65,8 +64,7 @@ void ScreenArt::glass() {
         const QPoint at = ctx_.layout.pixels(element) - glassAt;
         for (int y = 0; y < ghost.height(); ++y)
             for (int x = 0; x < ghost.width(); ++x)
-                if (qAlpha(ghost.pixel(x, y)) > 0)
-                    image.setPixel(at.x() + x, at.y() + y, ghost.pixel(x, y));
+                if (qAlpha(ghost.pixel(x, y)) > 0) image.setPixel(at.x() + x, at.y() + y, ghost.pixel(x, y));
     };
     for (int i = 0; i < 7; ++i)
         printGhost("pipicon" + std::to_string(i), "pipicon" + std::to_string(i));
@@ -222,8 +220,7 @@ void ScreenArt::overlays() {
         // Sparkles: a plus in the open gap is drawn on; on the drapes it is cut out.
         auto onDrape = [&](int x) { return x < reach || x >= ScreenDotsWide - reach; };
         auto dot = [&](int x, int y) {
-            if (curtain.contains(x, y) && y > 0)
-                curtain.set(x, y, onDrape(x) ? Grid::off() : Grid::on());
+            if (curtain.contains(x, y) && y > 0) curtain.set(x, y, onDrape(x) ? Grid::off() : Grid::on());
         };
         auto sparkle = [&](int cx, int cy, int arm) {
             for (int d = -arm; d <= arm; ++d)
@@ -240,17 +237,32 @@ void ScreenArt::overlays() {
                                            std::pair{cx + 2, 10}})
                     dot(x, y);
         };
-        if (frame == 4)
-            curtain.fill(cx - 6, 2, 12, 12, Grid::on()); // the drapes overlap where they meet
+        if (frame == 4) curtain.fill(cx - 6, 2, 12, 12, Grid::on()); // the drapes overlap where they meet
         switch (frame) {
-        case 0: sparkle(6, 4, 1), sparkle(25, 10, 1); break;
-        case 1: sparkle(10, 5, 1), sparkle(21, 9, 1), sparkle(cx, 7, 0); break;
-        case 2: sparkle(13, 5, 1), sparkle(18, 10, 1), sparkle(cx - 1, 8, 0); break;
-        case 3: star(2); break;
-        case 4: star(5), sparkle(5, 4, 1), sparkle(26, 11, 1); break;
-        case 5: star(3), sparkle(8, 11, 1), sparkle(23, 4, 1); break;
-        case 6: sparkle(10, 4, 1), sparkle(21, 11, 1), sparkle(cx - 1, 8, 0); break;
-        default: sparkle(7, 3, 1), sparkle(24, 12, 1), sparkle(cx - 1, 8, 0); break;
+        case 0:
+            sparkle(6, 4, 1), sparkle(25, 10, 1);
+            break;
+        case 1:
+            sparkle(10, 5, 1), sparkle(21, 9, 1), sparkle(cx, 7, 0);
+            break;
+        case 2:
+            sparkle(13, 5, 1), sparkle(18, 10, 1), sparkle(cx - 1, 8, 0);
+            break;
+        case 3:
+            star(2);
+            break;
+        case 4:
+            star(5), sparkle(5, 4, 1), sparkle(26, 11, 1);
+            break;
+        case 5:
+            star(3), sparkle(8, 11, 1), sparkle(23, 4, 1);
+            break;
+        case 6:
+            sparkle(10, 4, 1), sparkle(21, 11, 1), sparkle(cx - 1, 8, 0);
+            break;
+        default:
+            sparkle(7, 3, 1), sparkle(24, 12, 1), sparkle(cx - 1, 8, 0);
+            break;
         }
         dots("change" + std::to_string(frame) + ".gif", curtain);
     }

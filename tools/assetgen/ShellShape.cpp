@@ -19,11 +19,9 @@ bool inOutline(double px, double py) {
     // Upper egg and the ring on top, cut off where the lower body begins;
     // then the lower body; then the hole of the ring.
     bool in = ShellShape::inEllipse(px, py, 5, 30, 142, 220) || ShellShape::inEllipse(px, py, 63, 24, 84, 40);
-    if (px >= 3 && px < 145 && py >= 120 && py < 220)
-        in = false;
+    if (px >= 3 && px < 145 && py >= 120 && py < 220) in = false;
     in = in || ShellShape::inEllipse(px, py, 5, 60, 142, 194);
-    if (ShellShape::inEllipse(px, py, 70, 30, 78, 37))
-        in = false;
+    if (ShellShape::inEllipse(px, py, 70, 30, 78, 37)) in = false;
     return in;
 }
 
@@ -43,16 +41,15 @@ ShellShape::ShellShape() : mask_(Width * Height), distance_(Width * Height, 0.0f
     std::vector<std::pair<float, float>> outline;
     for (int fy = -1; fy <= Height * Fine; ++fy)
         for (int fx = -1; fx <= Width * Fine; ++fx) {
-            if (fineInside(fx, fy))
-                continue;
-            if (fineInside(fx - 1, fy) || fineInside(fx + 1, fy) || fineInside(fx, fy - 1) || fineInside(fx, fy + 1))
+            if (fineInside(fx, fy)) continue;
+            if (fineInside(fx - 1, fy) || fineInside(fx + 1, fy) || fineInside(fx, fy - 1) ||
+                fineInside(fx, fy + 1))
                 outline.emplace_back((fx + 0.5f) / Fine, (fy + 0.5f) / Fine);
         }
     std::vector<float> raw(distance_.size(), 0.0f);
     for (int y = 0; y < Height; ++y)
         for (int x = 0; x < Width; ++x) {
-            if (!mask_[y * Width + x])
-                continue;
+            if (!mask_[y * Width + x]) continue;
             const float cx = x + 0.5f, cy = y + 0.5f;
             float best = std::numeric_limits<float>::max();
             for (const auto& [ox, oy] : outline)
@@ -62,8 +59,7 @@ ShellShape::ShellShape() : mask_(Width * Height), distance_(Width * Height, 0.0f
     // A light 3 x 3 smoothing irons out what is left of the sampling steps.
     for (int y = 0; y < Height; ++y)
         for (int x = 0; x < Width; ++x) {
-            if (!mask_[y * Width + x])
-                continue;
+            if (!mask_[y * Width + x]) continue;
             float sum = 0, weight = 0;
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx) {
