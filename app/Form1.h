@@ -106,6 +106,10 @@ public:
     void DoSetToolTip();
 
     // Desktop shell (shell/).
+    // Plays FileName (a full path) as a wave file or, with Wave false, as the system beep; nothing
+    // when SoundOn is false. Callers that must be heard with sound off pass SoundOn true.
+    void DoPlaySound(const std::string& FileName, bool SoundOn, bool Wave);
+    // Plays a program-relative sound ("\sounds\beep.wav") as the "Sound On" and "Wave" items say.
     void DoPlaySound(const std::string& SoundFile);
     void DoSetAlwaysOnTop(WindowState& target, bool OnTop);
     // Mouse on the device pictures: element is "FrontView", "BackView" or "ResetButton".
