@@ -9,11 +9,22 @@ namespace fs = std::filesystem;
 
 Sim::Sim(const std::string& appDir) {
     static std::atomic<int> counter{0};
-    work = fs::temp_directory_path() /
+    // Memory-backed when the system has it: the store syncs every write to disk, which is slow.
+    const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    work = base /
            ("pipling-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fs::remove_all(work);
     fs::create_directories(work);
     runner = std::make_unique<ScriptRunner>(appDir, storeFile(), out);
+}
+
+std::string Sim::noAssets() {
+    static const fs::path empty = [] {
+        fs::path folder = fs::temp_directory_path() / ("pipling-test-empty-" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+        return folder;
+    }();
+    return empty.string();
 }
 
 Sim::~Sim() {

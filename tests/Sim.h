@@ -16,6 +16,8 @@ class Sim {
 public:
     // appDir: the program folder; default the build's own (the generated default tree).
     explicit Sim(const std::string& appDir = PIPLING_BIN_DIR);
+    // A program folder with no assets at all: the device must run on without them.
+    static std::string noAssets();
     ~Sim();
 
     // Runs script lines (separated by newlines); fails the test on an error.

@@ -1,6 +1,11 @@
 #include "AssetGenerator.h"
 
 #include "ArtContext.h"
+#include "CharacterArt.h"
+#include "ExtrasArt.h"
+#include "PageArt.h"
+#include "ShellArt.h"
+#include "SoundArt.h"
 #include "ScreenArt.h"
 #include "TextUtil.h"
 
@@ -31,6 +36,11 @@ std::string AssetGenerator::run() {
 
         out_.text("default.ini", labelFile(ctx.layout));
         ScreenArt(ctx).generate();
+        CharacterArt(ctx).generate();
+        ShellArt(ctx).generate();
+        ExtrasArt(ctx).generate();
+        SoundArt(ctx).generate();
+        PageArt(ctx).generate();
     } catch (const std::exception& e) {
         return e.what();
     }

@@ -55,3 +55,10 @@ std::map<std::string, int> AssetTree::countsByFolder() const {
     }
     return counts;
 }
+
+QImage AssetTree::picture(const std::string& path) const {
+    for (const auto& p : pictures_)
+        if (p.path == path)
+            return p.image;
+    return {};
+}

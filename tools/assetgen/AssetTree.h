@@ -26,6 +26,8 @@ public:
     void text(const std::string& path, const std::string& content);
 
     const std::vector<Picture>& pictures() const { return pictures_; }
+    // A picture written earlier in this run (a null image when there is none).
+    QImage picture(const std::string& path) const;
     const std::vector<std::string>& errors() const { return errors_; }
     // Number of files written per folder ("other", "Chars/03", ...).
     std::map<std::string, int> countsByFolder() const;

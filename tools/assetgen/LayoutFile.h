@@ -26,6 +26,7 @@ public:
     // The position of an element in window pixels; both edges must be known.
     QPoint pixels(const std::string& element) const;
     int edgePixels(const std::string& key) const;
+    int twips(const std::string& key) const { return values_.at(key); }
     bool has(const std::string& key) const { return values_.count(key) != 0; }
 
 private:

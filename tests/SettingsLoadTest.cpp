@@ -1,0 +1,143 @@
+// Loading a stored pet: a value that is missing, does not convert or lies outside what the rules
+// can produce is skipped, exactly as if the key were not there, and the rest of the pet loads.
+#include "platform/disk/IniSettingsStore.h"
+#include "tests/Sim.h"
+
+#include <QJsonArray>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Values = std::vector<std::pair<std::string, std::string>>;
+
+// A living adult with a record in every key.
+const Values SavedPet = {
+    {"InsulatingSheet", "0"}, {"InsulatingSheetWidthPushed", "700"}, {"Plugins", ""}, {"AlwaysOnTop", "False"},
+    {"AttendTimeLeft", "90"}, {"AutoShow", "True"}, {"CharacterNo", "6"}, {"CurrentSkin", "Default"},
+    {"FeedMenuIndex", "1"}, {"FormVisible", "True"}, {"IntervalCount", "40"}, {"Left", "3000"},
+    {"LightMenuIndex", "0"}, {"LightOff", "False"}, {"MinuteCount", "321"}, {"MaxMinutes", "960"},
+    {"SecondCount", "17"}, {"Sound", "False"}, {"SoundType", "1"}, {"PlayType", "1"}, {"CurrentTempChar", "1"},
+    {"Top", "2000"}, {"TotalNeedCount", "12"}, {"Age", "3"}, {"Weight", "44"}, {"Discipline", "9"},
+    {"Happiness", "2"}, {"Hunger", "3"}, {"Sickness", "1"}, {"Dung", "2"}, {"AttentionHungry", "True"},
+    {"AttentionHappy", "False"}, {"AttentionDiscipline", "False"}, {"AttentionSleep", "False"},
+    {"SleepAction", "False"}, {"DyingAction", "0"}, {"DyingTimeLeft", "300"}, {"DisciplineWhenNeed", "2"},
+    {"PlayCounter", "4"}, {"SnackCount", "5"}, {"NeedCount", "8"}, {"CareWhenNeed", "6"}};
+
+// Everything observable after start-up except what only time changes.
+QJsonObject loaded(const Values& section) {
+    Sim sim(Sim::noAssets());
+    IniSettingsStore(sim.storeFile()).writeSection("Pipling", section);
+    sim.run("start");
+    QJsonObject state = sim.dump();
+    state.remove("sounds");
+    state.remove("clock");
+    return state;
+}
+
+Values with(const std::string& key, const std::optional<std::string>& value) {
+    Values section;
+    for (const auto& entry : SavedPet) {
+        if (entry.first != key)
+            section.push_back(entry);
+        else if (value)
+            section.emplace_back(key, *value);
+    }
+    return section;
+}
+
+TEST(SettingsLoad, TheSavedPetLoadsAsStored) {
+    Sim sim(Sim::noAssets());
+    IniSettingsStore(sim.storeFile()).writeSection("Pipling", SavedPet);
+    sim.run("start");
+    QJsonObject fields = sim.dump().value("fields").toObject();
+    for (const char* key : {"CharacterNo", "MinuteCount", "MaxMinutes", "SecondCount", "Age", "Weight", "Discipline",
+                            "Happiness", "Hunger", "Sickness", "Dung", "DyingTimeLeft", "NeedCount", "CareWhenNeed"}) {
+        std::string stored;
+        for (const auto& [k, v] : SavedPet)
+            if (k == key)
+                stored = v;
+        EXPECT_EQ(fields.value(key).toInteger(), std::stoll(stored)) << key;
+    }
+    EXPECT_EQ(sim.last().value("window").toObject().value("left").toInt(), 3000);
+    EXPECT_FALSE(sim.last().value("menu").toObject().value("mPopupSound").toObject().value("checked").toBool());
+    EXPECT_TRUE(sim.last().value("menu").toObject().value("mPopupBeep").toObject().value("checked").toBool());
+}
+
+TEST(SettingsLoad, GarbageInAnyKeyIsSkippedAsIfMissing) {
+    const std::vector<std::string> garbage = {"abc", "12abc", "\x01\xff\xfe", "1e309", "NaN", std::string(100000, '9'),
+                                              "-", "1 2"};
+    for (const auto& [key, value] : SavedPet) {
+        if (key == "Plugins" || key == "CurrentSkin" || key == "InsulatingSheet")
+            continue; // folder names and the first-run probe are tested on their own
+        const QJsonObject missing = loaded(with(key, std::nullopt));
+        for (const std::string& bad : garbage)
+            EXPECT_EQ(loaded(with(key, bad)), missing) << key << " = \"" << bad.substr(0, 20) << "\"";
+    }
+}
+
+TEST(SettingsLoad, ValuesOutsideWhatTheRulesProduceAreSkipped) {
+    struct Range {
+        const char* key;
+        long long min;
+        long long max;
+    };
+    const Range ranges[] = {{"CharacterNo", 0, 12}, {"Dung", 0, 8},       {"Hunger", 0, 4},
+                            {"Happiness", 0, 4},    {"Discipline", 0, 14}, {"Age", 0, 99},
+                            {"Weight", 0, 100},     {"DyingAction", 0, 62}, {"SecondCount", 0, 60},
+                            {"AttendTimeLeft", 0, 120}};
+    for (const Range& range : ranges) {
+        const QJsonObject missing = loaded(with(range.key, std::nullopt));
+        for (long long bad : {range.min - 1, range.max + 1, 40000LL, -40000LL})
+            EXPECT_EQ(loaded(with(range.key, std::to_string(bad))), missing) << range.key << " = " << bad;
+        for (long long good : {range.min, range.max})
+            EXPECT_EQ(loaded(with(range.key, std::to_string(good))).value("fields").toObject().value(range.key).toInteger(),
+                      good)
+                << range.key << " = " << good;
+    }
+    for (const char* bad : {"-1", "-5", "2147483648"})
+        EXPECT_EQ(loaded(with("MinuteCount", bad)), loaded(with("MinuteCount", std::nullopt))) << bad;
+    for (const char* bad : {"-1"})
+        EXPECT_EQ(loaded(with("Sickness", bad)), loaded(with("Sickness", std::nullopt))) << bad;
+    for (const char* bad : {"0", "500", "1201", "-240"})
+        EXPECT_EQ(loaded(with("MaxMinutes", bad)), loaded(with("MaxMinutes", std::nullopt))) << bad;
+    for (const char* good : {"240", "480", "720", "730", "960", "1200"})
+        EXPECT_EQ(loaded(with("MaxMinutes", good)).value("fields").toObject().value("MaxMinutes").toInt(),
+                  std::stoi(good));
+}
+
+TEST(SettingsLoad, FolderNamesMustBeSingleFolders) {
+    for (const char* bad : {"../../etc", "a/b", "a\\b", ".", ".."}) {
+        QJsonObject skin = loaded(with("CurrentSkin", bad)).value("fields").toObject();
+        EXPECT_EQ(skin.value("CurrentSkin").toString(), "Default") << bad;
+        QJsonObject plugin = loaded(with("Plugins", bad)).value("fields").toObject();
+        EXPECT_EQ(plugin.value("Plugins").toString(), "") << bad;
+    }
+    EXPECT_EQ(loaded(with("CurrentSkin", "Night Shift")).value("fields").toObject().value("CurrentSkin").toString(),
+              "Night Shift");
+}
+
+TEST(SettingsLoad, AGarbageSheetStateIsNoFirstRun) {
+    Sim sim(Sim::noAssets());
+    IniSettingsStore(sim.storeFile()).writeSection("Pipling", with("InsulatingSheet", "junk"));
+    sim.run("start");
+    // The pet is kept (no new egg); only the sheet goes back to its fresh state.
+    EXPECT_EQ(sim.number("CharacterNo"), 6);
+    EXPECT_EQ(sim.number("MinuteCount"), 321);
+    EXPECT_EQ(sim.number("InsulatingSheet"), 1);
+}
+
+TEST(SettingsLoad, ACloseAndANewStartContinueTheSameMinute) {
+    Sim sim(Sim::noAssets());
+    IniSettingsStore(sim.storeFile()).writeSection("Pipling", SavedPet);
+    sim.run("start\nquit");
+    const QJsonObject first = sim.settings();
+    Sim again(Sim::noAssets());
+    IniSettingsStore(again.storeFile()).writeSection("Pipling", SavedPet);
+    again.run("start\nclock 18:30:00\nquit");
+    EXPECT_EQ(again.settings(), first);
+    EXPECT_EQ(first.value("MinuteCount").toString(), "321");
+    EXPECT_EQ(first.value("SecondCount").toString(), "17");
+}
+
+} // namespace
