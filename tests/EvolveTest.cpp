@@ -32,8 +32,7 @@ protected:
         p.ChangeStep = 0;
         p.NextCharacterNo = -1;
         form().DoEvolve();
-        if (p.ChangeStep != 1)
-            return -1;
+        if (p.ChangeStep != 1) return -1;
         EXPECT_EQ(p.CharacterNo, character) << "the old character stays until the change animation ends";
         return p.NextCharacterNo;
     }
@@ -41,7 +40,9 @@ protected:
     Sim sim{Sim::noAssets()};
 };
 
-TEST_F(Evolve, BabyAlwaysBecomesTheChild) { EXPECT_EQ(evolveFrom(1, {}), 2); }
+TEST_F(Evolve, BabyAlwaysBecomesTheChild) {
+    EXPECT_EQ(evolveFrom(1, {}), 2);
+}
 
 TEST_F(Evolve, ChildNeedsHalfItsCallsAnsweredAndMorePlayThanSnacks) {
     EXPECT_EQ(evolveFrom(2, {.need = 4, .care = 2, .snacks = 2, .plays = 3}), 3);
@@ -71,8 +72,9 @@ TEST_F(Evolve, TeenRulesAreTestedInTheirOrder) {
         sim.run("rnd 0.5");
         EXPECT_EQ(evolveFrom(teen, light), 8) << "no rule fits: the draw decides";
         // 5: some discipline, light, scolded when it called.
-        EXPECT_EQ(evolveFrom(teen, {.need = 10, .care = 5, .total = 10, .disciplineWhenNeed = 1, .discipline = 1}),
-                  8);
+        EXPECT_EQ(
+            evolveFrom(teen, {.need = 10, .care = 5, .total = 10, .disciplineWhenNeed = 1, .discipline = 1}),
+            8);
         // 6: more than four fifths answered, never disciplined.
         EXPECT_EQ(evolveFrom(teen, {.need = 10, .care = 9, .total = 10, .weight = 40}), 10);
         sim.run("rnd 0");
@@ -83,8 +85,8 @@ TEST_F(Evolve, TeenRulesAreTestedInTheirOrder) {
 
 TEST_F(Evolve, TeenDrawPicksAmongTheSixAdults) {
     const Record plain{.need = 10, .care = 8, .total = 10, .weight = 40};
-    const std::pair<const char*, int> draws[] = {{"0", 5}, {"0.17", 6}, {"0.34", 7}, {"0.5", 8}, {"0.67", 9},
-                                                 {"0.9999", 10}};
+    const std::pair<const char*, int> draws[] = {{"0", 5},   {"0.17", 6}, {"0.34", 7},
+                                                 {"0.5", 8}, {"0.67", 9}, {"0.9999", 10}};
     for (const auto& [value, adult] : draws) {
         sim.run(std::string("rnd ") + value);
         EXPECT_EQ(evolveFrom(3, plain), adult) << value;
@@ -125,7 +127,8 @@ TEST_F(Evolve, OtherCharactersDoNotEvolve) {
 class SetCharacter : public Evolve {};
 
 TEST_F(SetCharacter, EggDrawsTheLifeLengthAndClearsThePet) {
-    const std::pair<const char*, int> draws[] = {{"0", 240}, {"0.2", 480}, {"0.5", 720}, {"0.7", 960}, {"0.99", 1200}};
+    const std::pair<const char*, int> draws[] = {
+        {"0", 240}, {"0.2", 480}, {"0.5", 720}, {"0.7", 960}, {"0.99", 1200}};
     PetState& p = form().pet;
     for (const auto& [value, minutes] : draws) {
         p.Weight = 40;
@@ -212,7 +215,8 @@ TEST_F(SetCharacter, StageClearsTheCareRecordAndTheCalls) {
     form().layout.OriginalLeft = 615;
     form().layout.OriginalTop = 480;
     form().DoSetCharacter(4);
-    EXPECT_EQ(p.NeedCount + p.CareWhenNeed + p.TotalNeedCount + p.DisciplineWhenNeed + p.SnackCount + p.PlayCounter,
+    EXPECT_EQ(p.NeedCount + p.CareWhenNeed + p.TotalNeedCount + p.DisciplineWhenNeed + p.SnackCount +
+                  p.PlayCounter,
               0);
     EXPECT_FALSE(p.AttentionHappy);
     EXPECT_EQ(p.AttendTimeLeft, 0);
