@@ -165,7 +165,7 @@ TEST_F(Animate, DyingBlinksSlowsDownLaysAnEggAndEndsAsTheAngel) {
     EXPECT_EQ(std::count(periods.begin(), periods.begin() + 31, 120), 31);
     EXPECT_EQ(std::count(periods.begin() + 31, periods.begin() + 45, 250), 14);
     EXPECT_EQ(std::count(periods.begin() + 45, periods.end(), 120), 8);
-    EXPECT_EQ(beeps, 23) << "a beep with every skull, on every other blink frame";
+    EXPECT_EQ(beeps, 22) << "a beep with every skull, on every other of the 44 blink frames";
     EXPECT_EQ(eggShown, 4) << "the laid egg blinks on every second frame";
     EXPECT_EQ(pet().CharacterNo, 12);
     EXPECT_EQ(pet().DyingAction, 0);
