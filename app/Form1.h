@@ -89,6 +89,19 @@ public:
     void DoGameStep();
 
     // Assets (assets/).
+    // Loads one picture into an element or a hidden store: the plug-in's copy of the file first,
+    // then the program folder's; a file that is missing or does not decode leaves the old picture.
+    void DoLoadPicture(const std::string& PluginsStr, Element& PictureValue, const std::string& PicturePath,
+                       const std::string& PictureFilename);
+    void DoLoadPicture(const std::string& PluginsStr, PictureHandle& PictureValue, const std::string& PicturePath,
+                       const std::string& PictureFilename);
+    // Gives an element a custom pointer from a cursor file, looked up like a picture; the standard
+    // arrow when no usable file is found.
+    void DoLoadPointer(const std::string& PluginsStr, Element& PictureValue, const std::string& PicturePath,
+                       const std::string& PictureFilename);
+    void DoGetLayoutIni(const std::string& PluginsStr);
+    // The current skin's folder as a relative folder name, "\skins\Default\".
+    std::string skinFolder() const { return "\\skins\\" + pet.CurrentSkin + "\\"; }
     void DoGetPlugins(const std::string& PluginsStr);
     void DoLoadCharacter();
     void DoGetCharacterIni(const std::string& PluginsStr);
@@ -96,6 +109,10 @@ public:
     void DoSetToolTip();
 
     // Desktop shell (shell/).
+    // Plays FileName (a full path) as a wave file or, with Wave false, as the system beep; nothing
+    // when SoundOn is false. Callers that must be heard with sound off pass SoundOn true.
+    void DoPlaySound(const std::string& FileName, bool SoundOn, bool Wave);
+    // Plays a program-relative sound ("\sounds\beep.wav") as the "Sound On" and "Wave" items say.
     void DoPlaySound(const std::string& SoundFile);
     void DoSetAlwaysOnTop(WindowState& target, bool OnTop);
     // Mouse on the device pictures: element is "FrontView", "BackView" or "ResetButton".

@@ -38,6 +38,7 @@ void Form1::updateTray(const PictureHandle& icon, const std::string& tip) {
 
 void Form1::Form_Load(const std::string& commandLine) {
     auto& e = elements;
+    layout.StartingUp = true;
     platform.desktop.setPointer(Pointer::Wait);
     trayIcon = nullptr;
     trayTip = trayTipText("Loading, please wait...");
@@ -131,6 +132,7 @@ void Form1::Form_Load(const std::string& commandLine) {
     }
     if (menuItem("mPopupStatus").checked)
         menuItem("mPopupInsulatingSheet").enabled = false;
+    layout.StartingUp = false;
 }
 
 void Form1::Form_Unload() {

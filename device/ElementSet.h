@@ -38,10 +38,9 @@ struct ElementSet {
 
     // Visits the shown elements (name, index or -1 for a single element, element) bottom to top, the order in which they are painted. Inside the
     // screen the overlays come last: the dark overlay covers the pet, the water covers the
-    // droppings, the change curtain covers everything. The front view lies under the screen, so any face picture
-    // works whether or not it leaves its screen see-through; the back view covers all of it.
+    // droppings, the change curtain covers everything. The face picture lies above the screen and leaves the
+    // glass see-through, so its bezel frames whatever the screen shows; the back view covers it all.
     template <class Visitor> void forEachShown(Visitor&& visit) {
-        visit("FrontView", -1, FrontView);
         visit("PipScr", -1, PipScr);
         each("Meter", Meter, visit);
         visit("PlayTitle", -1, PlayTitle);
@@ -77,6 +76,7 @@ struct ElementSet {
         each("PipIcon", PipIcon, visit);
         visit("AttendIcon", -1, AttendIcon);
         visit("ChangingScreen", -1, ChangingScreen);
+        visit("FrontView", -1, FrontView);
         visit("ButtonA", -1, ButtonA);
         visit("ButtonB", -1, ButtonB);
         visit("ButtonC", -1, ButtonC);

@@ -1,8 +1,200 @@
 #include "app/Form1.h"
 
-void Form1::DoMainScreen(bool) {}
-void Form1::DoShowTimerScreen(bool) {}
-void Form1::DoShowClock() {}
-void Form1::DoUnhappyStep() {}
-void Form1::DoHappyStep() {}
-void Form1::DoNegativeStep() {}
+#include <algorithm>
+
+namespace {
+
+// The droppings on the screen are the first Dung elements; a count outside 0..8 (a hand-edited
+// store, a script) must never reach past the eight elements there are.
+std::size_t droppingCount(int16_t dung) {
+    return static_cast<std::size_t>(std::clamp<int>(dung, 0, 8));
+}
+
+void showDroppings(ElementSet& e, int16_t dung, bool visible) {
+    for (std::size_t i = 0; i < droppingCount(dung); ++i)
+        e.DungImage[i].visible = visible;
+}
+
+} // namespace
+
+void Form1::DoMainScreen(bool flag) {
+    auto& e = elements;
+    const bool front = frontShown();
+    const bool timedAnimation = device.HappyAction || device.UnhappyAction || device.NegativeAction;
+
+    // The dead pet: the angel, or its age page while C holds it open.
+    if (pet.CharacterNo == 12) {
+        if (front && !pet.TimerScreen && !pet.LightOff) {
+            e.Angel.visible = flag;
+            if (device.ActionStep != 0) {
+                if (pet.Age > 9) e.AgeDigit[0].visible = flag;
+                e.AgeDigit[1].visible = flag;
+                e.Yr.visible = flag;
+            } else {
+                e.PipChar.visible = flag;
+            }
+        }
+        return;
+    }
+    // The dying pet keeps its own pose; its signs belong to the dying animation.
+    if (pet.DyingAction > 0) {
+        e.PipChar.visible = flag;
+        return;
+    }
+    // A game draws its own screen, one picture set per state.
+    switch (device.GameState) {
+    case 0:
+        break;
+    case 1:
+        e.PlayTitle.visible = flag;
+        return;
+    case 2:
+        e.TempImage.visible = flag;
+        if (menuItem("mPopupPlay1").checked) {
+            e.PipNumber.visible = flag;
+            e.ResultNumber.visible = false;
+        }
+        return;
+    case 3:
+    case 4:
+    case 5:
+    case 7:
+        if (device.HappyAction || device.UnhappyAction) {
+            e.TempImage.visible = flag;
+        } else if (!menuItem("mPopupPlay1").checked) {
+            if (device.GameGuess == 1)
+                e.RightArrow.visible = flag;
+            else
+                e.LeftArrow.visible = flag;
+        } else {
+            e.PipNumber.visible = flag;
+            e.ResultNumber.visible = flag;
+        }
+        return;
+    case 6:
+        e.PlayResult.visible = flag;
+        e.YourScore.visible = flag;
+        e.PipScore.visible = flag;
+        return;
+    default:
+        return;
+    }
+
+    if (flag) {
+        // An idle pet comes back to its normal pose before it is shown again.
+        if (pet.Sickness == 0 && !pet.SleepAction && !pet.DroppingAction && !device.UnhappyAction &&
+            !device.NegativeAction && pet.CharacterNo >= 1 && pet.CharacterNo <= 11) {
+            e.PipChar.move(layout.OriginalLeft, layout.OriginalTop);
+            pet.CurrentTempChar = 0;
+            pet.IntervalCount = 0;
+            device.ActionFrameCount = 0;
+            device.WalkRight = false;
+        }
+        if (pet.ScreenTimeLeft == 0) {
+            if (pet.LightOff && !timedAnimation) {
+                e.Dark.visible = true;
+                e.PipChar.visible = false;
+                showDroppings(e, pet.Dung, false);
+                if (pet.Sickness > 0) e.Skull.visible = false;
+                if (pet.SleepAction) e.SleepSign.visible = false;
+                return;
+            }
+            if (front && !pet.TimerScreen) {
+                if (pet.SleepAction) {
+                    e.SleepSign.visible = true;
+                } else if (pet.Sickness > 0) {
+                    if (!pet.LightOff) e.Skull.visible = true;
+                    e.PipChar.move(layout.SickLeft, layout.SickTop);
+                    device.SickFrame = 0;
+                    e.PipChar.setPicture(e.TempSick[0]);
+                    pet.StatusText = menuItem("mCheatAction0").caption;
+                }
+                e.PipChar.visible = true;
+                for (std::size_t i = 0; i < droppingCount(pet.Dung); ++i) {
+                    e.DungImage[i].setPicture(e.TempDung[0]);
+                    e.DungImage[i].visible = true;
+                }
+                if (device.FlushAction) {
+                    if (pet.LightOff)
+                        e.Dark.visible = true;
+                    else
+                        e.Water.visible = true;
+                }
+            }
+        } else if (front && !pet.TimerScreen) {
+            if (device.EatingAction) {
+                if (pet.LightOff) {
+                    e.Dark.visible = true;
+                } else {
+                    e.MealSnack.visible = true;
+                    e.TempImage.visible = true;
+                }
+            } else if (device.SelectedIcon == 0) {
+                if (pet.LightOff) e.Dark.visible = false;
+                e.FeedMenu.visible = true;
+                e.RightArrow.visible = true;
+            } else if (timedAnimation) {
+                if (pet.LightOff)
+                    e.Dark.visible = true;
+                else
+                    e.TempImage.visible = true;
+            }
+        }
+        return;
+    }
+
+    if (pet.ScreenTimeLeft != 0) {
+        if (device.EatingAction) {
+            e.MealSnack.visible = false;
+            e.TempImage.visible = false;
+        } else if (timedAnimation) {
+            e.TempImage.visible = false;
+        }
+    } else if (pet.LightOff && !timedAnimation) {
+        e.Dark.visible = false;
+    } else if (front) {
+        e.PipChar.visible = false;
+        showDroppings(e, pet.Dung, false);
+        if (pet.Sickness > 0) e.Skull.visible = false;
+        if (pet.SleepAction) e.SleepSign.visible = false;
+    }
+}
+
+void Form1::DoShowTimerScreen(bool flag) {
+    auto& e = elements;
+    // The tens of the hour appear only for two-digit hours, so only the clock itself shows them.
+    if (!flag) e.HourDigit[0].visible = false;
+    for (Element* element : {&e.HourDigit[1], &e.Colon, &e.MinuteDigit[0], &e.MinuteDigit[1],
+                             &e.SecondDigit[0], &e.SecondDigit[1], &e.AmOrPm, &e.SecondIdx})
+        element->visible = flag;
+    DoMainScreen(!flag);
+}
+
+namespace {
+
+// Copies a picture into a digit only when it differs, so a clock that shows the same second
+// for a hundred ticks changes nothing the view would have to repaint.
+void showPicture(Element& element, const PictureHandle& picture) {
+    if (element.picture != picture) element.setPicture(picture);
+}
+
+} // namespace
+
+void Form1::DoShowClock() {
+    if (!frontShown()) return;
+    auto& e = elements;
+    const TimeOfDay now = platform.clock.now();
+    // The twelve-hour clock runs 12, 1, 2, ... 11 in each half of the day.
+    const int hour = (now.hour % 12 == 0) ? 12 : now.hour % 12;
+    const auto digit = [](int value) { return static_cast<std::size_t>(value % 10); };
+
+    showPicture(e.HourDigit[0], e.LargeNumber[digit(hour / 10)]);
+    e.HourDigit[0].visible = hour >= 10; // no leading zero
+    showPicture(e.HourDigit[1], e.LargeNumber[digit(hour)]);
+    showPicture(e.MinuteDigit[0], e.LargeNumber[digit(now.minute / 10)]);
+    showPicture(e.MinuteDigit[1], e.LargeNumber[digit(now.minute)]);
+    showPicture(e.SecondDigit[0], e.SmallNumber[digit(now.second / 10)]);
+    showPicture(e.SecondDigit[1], e.SmallNumber[digit(now.second)]);
+    showPicture(e.AmOrPm, e.AmPm[now.hour < 12 ? 0 : 1]);
+    showPicture(e.SecondIdx, e.SecondIndex[digit(now.second)]);
+}

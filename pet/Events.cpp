@@ -1,9 +1,247 @@
+// The pet's events: the calls for attention, illness, droppings, sleep and the start of death.
+// Each is the click handler of its Cheats menu item, and the minute step starts an event through
+// the same handler, so a cheat and the simulation can never drift apart.
 #include "app/Form1.h"
 
-void Form1::DoEndCurrentAction() {}
+#include <algorithm>
+
+namespace {
+
+// A picture the pet's screen shows is only made visible when the user can actually see the pet:
+// the toy faces the user, the clock is not shown over the pet and the light is on.
+bool petOnScreen(const Form1& form) {
+    return form.frontShown() && !form.pet.TimerScreen && !form.pet.LightOff;
+}
+
+void addTo(int16_t& field, int amount) {
+    field = static_cast<int16_t>(field + amount);
+}
+
+// Every call runs 120 counted seconds unless the right care answers it first.
+void raiseCall(Form1& form, bool& flag) {
+    flag = true;
+    form.elements.AttendIcon.visible = true;
+    form.pet.AttendTimeLeft = 120;
+}
+
+void hungerCall(Form1& form) {
+    if (form.pet.SleepAction) return;
+    raiseCall(form, form.pet.AttentionHungry);
+    form.pet.Hunger = 0;
+    addTo(form.pet.NeedCount, 1);
+}
+
+void unhappinessCall(Form1& form) {
+    if (form.pet.SleepAction) return;
+    raiseCall(form, form.pet.AttentionHappy);
+    form.pet.Happiness = 0;
+    addTo(form.pet.NeedCount, 1);
+}
+
+// The cheat's discipline call also costs the pet a heart, so that the call has a reason the
+// status pages show. The hourly step raises its own calls without that cost.
+void disciplineCall(Form1& form) {
+    auto& pet = form.pet;
+    if (pet.SleepAction) return;
+    if (static_cast<int>(2 * form.platform.chance.next()) == 0) {
+        if (pet.Hunger >= 1) addTo(pet.Hunger, -1);
+    } else if (pet.Happiness >= 1) {
+        addTo(pet.Happiness, -1);
+    }
+    raiseCall(form, pet.AttentionDiscipline);
+}
+
+void illness(Form1& form) {
+    auto& e = form.elements;
+    if (form.pet.SleepAction) return;
+    form.DoEndCurrentAction();
+    addTo(form.pet.Sickness, 1);
+    if (petOnScreen(form)) e.Skull.visible = true;
+    e.PipChar.setPicture(e.TempSick[0]);
+    e.PipChar.move(form.layout.SickLeft, form.layout.SickTop);
+    form.pet.StatusText = form.menuItem("mCheatAction0").caption;
+}
+
+// Arms a pose animation of the pet so that its first frame is drawn on the very next tick.
+void armPose(Form1& form) {
+    form.device.FrameIndex = 0;
+    form.device.ActionStep = 0;
+    form.pet.IntervalCount = static_cast<int16_t>(form.pet.FramePeriod - 1);
+    form.device.ActionFrameCount = 1;
+}
+
+void dropping(Form1& form) {
+    auto& e = form.elements;
+    if (form.pet.Dung >= 8 || form.pet.SleepAction) return;
+    form.DoEndCurrentAction();
+    form.pet.StatusText = form.menuItem("mCheatAction1").caption;
+    armPose(form);
+    form.pet.DroppingAction = true;
+    // The pose is drawn only where the pet can be seen; over the clock screen it would cover the
+    // digits, and the next redraw of the main screen shows it anyway.
+    if (petOnScreen(form)) {
+        form.DoMainScreen(false);
+        e.PipChar.move(form.layout.Stool0Left, form.layout.Stool0Top);
+        e.PipChar.setPicture(e.TempDropping[0]);
+        e.PipChar.visible = true;
+    }
+}
+
+void setSleepMenu(Form1& form, bool asleep) {
+    for (const char* item : {"mCheatAttention", "mCheatAction0", "mCheatAction1", "mCheatAction3"})
+        form.menuItem(item).enabled = !asleep;
+    form.menuItem("mCheatAction2").checked = asleep;
+}
+
+void wakeUp(Form1& form) {
+    auto& pet = form.pet;
+    auto& e = form.elements;
+    if (pet.Age != 99) addTo(pet.Age, 1);
+    pet.SleepAction = false;
+    pet.AttentionSleep = false;
+    e.SleepSign.visible = false;
+    e.Dark.setPicture(e.TempDark[2]);
+    pet.DarkWidth = static_cast<int16_t>(e.Dark.width);
+    e.Dark.visible = false;
+    pet.LightOff = false;
+    pet.LightMenuIndex = 0;
+    form.DoMainScreen(true);
+    setSleepMenu(form, false);
+}
+
+// Falling asleep is itself a call: the pet wants its light switched off.
+void fallAsleep(Form1& form) {
+    auto& pet = form.pet;
+    auto& e = form.elements;
+    form.DoEndCurrentAction();
+    armPose(form);
+    const bool petVisible = e.PipChar.visible;
+    e.PipChar.move(form.layout.SleepLeft, form.layout.SleepTop);
+    e.PipChar.setPicture(e.TempSleep[0]);
+    e.SleepSign.setPicture(e.TempSleepSign[0]);
+    pet.StatusText = form.menuItem("mCheatAction2").caption;
+    e.SleepSign.visible = petVisible;
+    e.PipChar.visible = petVisible;
+    setSleepMenu(form, true);
+    pet.SleepAction = true;
+    raiseCall(form, pet.AttentionSleep);
+    addTo(pet.NeedCount, 1);
+}
+
+void deathStart(Form1& form) {
+    auto& pet = form.pet;
+    auto& e = form.elements;
+    if (pet.SleepAction) return;
+    form.DoEndCurrentAction();
+    form.DoMainScreen(false);
+    pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
+    e.AttendIcon.visible = false;
+    pet.AttendTimeLeft = 0;
+    form.DoHideIcon();
+    pet.DyingAction = 1;
+    form.device.FrameIndex = 0;
+    pet.FramePeriod = 120;
+    pet.IntervalCount = 119; // the first blink comes on the next tick
+    form.device.ActionFrameCount = 0;
+    e.PipChar.setPicture(e.TempSick[1]);
+    e.PipChar.move(form.layout.DyingLeft, form.layout.DyingTop);
+    for (const char* item :
+         {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3", "mCheatAttention"})
+        form.menuItem(item).enabled = false;
+    // The droppings stay counted: they come back if the pet is ever shown alive again.
+    for (Element& dung : e.DungImage)
+        dung.visible = false;
+    if (petOnScreen(form)) {
+        e.Skull.visible = true;
+        e.PipChar.visible = true;
+    }
+}
+
+} // namespace
+
+void Form1::mCheatAttention_Click(int16_t Index) {
+    DoShowIfAutoShow();
+    switch (Index) {
+    case 0:
+        hungerCall(*this);
+        break;
+    case 1:
+        unhappinessCall(*this);
+        break;
+    case 2:
+        disciplineCall(*this);
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::mCheatAction_Click(int16_t Index) {
+    DoShowIfAutoShow();
+    switch (Index) {
+    case 0:
+        illness(*this);
+        break;
+    case 1:
+        dropping(*this);
+        break;
+    case 2:
+        pet.SleepAction ? wakeUp(*this) : fallAsleep(*this);
+        break;
+    case 3:
+        deathStart(*this);
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::DoEndCurrentAction() {
+    auto& e = elements;
+    if (pet.DroppingAction) {
+        // A dropping cut short still lands on the screen, as if its animation had finished.
+        device.FrameIndex = 1;
+        e.DungImage[2].visible = false;
+        pet.Dung = static_cast<int16_t>(std::min(pet.Dung + 1, 8));
+        if (petOnScreen(*this)) e.DungImage[static_cast<std::size_t>(pet.Dung - 1)].visible = true;
+        pet.DroppingAction = false;
+        DoMainScreen(true);
+        device.ActionFrameCount = 1;
+        pet.IntervalCount = 0;
+    } else if (device.HappyAction) {
+        if (device.FlushAction) {
+            device.FlushAction = false;
+            e.TempImage.visible = false;
+            pet.ScreenTimeLeft = 0;
+            device.HappyAction = false;
+            DoMainScreen(true);
+        } else {
+            DoIconAction(2);
+            if (device.GameState > 0) {
+                device.GameState = 0;
+                DoIconAction(2);
+            }
+        }
+    } else if (device.UnhappyAction) {
+        DoIconAction(2);
+        if (device.GameState > 0) {
+            device.GameState = 0;
+            DoIconAction(2);
+        }
+    } else if (device.EatingAction) {
+        // The first cancel stops the eating, the second closes the feed menu beneath it.
+        DoIconAction(2);
+        DoIconAction(2);
+    } else if (e.FeedMenu.visible || e.LightMenu.visible || device.MeterPage >= 0 || device.GameState >= 1 ||
+               device.NegativeAction) {
+        DoIconAction(2);
+        device.GameState = 0;
+    }
+}
 
 void Form1::DoHideIcon() {
-    if (device.ShownIcon < 7) {
+    // A cursor outside the seven icons (only a corrupt value can put it there) has nothing to hide.
+    if (device.ShownIcon >= 0 && device.ShownIcon < 7) {
         device.IconTimeLeft = 0;
         elements.PipIcon[static_cast<std::size_t>(device.ShownIcon)].visible = false;
         device.SelectedIcon = 7;
@@ -14,11 +252,7 @@ void Form1::DoHideIcon() {
 void Form1::DoResetCheatMenu() {
     for (int i = 0; i <= 12; ++i)
         menuItem("mCheatChar" + std::to_string(i)).checked = false;
-    for (const char* item : {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3", "mCheatAttention",
-                             "mCheatAttention2"})
+    for (const char* item : {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3",
+                             "mCheatAttention", "mCheatAttention2"})
         menuItem(item).enabled = true;
 }
-
-void Form1::mCheatAttention_Click(int16_t) {}
-
-void Form1::mCheatAction_Click(int16_t) {}

@@ -40,27 +40,67 @@ const std::map<std::string, Handler>& handlers() {
 
 bool Form1::menuClick(const std::string& itemName) {
     auto found = handlers().find(itemName);
-    if (found == handlers().end())
-        return false;
+    if (found == handlers().end()) return false;
     found->second(*this);
     return true;
 }
 
 void Form1::popupMenu() {
     std::string chosen = platform.desktop.popupMenu(menu);
-    if (!chosen.empty())
-        menuClick(chosen);
+    if (!chosen.empty()) menuClick(chosen);
 }
 
-void Form1::mPopupSound_Click() {}
-void Form1::mPopupWave_Click() {}
-void Form1::mPopupBeep_Click() {}
-void Form1::mPopupOnTop_Click() {}
-void Form1::mPopupAutoShow_Click() {}
-void Form1::mPopupPlay0_Click() {}
-void Form1::mPopupPlay1_Click() {}
+// The option items. Their check marks are the options themselves: every reader looks at the menu
+// at the moment it needs the value, and the settings store saves and restores the marks.
 
-// The tray, chooser, instructions, about and sheet windows come with their own work.
+void Form1::mPopupSound_Click() {
+    MenuItem& sound = menuItem("mPopupSound");
+    const bool on = !sound.checked;
+    // The switch is heard in both directions, so the sound is played as if sound were on; the
+    // new state takes effect right after.
+    sound.checked = true;
+    DoPlaySound(appFile("\\sounds\\turnsnd.wav"));
+    sound.checked = on;
+}
+
+namespace {
+
+// Checks one item of a pair of choices and unchecks the other; choosing the checked item again
+// leaves the pair as it is.
+void choose(Form1& form, const char* chosen, const char* other) {
+    form.menuItem(chosen).checked = true;
+    form.menuItem(other).checked = false;
+}
+
+} // namespace
+
+void Form1::mPopupWave_Click() {
+    choose(*this, "mPopupWave", "mPopupBeep");
+}
+void Form1::mPopupBeep_Click() {
+    choose(*this, "mPopupBeep", "mPopupWave");
+}
+void Form1::mPopupPlay0_Click() {
+    choose(*this, "mPopupPlay0", "mPopupPlay1");
+}
+void Form1::mPopupPlay1_Click() {
+    choose(*this, "mPopupPlay1", "mPopupPlay0");
+}
+
+void Form1::mPopupOnTop_Click() {
+    MenuItem& onTop = menuItem("mPopupOnTop");
+    onTop.checked = !onTop.checked;
+    DoSetAlwaysOnTop(window, onTop.checked);
+}
+
+// Read when the pet starts needing the user (DoShowIfAutoShow); nothing happens at the click.
+void Form1::mPopupAutoShow_Click() {
+    MenuItem& autoShow = menuItem("mPopupAutoShow");
+    autoShow.checked = !autoShow.checked;
+}
+
+// Hiding into the tray and restoring come with the tray; the chooser, instructions, about and
+// sheet windows with their own work. Until then these items do nothing.
 void Form1::mPopupStatus_Click() {}
 void Form1::mPopupChangeSkin_Click() {}
 void Form1::mPopupPlugins_Click() {}
@@ -68,4 +108,8 @@ void Form1::mPopupInstructions_Click() {}
 void Form1::mPopupAbout_Click() {}
 void Form1::mPopupInsulatingSheet_Click() {}
 
-void Form1::mPopupClose_Click() { Form_Unload(); }
+// Unloading saves the pet, removes the tray icon and stops the tick; the desktop program ends as
+// soon as the device is unloaded.
+void Form1::mPopupClose_Click() {
+    Form_Unload();
+}

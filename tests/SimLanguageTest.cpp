@@ -79,3 +79,25 @@ TEST(PictureLoader, FilesThatDoNotDecodeGiveNoPicture) {
 }
 
 } // namespace
+
+namespace {
+
+// The formats the asset tree uses decode with what the program needs of them.
+TEST(PictureLoader, DecodesGifWithTransparencyIconsAndCursors) {
+    const std::string bin = PIPLING_BIN_DIR;
+    if (!std::filesystem::exists(bin + "/default.ini"))
+        GTEST_SKIP() << "the default asset tree was not generated in this build";
+    QtPictureLoader loader;
+    auto front = std::dynamic_pointer_cast<const QtPicture>(loader.load(bin + "\\skins\\Default\\front.gif"));
+    ASSERT_NE(front, nullptr);
+    EXPECT_EQ(qAlpha(front->image.pixel(0, 0)), 0) << "the corner outside the shell is see-through";
+    EXPECT_EQ(qAlpha(front->image.pixel(front->width() / 2, front->height() - 20)), 255);
+    auto icon = loader.load(bin + "\\skins\\Default\\skin.ico");
+    ASSERT_NE(icon, nullptr);
+    EXPECT_GE(icon->width(), 16);
+    auto pointer = loader.load(bin + "\\other\\point.cur");
+    ASSERT_NE(pointer, nullptr);
+    EXPECT_GT(pointer->width(), 0);
+}
+
+} // namespace

@@ -1,9 +1,11 @@
 #pragma once
 
 // Sound on the real desktop. This file provides:
-//  - QtSound: wave files played without waiting (QSoundEffect), each file loaded once and kept;
-//    a new sound cuts off the one playing; a missing file or audio device stays silent; the
-//    system beep through QApplication::beep.
+//  - QtSound: wave files played without waiting (QSoundEffect). Each file is looked up and loaded
+//    once and kept, so a sound due on a tick costs no file access after its first time; a new
+//    sound cuts off the one playing; a missing or unreadable file, or a machine without an audio
+//    device, stays silent. The beep is a short generated tone, or the desktop's own alert where
+//    no audio device can play it.
 #include "platform/Services.h"
 
 #include <map>
@@ -11,6 +13,7 @@
 #include <string>
 
 class QSoundEffect;
+class QTemporaryFile;
 
 class QtSound : public Sound {
 public:
@@ -20,6 +23,13 @@ public:
     void beep() override;
 
 private:
+    // The loaded sound of a path; null for a file that is not there (it is not looked for again).
+    QSoundEffect* effectFor(const std::string& path);
+    void start(QSoundEffect* effect);
+    bool haveDevice() const;
+
     std::map<std::string, std::unique_ptr<QSoundEffect>> effects;
     QSoundEffect* playing = nullptr;
+    std::unique_ptr<QTemporaryFile> beepFile;
+    std::unique_ptr<QSoundEffect> beepEffect;
 };

@@ -1,0 +1,65 @@
+// The status text: a few words on what the pet needs or does, or its vital numbers. It runs at the
+// end of every tick, so it reuses the text's storage and looks up menu captions only when a rule
+// needs one.
+#include "app/Form1.h"
+
+#include <charconv>
+
+namespace {
+
+const std::string& caption(Form1& form, const std::string& item) {
+    return form.menuItem(item).caption;
+}
+
+// The menu items whose captions are the words of the status text, named once so that looking
+// one up costs no allocation on a tick.
+const std::string HungryItem = "mCheatAttention0";
+const std::string UnhappyItem = "mCheatAttention1";
+const std::string DisciplineItem = "mCheatAttention2";
+const std::string SickItem = "mCheatAction0";
+const std::string SleepItem = "mCheatAction2";
+
+void appendItem(std::string& text, const std::string& label, int16_t value) {
+    if (label.empty()) return;
+    if (!text.empty()) text += ", ";
+    text += label;
+    text += '=';
+    char digits[8];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    text.append(digits, result.ptr);
+}
+
+} // namespace
+
+void Form1::DoSetToolTip() {
+    if (!pet.AttentionSleep && !pet.AttentionHungry && !pet.AttentionHappy && !pet.AttentionDiscipline) {
+        elements.AttendIcon.visible = false;
+        pet.AttendTimeLeft = 0;
+    }
+    std::string& text = pet.StatusText;
+    text.clear();
+    if (pet.CharacterNo < 1 || pet.CharacterNo > 11) return;
+
+    if (pet.AttentionDiscipline) {
+        text = caption(*this, DisciplineItem);
+    } else if (pet.AttentionHungry && pet.AttentionHappy) {
+        text = caption(*this, HungryItem);
+        text += ", ";
+        text += caption(*this, UnhappyItem);
+    } else if (pet.AttentionHungry) {
+        text = caption(*this, HungryItem);
+    } else if (pet.AttentionHappy) {
+        text = caption(*this, UnhappyItem);
+    } else if (!pet.SleepAction) {
+        appendItem(text, layout.AgeToolTip, pet.Age);
+        appendItem(text, layout.WeightToolTip, pet.Weight);
+        appendItem(text, layout.HungryToolTip, pet.Hunger);
+        appendItem(text, layout.HappyToolTip, pet.Happiness);
+        appendItem(text, layout.DisciplineToolTip, pet.Discipline);
+    }
+
+    if (pet.SleepAction)
+        text = caption(*this, SleepItem);
+    else if (pet.Sickness >= 1)
+        text = caption(*this, SickItem);
+}

@@ -1,0 +1,60 @@
+// The one way a sound is made: the sound switch, wave or beep, and the callers that force it.
+#include "tests/Sim.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Sound : public testing::Test {
+protected:
+    void SetUp() override { sim.run("store InsulatingSheet 0\nstart"); }
+    std::vector<std::string> heard() { return sim.script().sound.take(); }
+    void options(bool soundOn, bool wave) {
+        form().menuItem("mPopupSound").checked = soundOn;
+        form().menuItem("mPopupWave").checked = wave;
+        form().menuItem("mPopupBeep").checked = !wave;
+    }
+    Form1& form() { return sim.form(); }
+    Sim sim;
+};
+
+using Heard = std::vector<std::string>;
+
+TEST_F(Sound, TheMenuDecidesBetweenWaveBeepAndSilence) {
+    heard();
+    options(true, true);
+    form().DoPlaySound("\\sounds\\hide.wav");
+    EXPECT_EQ(heard(), Heard{"\\sounds\\hide.wav"});
+    options(true, false);
+    form().DoPlaySound("\\sounds\\hide.wav");
+    form().DoPlaySound("\\sounds\\turn.wav");
+    EXPECT_EQ(heard(), (Heard{"beep", "beep"}));
+    options(false, true);
+    form().DoPlaySound("\\sounds\\hide.wav");
+    options(false, false);
+    form().DoPlaySound("\\sounds\\hide.wav");
+    EXPECT_EQ(heard(), Heard{});
+}
+
+TEST_F(Sound, AForcedSoundIsHeardWithSoundOff) {
+    heard();
+    options(false, true);
+    const std::string file = form().appFile("\\sounds\\turnsnd.wav");
+    form().DoPlaySound(file, true, form().menuItem("mPopupWave").checked);
+    EXPECT_EQ(heard(), Heard{"\\sounds\\turnsnd.wav"});
+    options(false, false);
+    form().DoPlaySound(file, true, form().menuItem("mPopupWave").checked);
+    EXPECT_EQ(heard(), Heard{"beep"}) << "forcing switches the sound on, not the kind of sound";
+    form().DoPlaySound(file, false, true);
+    EXPECT_EQ(heard(), Heard{});
+}
+
+TEST_F(Sound, SoundsComeFromTheProgramFolderWhicheverWayTheyAreNamed) {
+    heard();
+    options(true, true);
+    form().DoPlaySound("\\sounds\\reset.wav");
+    form().DoPlaySound(form().appFile("\\sounds\\reset.wav"));
+    EXPECT_EQ(heard(), (Heard{"\\sounds\\reset.wav", "\\sounds\\reset.wav"}));
+}
+
+} // namespace

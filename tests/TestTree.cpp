@@ -1,0 +1,153 @@
+#include "tests/TestTree.h"
+
+#include "assets/AssetTables.h"
+
+#include <QBuffer>
+#include <QImage>
+
+#include <atomic>
+#include <fstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string iconBytes(int width, int height, QColor colour, bool cursor) {
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "ICO");
+    if (cursor && bytes.size() > 2)
+        bytes[2] = 2; // the file type word: 1 icon, 2 cursor; the layouts are otherwise the same
+    return bytes.toStdString();
+}
+
+} // namespace
+
+std::string TestTree::slotFolder(AssetFolder folder, const std::string& skin, int character) {
+    switch (folder) {
+    case AssetFolder::Other:
+        return "other/";
+    case AssetFolder::Skin:
+        return "skins/" + skin + "/";
+    case AssetFolder::Character:
+        return "Chars/" + characterNumber(static_cast<int16_t>(character)) + "/";
+    }
+    return {};
+}
+
+TestTree::TestTree(bool copyTextTree) {
+    static std::atomic<int> counter{0};
+    folder = fs::temp_directory_path() /
+             ("pipling-tree-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    if (copyTextTree) fs::copy(fs::path(PIPLING_TEST_DIR) / "assets", folder, fs::copy_options::recursive);
+}
+
+TestTree::~TestTree() {
+    std::error_code error;
+    fs::remove_all(folder, error);
+}
+
+std::string TestTree::gifBytes(int width, int height, QColor colour) {
+    std::string gif = "GIF89a";
+    auto word = [&](int value) {
+        gif += static_cast<char>(value & 0xFF);
+        gif += static_cast<char>((value >> 8) & 0xFF);
+    };
+    word(width);
+    word(height);
+    gif += static_cast<char>(0x80); // a global colour table of two entries
+    gif += '\0';
+    gif += '\0';
+    for (QColor entry : {colour, QColor(Qt::white)}) {
+        gif += static_cast<char>(entry.red());
+        gif += static_cast<char>(entry.green());
+        gif += static_cast<char>(entry.blue());
+    }
+    gif += ',';
+    word(0);
+    word(0);
+    word(width);
+    word(height);
+    gif += '\0';
+    // Codes of three bits: a clear code before every second pixel keeps the code table from
+    // growing, so no compression logic is needed.
+    const int minimumCodeSize = 2, clearCode = 4, endCode = 5, codeBits = 3;
+    gif += static_cast<char>(minimumCodeSize);
+    std::string data;
+    unsigned int bits = 0;
+    int bitCount = 0;
+    auto put = [&](int code) {
+        bits |= static_cast<unsigned int>(code) << bitCount;
+        bitCount += codeBits;
+        while (bitCount >= 8) {
+            data += static_cast<char>(bits & 0xFF);
+            bits >>= 8;
+            bitCount -= 8;
+        }
+    };
+    for (int pixel = 0; pixel < width * height; ++pixel) {
+        if (pixel % 2 == 0) put(clearCode);
+        put(0);
+    }
+    put(endCode);
+    if (bitCount > 0) data += static_cast<char>(bits & 0xFF);
+    for (std::size_t at = 0; at < data.size(); at += 255) {
+        const std::string block = data.substr(at, 255);
+        gif += static_cast<char>(block.size());
+        gif += block;
+    }
+    gif += '\0';
+    gif += ';';
+    return gif;
+}
+
+void TestTree::picture(const std::string& relative, int width, int height, QColor colour) {
+    const std::string extension = fs::path(relative).extension().string();
+    const bool gif = extension == ".gif" || extension == ".GIF";
+    const bool cursor = extension == ".cur" || extension == ".CUR";
+    // A full tree holds hundreds of pictures; the default one is encoded once.
+    if (width == 4 && height == 3 && colour == QColor(Qt::black)) {
+        static const std::string defaults[] = {gifBytes(4, 3, Qt::black), iconBytes(4, 3, Qt::black, false),
+                                               iconBytes(4, 3, Qt::black, true)};
+        writeFile(folder / relative, defaults[gif ? 0 : cursor ? 2 : 1]);
+        return;
+    }
+    writeFile(folder / relative,
+              gif ? gifBytes(width, height, colour) : iconBytes(width, height, colour, cursor));
+}
+
+void TestTree::garbage(const std::string& relative) {
+    writeFile(folder / relative, std::string("GIF89a\xff\xff\xff\xff not a picture \x00\x01\x02", 32));
+}
+
+void TestTree::text(const std::string& relative, const std::string& content) {
+    writeFile(folder / relative, content);
+}
+
+void TestTree::remove(const std::string& relative) {
+    fs::remove_all(folder / relative);
+}
+
+void TestTree::completeBaseTree(const std::string& skin, std::initializer_list<int> characters) {
+    for (const AssetLoop& loop : builtInAssets())
+        for (int index = 0; index < loop.count; ++index)
+            for (const AssetSlot& slot : loop.entries)
+                picture(slotFolder(slot.folder, skin, 0) + slot.fileName(index));
+    for (int character : characters)
+        for (const AssetLoop& loop : characterAssets(static_cast<int16_t>(character)))
+            for (int index = 0; index < loop.count; ++index)
+                for (const AssetSlot& slot : loop.entries)
+                    picture(slotFolder(slot.folder, skin, character) + slot.fileName(index));
+}
