@@ -181,6 +181,4 @@ private:
     void animateDropping(PictureHandle& icon);
     void animateIdle();
     void showPetPicture(PictureHandle& icon);
-    // The base egg's first picture, the egg a dying pet lays (the plug-in's if it has one).
-    PictureHandle eggPicture();
 };

@@ -37,9 +37,9 @@ void Form1::animateDying() {
         p.DyingAction = static_cast<int16_t>(p.DyingAction + 1);
         e.PipChar.move(layout.LayAnEggLeft, layout.LayAnEggTop);
         e.PipChar.setPicture(e.TempDropping[1]);
-        // The laid egg is always the base egg's first picture, whatever character lays it. It is
+        // The laid egg is the egg character's first picture, whatever character lays it. It is
         // loaded on these few frames only, so no idle tick touches the disk.
-        if (PictureHandle laid = eggPicture()) e.TempImage.setPicture(std::move(laid));
+        DoLoadPicture(p.Plugins, e.TempImage, "\\Chars\\00\\", "0.gif");
         e.TempImage.move(layout.LaidEggLeft, layout.LaidEggTop);
         e.TempImage.visible = d.ActionFrameCount % 2 == 0 && screenShowsPet(*this);
         return;
@@ -112,15 +112,4 @@ void Form1::animateDropping(PictureHandle& icon) {
         return;
     }
     d.ActionStep = static_cast<int16_t>(step + 1);
-}
-
-PictureHandle Form1::eggPicture() {
-    const std::string name = "\\Chars\\00\\0.gif";
-    if (!pet.Plugins.empty()) {
-        const std::string inPlugin = appFile("\\plugins\\" + pet.Plugins + name);
-        if (platform.files.exists(inPlugin)) return platform.pictures.load(inPlugin);
-    }
-    const std::string inProgram = appFile(name);
-    if (!platform.files.exists(inProgram)) return nullptr;
-    return platform.pictures.load(inProgram);
 }

@@ -74,7 +74,7 @@ void Form1::DoViewMouseUp(int16_t Button) {
 void Form1::DoShowBack(bool SoundOn) {
     // The sheet stuck in the side keeps the toy facing the user until it is pulled out.
     if (menuItem("mPopupInsulatingSheet").checked) return;
-    if (SoundOn) DoPlaySound(appFile("\\sounds\\turn.wav"));
+    DoPlaySound(appFile("\\sounds\\turn.wav"), SoundOn, menuItem("mPopupWave").checked);
     menuItem("mPopupSide").checked = true;
     DoMainScreen(false);
     elements.BackView.visible = true;
@@ -82,7 +82,7 @@ void Form1::DoShowBack(bool SoundOn) {
 }
 
 void Form1::DoShowFront(bool SoundOn) {
-    if (SoundOn) DoPlaySound(appFile("\\sounds\\turn.wav"));
+    DoPlaySound(appFile("\\sounds\\turn.wav"), SoundOn, menuItem("mPopupWave").checked);
     menuItem("mPopupSide").checked = false;
     elements.BackView.visible = false;
     elements.ResetButton.visible = false;

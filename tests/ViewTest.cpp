@@ -78,6 +78,20 @@ TEST_F(View, ResetButtonTakesTheMouseOnlyWhenTheBackShows) {
     EXPECT_FALSE(form().elements.PipChar.visible) << "the new egg is behind the back";
 }
 
+TEST_F(View, TurnSoundFollowsTheSoundOptionUnlessForced) {
+    sim.script().sound.take();
+    form().viewDblClick("FrontView");
+    EXPECT_EQ(sim.script().sound.take(), std::vector<std::string>{"\\sounds\\turn.wav"});
+    form().menuItem("mPopupSound").checked = false;
+    form().viewDblClick("BackView");
+    EXPECT_TRUE(form().frontShown());
+    EXPECT_TRUE(sim.script().sound.take().empty());
+    // The sheet pushed in while the back shows turns the toy with its sound, whatever the option.
+    form().DoShowBack(false);
+    form().DoShowFront(true);
+    EXPECT_EQ(sim.script().sound.take(), std::vector<std::string>{"\\sounds\\turn.wav"});
+}
+
 TEST_F(View, AlwaysOnTopAppliesToTheGivenWindow) {
     WindowState other;
     form().DoSetAlwaysOnTop(other, true);
