@@ -2,7 +2,12 @@
 
 #include <cassert>
 
-Form1::Form1(Platform& platform) : platform(platform), menu(makePopupMenu()) {}
+Form1::Form1(Platform& platform) : platform(platform), menu(makePopupMenu()) {
+    // The device as it is put together: the face with its screen and buttons shows, the back
+    // and its reset button wait to be turned to.
+    for (Element* shown : {&elements.FrontView, &elements.PipScr, &elements.ButtonA, &elements.ButtonB, &elements.ButtonC})
+        shown->visible = true;
+}
 
 MenuItem& Form1::menuItem(const std::string& name) {
     MenuItem* item = menu.find(name);

@@ -57,8 +57,9 @@ TEST(LayoutFile, RejectsAnEdgeKeyWithTwoNumbers) {
 TEST(ToneSynth, NotesHaveTheirLengthAndFadeAtTheEnds) {
     ToneSynth synth;
     std::string error;
-    ASSERT_TRUE(synth.parse("rate = 8000\nfade = 2\nvolume = 0.5\nsound s\nsquare A4 100\nrest 50\nsquare 1000 25 to 2000\n",
-                            error))
+    ASSERT_TRUE(synth.parse(
+        "rate = 8000\nfade = 2\nvolume = 0.5\nsound s\nsquare A4 100\nrest 50\nsquare 1000 25 to 2000\n",
+        error))
         << error;
     const auto samples = synth.render("s");
     ASSERT_EQ(samples.size(), 800u + 400u + 200u);
@@ -66,7 +67,10 @@ TEST(ToneSynth, NotesHaveTheirLengthAndFadeAtTheEnds) {
     EXPECT_LT(std::abs(samples.front()), 2000);
     EXPECT_LT(std::abs(samples[799]), 2000);
     EXPECT_LT(std::abs(samples.back()), 2000);
-    EXPECT_GT(std::abs(samples[400]), 15000);
+    int loudest = 0;
+    for (std::size_t i = 300; i < 500; ++i)
+        loudest = std::max(loudest, std::abs(static_cast<int>(samples[i])));
+    EXPECT_GT(loudest, 15000);
     EXPECT_EQ(samples[1000], 0); // the rest
     EXPECT_NEAR(ToneSynth::noteFrequency("A4"), 440.0, 1e-9);
     EXPECT_NEAR(ToneSynth::noteFrequency("C#6"), 1108.73, 0.01);

@@ -1,24 +1,22 @@
 #include "PoseMaker.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
 // Face marks may only be drawn over the inside of the body, never over its
 // outline or outside it.
 void paintInside(Grid& grid, int x, int y, Cell cell) {
-    if (!grid.contains(x, y))
-        return;
+    if (!grid.contains(x, y)) return;
     const Cell& here = grid.at(x, y);
-    if (here.kind == Cell::Kind::Off || here.mark != Cell::Mark::None)
-        grid.at(x, y) = cell;
+    if (here.kind == Cell::Kind::Off || here.mark != Cell::Mark::None) grid.at(x, y) = cell;
 }
 
 void eraseMarks(Grid& grid, Cell::Mark mark) {
     for (int y = 0; y < grid.height(); ++y)
         for (int x = 0; x < grid.width(); ++x)
-            if (grid.at(x, y).mark == mark)
-                grid.at(x, y) = Grid::off();
+            if (grid.at(x, y).mark == mark) grid.at(x, y) = Grid::off();
 }
 
 } // namespace
@@ -59,17 +57,16 @@ Grid PoseMaker::face(Eyes eyes, Mouth mouth, int look) const {
             case Eyes::Angry:
                 for (int y = t; y <= bottom; ++y)
                     for (int x = l; x <= r; ++x)
-                        if (body_.at(x - look, y).mark == Cell::Mark::Eye)
-                            paintInside(g, x, y, eye);
-                if (eyes == Eyes::Sad)
-                    paintInside(g, c, bottom + 2, eye);
+                        if (body_.at(x - look, y).mark == Cell::Mark::Eye) paintInside(g, x, y, eye);
+                if (eyes == Eyes::Sad) paintInside(g, c, bottom + 2, eye);
                 if (eyes == Eyes::Angry) {
                     paintInside(g, c - outward, t - 2, eye);
                     paintInside(g, c, t - 1, eye);
                 }
                 break;
             case Eyes::Closed:
-                for (int x = std::min(l, l + (r == l ? outward : 0)); x <= std::max(r, r + (r == l ? outward : 0)); ++x)
+                for (int x = std::min(l, l + (r == l ? outward : 0));
+                     x <= std::max(r, r + (r == l ? outward : 0)); ++x)
                     paintInside(g, x, bottom, eye);
                 break;
             case Eyes::Happy:
@@ -99,8 +96,7 @@ Grid PoseMaker::face(Eyes eyes, Mouth mouth, int look) const {
             case Mouth::Keep:
                 for (int y = t; y <= bottom; ++y)
                     for (int x = l; x <= r; ++x)
-                        if (body_.at(x - look, y).mark == Cell::Mark::Mouth)
-                            paintInside(g, x, y, lip);
+                        if (body_.at(x - look, y).mark == Cell::Mark::Mouth) paintInside(g, x, y, lip);
                 break;
             case Mouth::Open:
                 for (int y = t; y <= bottom + 1; ++y)
@@ -132,18 +128,35 @@ Grid PoseMaker::face(Eyes eyes, Mouth mouth, int look) const {
 }
 
 Grid PoseMaker::squashed(const Grid& grid) {
-    // Drops the middle row of the body and lets everything above sink by one:
-    // the body looks pressed down, its feet stay on the ground.
-    int top = grid.height(), bottom = -1;
+    // Drops one row of the body and lets everything above sink by one: the
+    // body looks pressed down, its feet stay on the ground. The row dropped is
+    // one without a face mark, nearest the middle, preferably below the face,
+    // so that eyes and mouth never lose a row.
+    int top = grid.height(), bottom = -1, faceBottom = -1;
+    std::vector<bool> marked(static_cast<std::size_t>(grid.height()), false);
     for (int y = 0; y < grid.height(); ++y)
-        for (int x = 0; x < grid.width(); ++x)
-            if (!grid.at(x, y).isClear()) {
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
+        for (int x = 0; x < grid.width(); ++x) {
+            const Cell& c = grid.at(x, y);
+            if (c.isClear()) continue;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+            if (c.mark != Cell::Mark::None) {
+                marked[static_cast<std::size_t>(y)] = true;
+                faceBottom = std::max(faceBottom, y);
             }
-    if (bottom - top < 4)
-        return grid;
-    const int removed = (top + bottom) / 2;
+        }
+    if (bottom - top < 4) return grid;
+    const int middle = (top + bottom) / 2;
+    int removed = -1;
+    auto consider = [&](int from, int to) {
+        for (int y = from; y <= to; ++y)
+            if (!marked[static_cast<std::size_t>(y)] &&
+                (removed < 0 || std::abs(y - middle) < std::abs(removed - middle)))
+                removed = y;
+    };
+    consider(std::max(faceBottom + 1, top + 1), bottom - 1);
+    if (removed < 0) consider(top + 1, bottom - 1);
+    if (removed < 0) return grid;
     Grid out(grid.width(), grid.height());
     for (int y = 0; y < grid.height(); ++y)
         for (int x = 0; x < grid.width(); ++x) {
@@ -156,7 +169,11 @@ Grid PoseMaker::squashed(const Grid& grid) {
 }
 
 void PoseMaker::effect(Grid& grid, const std::string& name, int x, int y) const {
-    grid.stampOutside(effects_.grid(name), x, y);
+    // A mark that would hang over the picture's edge is pulled back inside.
+    const Grid& mark = effects_.grid(name);
+    x = std::clamp(x, 0, std::max(0, grid.width() - mark.width()));
+    y = std::clamp(y, 0, std::max(0, grid.height() - mark.height()));
+    grid.stampOutside(mark, x, y);
 }
 
 Grid PoseMaker::pose(const std::string& name) const {
@@ -168,18 +185,13 @@ Grid PoseMaker::generated(const std::string& name) const {
     const int midY = (b.top + b.bottom) / 2;
     using E = Eyes;
     using M = Mouth;
-    if (name == "0")
-        return face(E::Keep, M::Keep, -1);
-    if (name == "1")
-        return squashed(face(E::Keep, M::Keep, -1));
-    if (name == "2")
-        return pose("0").mirrored();
-    if (name == "3")
-        return pose("1").mirrored();
-    if (name == "eat0")
-        return face(E::Keep, M::Open);
-    if (name == "eat1")
-        return squashed(face(E::Happy, M::Chew));
+    if (name == "0") return face(E::Keep, M::Keep, -1);
+    if (name == "1") return squashed(face(E::Keep, M::Keep, -1));
+    if (name == "2") return pose("0").mirrored();
+    if (name == "3") // breathing out with a blink, so the idle loop feels alive
+        return squashed(face(E::Closed, M::Keep, -1)).mirrored();
+    if (name == "eat0") return face(E::Keep, M::Open);
+    if (name == "eat1") return squashed(face(E::Happy, M::Chew));
     if (name == "no0" || name == "no1") {
         Grid g = face(E::Closed, M::Frown, -1).shifted(-1, 0);
         effect(g, "shake", b.left - 4, midY - 2);
@@ -187,30 +199,25 @@ Grid PoseMaker::generated(const std::string& name) const {
     }
     if (name == "sick0" || name == "sick1") {
         Grid g = squashed(face(E::Cross, M::Frown));
-        if (name == "sick1")
-            g = face(E::Closed, M::Frown);
+        if (name == "sick1") g = face(E::Closed, M::Frown);
         effect(g, name == "sick0" ? "sweat" : "sweat2", b.right + 1, b.top);
         return g;
     }
     if (name == "happy0" || name == "happy1") {
         Grid g = face(E::Happy, M::Smile);
-        if (name == "happy0")
-            g = g.shifted(0, -1);
+        if (name == "happy0") g = g.shifted(0, -1);
         effect(g, "sparkle", name == "happy0" ? b.left - 4 : b.right + 1, b.top);
         effect(g, "sparkle-small", name == "happy0" ? b.right + 2 : b.left - 3, b.top + 4);
         return g;
     }
-    if (name == "sleep0")
-        return squashed(face(E::Closed, M::Hidden));
-    if (name == "sleep1")
-        return face(E::Closed, M::Hidden);
+    if (name == "sleep0") return squashed(face(E::Closed, M::Hidden));
+    if (name == "sleep1") return face(E::Closed, M::Hidden);
     if (name == "stool0") {
         Grid g = squashed(face(E::Squeeze, M::Frown));
         effect(g, "strain", b.left - 3, b.top);
         return g;
     }
-    if (name == "stool1")
-        return face(E::Happy, M::Smile);
+    if (name == "stool1") return face(E::Happy, M::Smile);
     if (name == "unhp0") {
         Grid g = face(E::Angry, M::Frown);
         effect(g, "anger", b.right, b.top - 1);
@@ -221,26 +228,30 @@ Grid PoseMaker::generated(const std::string& name) const {
         effect(g, "shake", name == "unhp1" ? b.right + 2 : b.left - 4, midY - 2);
         return g;
     }
-    if (name == "play0")
-        return face(E::Keep, M::Keep);
-    if (name == "play1")
-        return face(E::Keep, M::Smile).shifted(0, -1);
-    if (name == "play2")
-        return face(E::Keep, M::Keep, -1).shifted(-1, 0);
-    if (name == "play3")
-        return pose("play2").mirrored();
+    if (name == "play0") return face(E::Keep, M::Keep);
+    if (name == "play1") return face(E::Keep, M::Smile).shifted(0, -1);
+    if (name == "play2") return face(E::Keep, M::Keep, -1).shifted(-1, 0);
+    if (name == "play3") return pose("play2").mirrored();
     return body_;
 }
 
 Grid PoseMaker::iconFrame(int index) const {
     switch (index % 8) {
-    case 0: return body_;
-    case 1: return squashed(body_);
-    case 2: return face(Eyes::Keep, Mouth::Keep, -1);
-    case 3: return face(Eyes::Closed, Mouth::Keep);
-    case 4: return body_;
-    case 5: return face(Eyes::Keep, Mouth::Keep, 1);
-    case 6: return squashed(body_);
-    default: return face(Eyes::Happy, Mouth::Smile);
+    case 0:
+        return body_;
+    case 1:
+        return squashed(body_);
+    case 2:
+        return face(Eyes::Keep, Mouth::Keep, -1);
+    case 3:
+        return face(Eyes::Closed, Mouth::Keep);
+    case 4:
+        return body_;
+    case 5:
+        return face(Eyes::Keep, Mouth::Keep, 1);
+    case 6:
+        return squashed(body_);
+    default:
+        return face(Eyes::Happy, Mouth::Smile);
     }
 }

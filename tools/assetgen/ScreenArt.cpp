@@ -1,6 +1,7 @@
 #include "ScreenArt.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -9,8 +10,7 @@ Grid recolored(const Grid& source, Cell cell) {
     Grid out(source.width(), source.height());
     for (int y = 0; y < source.height(); ++y)
         for (int x = 0; x < source.width(); ++x)
-            if (source.at(x, y).isOn())
-                out.at(x, y) = cell;
+            if (source.at(x, y).isOn()) out.at(x, y) = cell;
     return out;
 }
 
@@ -64,8 +64,7 @@ void ScreenArt::glass() {
         const QPoint at = ctx_.layout.pixels(element) - glassAt;
         for (int y = 0; y < ghost.height(); ++y)
             for (int x = 0; x < ghost.width(); ++x)
-                if (qAlpha(ghost.pixel(x, y)) > 0)
-                    image.setPixel(at.x() + x, at.y() + y, ghost.pixel(x, y));
+                if (qAlpha(ghost.pixel(x, y)) > 0) image.setPixel(at.x() + x, at.y() + y, ghost.pixel(x, y));
     };
     for (int i = 0; i < 7; ++i)
         printGhost("pipicon" + std::to_string(i), "pipicon" + std::to_string(i));
@@ -196,27 +195,74 @@ void ScreenArt::overlays() {
     dots("dark1.gif", sleepB);
     dots("dark2.gif", dark);
 
-    // The change curtain: two drapes close from the sides in eight steps.
+    // The change curtain. The eight frames play in order, twice, so each pass
+    // is a whole little show: sparkles gather while two drapes sweep in from
+    // the sides, the drapes meet under a big star (frame 4), then part again
+    // with the sparkles flying out, leaving the screen nearly clear at frame 7
+    // when the next picture takes over.
+    const int reaches[8] = {3, 7, 11, 14, 16, 12, 7, 2};
     for (int frame = 0; frame < 8; ++frame) {
         Grid curtain = screen();
-        const int reach = 2 * (frame + 1);
+        const int reach = reaches[frame];
         for (int y = 0; y < ScreenDotsHigh; ++y)
             for (int i = 0; i < reach; ++i) {
-                // Folds every fourth column, a scalloped hem along the bottom.
-                const bool fold = i % 4 == 3 && y > 0;
-                const bool hem = y == ScreenDotsHigh - 1 && (reach - i) % 2 == 0 && i + 1 == reach;
-                const Cell c = fold || hem ? Grid::off() : Grid::on();
+                // Folds every fourth column; the hem is cut in scallops along the bottom.
+                const bool fold = i % 4 == 2 && y > 1 && y < ScreenDotsHigh - 2;
+                const bool hem = y == ScreenDotsHigh - 1 && i % 2 == 1;
+                const bool edge = i == reach - 1 && y % 3 == 1 && reach < 16; // ruffled leading edge
+                const Cell c = fold || hem || edge ? Grid::off() : Grid::on();
                 curtain.set(i, y, c);
                 curtain.set(ScreenDotsWide - 1 - i, y, c);
             }
-        if (frame < 7) {
-            // A sparkle in the gap that shrinks as the drapes meet.
-            const int cx = ScreenDotsWide / 2;
-            const int arm = std::max(0, 3 - frame / 2);
-            for (int d = -arm; d <= arm; ++d) {
-                curtain.set(cx + d, 7, Grid::on());
-                curtain.set(cx, 7 + d, Grid::on());
-            }
+        // A rod across the top that the drapes hang from.
+        for (int x = 0; x < ScreenDotsWide; ++x)
+            curtain.set(x, 0, x % 2 == 0 || reach >= 16 ? Grid::on() : curtain.at(x, 0));
+        // Sparkles: a plus in the open gap is drawn on; on the drapes it is cut out.
+        auto onDrape = [&](int x) { return x < reach || x >= ScreenDotsWide - reach; };
+        auto dot = [&](int x, int y) {
+            if (curtain.contains(x, y) && y > 0) curtain.set(x, y, onDrape(x) ? Grid::off() : Grid::on());
+        };
+        auto sparkle = [&](int cx, int cy, int arm) {
+            for (int d = -arm; d <= arm; ++d)
+                dot(cx + d, cy), dot(cx, cy + d);
+        };
+        // The big star in the middle: a plus two dots thick with four glints.
+        const int cx = ScreenDotsWide / 2;
+        auto star = [&](int arm) {
+            for (int d = -arm; d < arm; ++d)
+                for (int t = -1; t <= 0; ++t)
+                    dot(cx + d, 8 + t), dot(cx + t, 8 + d);
+            if (arm >= 3)
+                for (const auto& [x, y] : {std::pair{cx - 3, 5}, std::pair{cx + 2, 5}, std::pair{cx - 3, 10},
+                                           std::pair{cx + 2, 10}})
+                    dot(x, y);
+        };
+        if (frame == 4) curtain.fill(cx - 6, 2, 12, 12, Grid::on()); // the drapes overlap where they meet
+        switch (frame) {
+        case 0:
+            sparkle(6, 4, 1), sparkle(25, 10, 1);
+            break;
+        case 1:
+            sparkle(10, 5, 1), sparkle(21, 9, 1), sparkle(cx, 7, 0);
+            break;
+        case 2:
+            sparkle(13, 5, 1), sparkle(18, 10, 1), sparkle(cx - 1, 8, 0);
+            break;
+        case 3:
+            star(2);
+            break;
+        case 4:
+            star(5), sparkle(5, 4, 1), sparkle(26, 11, 1);
+            break;
+        case 5:
+            star(3), sparkle(8, 11, 1), sparkle(23, 4, 1);
+            break;
+        case 6:
+            sparkle(10, 4, 1), sparkle(21, 11, 1), sparkle(cx - 1, 8, 0);
+            break;
+        default:
+            sparkle(7, 3, 1), sparkle(24, 12, 1), sparkle(cx - 1, 8, 0);
+            break;
         }
         dots("change" + std::to_string(frame) + ".gif", curtain);
     }

@@ -16,8 +16,7 @@ QRgb mix(QRgb a, QRgb b, double t) {
 
 // Inside a rectangle whose top and bottom corners are rounded with their own radii.
 bool inRoundRect(double x, double y, double l, double t, double r, double b, double rt, double rb) {
-    if (x < l || x > r || y < t || y > b)
-        return false;
+    if (x < l || x > r || y < t || y > b) return false;
     const double radius = y < (t + b) / 2 ? rt : rb;
     const double cy = y < (t + b) / 2 ? t + radius : b - radius;
     double cx = x;
@@ -27,8 +26,7 @@ bool inRoundRect(double x, double y, double l, double t, double r, double b, dou
         cx = r - radius;
     else
         return true;
-    if ((y < (t + b) / 2 && y >= cy) || (y >= (t + b) / 2 && y <= cy))
-        return true;
+    if ((y < (t + b) / 2 && y >= cy) || (y >= (t + b) / 2 && y <= cy)) return true;
     return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;
 }
 
@@ -46,7 +44,9 @@ QRgb ShellArt::color(const std::string& key) const {
     return 0xff000000u | static_cast<QRgb>(std::stoul(text.substr(1), nullptr, 16));
 }
 
-double ShellArt::number(const std::string& key) const { return std::stod(shell_.setting(key)); }
+double ShellArt::number(const std::string& key) const {
+    return std::stod(shell_.setting(key));
+}
 
 QImage ShellArt::plastic(bool front) const {
     QImage image(ShellShape::Width, ShellShape::Height, QImage::Format_ARGB32);
@@ -63,8 +63,7 @@ QImage ShellArt::plastic(bool front) const {
     const double flat = lz; // brightness of the flat face
     for (int y = 0; y < ShellShape::Height; ++y)
         for (int x = 0; x < ShellShape::Width; ++x) {
-            if (!shape_.inside(x, y))
-                continue;
+            if (!shape_.inside(x, y)) continue;
             double nx = -(height(x + 1, y) - height(x - 1, y)) / 2.0;
             double ny = -(height(x, y + 1) - height(x, y - 1)) / 2.0;
             double nz = 1.0;
@@ -77,12 +76,11 @@ QImage ShellArt::plastic(bool front) const {
             const double gx = (x - number("glossx")) / number("glossrx");
             const double gy = (y - number("glossy")) / number("glossry");
             const double g = 1.0 - gx * gx - gy * gy;
-            if (g > 0 && front)
-                c = mix(c, gloss, std::min(1.0, g * 1.8) * 0.75);
+            if (g > 0 && front) c = mix(c, gloss, std::min(1.0, g * 1.8) * 0.75);
             const float edge = shape_.edgeDistance(x, y);
-            if (edge <= 1.2f)
+            if (edge <= 1.0f)
                 c = rim;
-            else if (edge <= 2.2f)
+            else if (edge <= 2.0f)
                 c = mix(rim, c, 0.55);
             image.setPixel(x, y, c);
         }
@@ -98,8 +96,7 @@ void ShellArt::faceplate(QImage& image) const {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const double px = x + 0.5, py = y + 0.5;
-            if (!inRoundRect(px, py, gl - 5, gt - 5, gr + 5, gb + 4, 20, 11))
-                continue;
+            if (!inRoundRect(px, py, gl - 5, gt - 5, gr + 5, gb + 4, 20, 11)) continue;
             if (inRoundRect(px, py, gl + 1, gt + 1, gr - 1, gb - 1, 15, 7)) {
                 image.setPixel(x, y, qRgba(0, 0, 0, 0));
                 continue;
@@ -118,6 +115,10 @@ void ShellArt::faceplate(QImage& image) const {
 }
 
 void ShellArt::buttonWells(QImage& image) const {
+    // The wells are a little wider than the buttons (radius 8.6) and narrow
+    // enough that the gap between neighbours stays open: B sits 22.6 pixels
+    // from A and C.
+    constexpr double WellRadius = 9.9;
     const QRgb shade = color("shade"), rim = color("rim");
     const char* const names[] = {"buttona", "buttonb", "buttonc"};
     const char* const letters[] = {"A", "B", "C"};
@@ -127,12 +128,12 @@ void ShellArt::buttonWells(QImage& image) const {
         for (int y = at.y() - 1; y <= at.y() + 22; ++y)
             for (int x = at.x() - 1; x <= at.x() + 22; ++x) {
                 const double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
-                if (d > 11.0 || !image.valid(x, y))
-                    continue;
+                if (d > WellRadius || !image.valid(x, y)) continue;
                 // Shadow on the upper rim of the well, light on its lower rim.
                 const QRgb base = image.pixel(x, y);
-                const double t = (y + 0.5 - cy) / 11.0;
-                image.setPixel(x, y, d > 10.0 ? mix(rim, base, 0.3) : mix(shade, base, 0.45 + 0.35 * t));
+                const double t = (y + 0.5 - cy) / WellRadius;
+                image.setPixel(
+                    x, y, d > WellRadius - 1.0 ? mix(rim, base, 0.3) : mix(shade, base, 0.45 + 0.35 * t));
             }
         const int w = ctx_.textFont.textWidth(letters[i]);
         ctx_.textFont.draw(image, at.x() + 11 - w / 2 - 1, at.y() + 23, letters[i], color("label"));
@@ -148,12 +149,14 @@ void ShellArt::backDetails(QImage& image) const {
     for (int y = 96; y <= 164; ++y)
         for (int x = 40; x <= 105; ++x) {
             const double px = x + 0.5, py = y + 0.5;
-            if (!inRoundRect(px, py, 40, 96, 106, 165, 10, 14))
-                continue;
+            if (!inRoundRect(px, py, 40, 96, 106, 165, 10, 14)) continue;
             const bool groove = !inRoundRect(px, py, 41.5, 97.5, 104.5, 163.5, 9, 13);
             const bool light = !groove && !inRoundRect(px, py, 42.5, 98.5, 103.5, 162.5, 8, 12);
             const QRgb base = image.pixel(x, y);
-            image.setPixel(x, y, groove ? rim : light ? mix(base, qRgb(255, 255, 255), 0.45) : mix(base, battery, 0.5));
+            image.setPixel(x, y,
+                           groove  ? rim
+                           : light ? mix(base, qRgb(255, 255, 255), 0.45)
+                                   : mix(base, battery, 0.5));
         }
     for (int i = 0; i < 4; ++i) // grip lines
         for (int x = 62; x <= 83; ++x)
@@ -194,12 +197,14 @@ QImage ShellArt::button(bool pressed) const {
         for (int x = 0; x < 21; ++x) {
             const double u = (x + 0.5 - cx) / radius, v = (y + 0.5 - cy) / radius;
             const double d = std::sqrt(u * u + v * v);
-            if (d > 1.0)
-                continue;
-            double light = discLight(u, v) - (pressed ? 0.25 : 0.0);
-            QRgb c = light < 0.9 ? mix(dark, face, light / 0.9) : mix(face, qRgb(255, 255, 255), (light - 0.9) * 2.2);
-            if (d > 0.88)
-                c = mix(c, rim, 0.7);
+            if (d > 1.0) continue;
+            // Pressed, the button sits lower in its well: darker all over, its
+            // shine dulled, and the well's upper lip casts a crescent of shade.
+            double light = discLight(u, v) - (pressed ? 0.4 : 0.0);
+            if (pressed && v < -0.45) light -= 0.25 * (-0.45 - v) / 0.55;
+            QRgb c = light < 0.9 ? mix(dark, face, light / 0.9)
+                                 : mix(face, qRgb(255, 255, 255), (light - 0.9) * (pressed ? 1.2 : 2.2));
+            if (d > 0.88) c = mix(c, rim, 0.7);
             image.setPixel(x, y, c);
         }
     return image;
@@ -213,8 +218,7 @@ QImage ShellArt::resetButton(bool pressed) const {
         for (int x = 0; x < 9; ++x) {
             const double u = (x + 0.5 - 4.5) / 4.4, v = (y + 0.5 - 4.5) / 4.4;
             const double d = std::sqrt(u * u + v * v);
-            if (d > 1.0)
-                continue;
+            if (d > 1.0) continue;
             QRgb c = bezel;
             const double inner = pressed ? 0.45 : 0.6;
             if (d < inner) {
