@@ -99,21 +99,11 @@ void Form1::mPopupSide_Click() {
 }
 
 void Form1::keepOnScreen() {
-    const int screenWidth = platform.desktop.screenWidth();
-    const int screenHeight = platform.desktop.screenHeight();
-    // The egg fills the middle of its window and the corners are see-through, so the user can
-    // only grab the toy while a good part of it is on the screen: a quarter of its width and of
-    // its height. A position stored on a larger screen, or beyond the right or bottom edge, puts
-    // the toy flush with that edge; one wholly lost past the left or top edge comes back to that
-    // edge. A toy that is merely partly off the screen stays where the user left it.
-    const int marginX = window.width / 4;
-    const int marginY = window.height / 4;
-    if (window.left > screenWidth - marginX)
-        window.left = screenWidth - window.width;
-    else if (window.left + window.width < marginX)
-        window.left = 0;
-    if (window.top > screenHeight - marginY)
-        window.top = screenHeight - window.height;
-    else if (window.top + window.height < marginY)
-        window.top = 0;
+    // A position stored on a larger screen comes back flush with the right or bottom edge. A toy
+    // only partly off the screen, or off to the left or top (where another monitor may be),
+    // stays where the user left it.
+    if (window.left > platform.desktop.screenWidth())
+        window.left = platform.desktop.screenWidth() - window.width;
+    if (window.top > platform.desktop.screenHeight())
+        window.top = platform.desktop.screenHeight() - window.height;
 }

@@ -107,7 +107,7 @@ struct Placement {
 
 class KeepOnScreen : public testing::TestWithParam<Placement> {};
 
-TEST_P(KeepOnScreen, LeavesAQuarterOfTheToyReachable) {
+TEST_P(KeepOnScreen, BringsBackOnlyWhatLiesBeyondTheRightOrBottomEdge) {
     const Placement p = GetParam();
     Sim sim(Sim::noAssets());
     sim.run("screen 28800 16200\nstart");
@@ -119,16 +119,14 @@ TEST_P(KeepOnScreen, LeavesAQuarterOfTheToyReachable) {
     EXPECT_EQ(form.window.top, p.expectedTop);
 }
 
-// The window is 2175 by 2970 twips: a quarter is 543 by 742.
+// The window is 2175 by 2970 twips.
 INSTANTIATE_TEST_SUITE_P(
     Positions, KeepOnScreen,
-    testing::Values(Placement{3000, 2000, 3000, 2000},     // on the screen
-                    Placement{30000, 2000, 26625, 2000},   // beyond the right edge
-                    Placement{28800, 2000, 26625, 2000},   // on the right edge
-                    Placement{28257, 2000, 28257, 2000},   // a quarter showing
-                    Placement{28258, 2000, 26625, 2000},   // less than that
-                    Placement{-1632, -2228, -1632, -2228}, // a quarter off the left and top
-                    Placement{-1633, -2229, 0, 0},         // less than a quarter left
-                    Placement{3000, 15458, 3000, 15458}, Placement{3000, 15459, 3000, 13230}));
+    testing::Values(Placement{3000, 2000, 3000, 2000},       // on the screen
+                    Placement{30000, 2000, 26625, 2000},     // beyond the right edge
+                    Placement{28800, 2000, 28800, 2000},     // on the right edge: not beyond it
+                    Placement{28801, 16201, 26625, 13230},   // beyond both edges
+                    Placement{-5000, -4000, -5000, -4000},   // off to the left and top: another monitor
+                    Placement{3000, 16200, 3000, 16200}));
 
 } // namespace
