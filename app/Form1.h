@@ -56,6 +56,9 @@ public:
 
     // Pet animation (pet/Animate.cpp).
     void DoAnimate();
+    // The reset button on the back (pet/AnimateReset.cpp).
+    void ResetButton_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void ResetButton_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
 
     // Screens (device/Screens.cpp).
     void DoMainScreen(bool flag);
@@ -117,6 +120,14 @@ public:
     void viewMouseMove(const std::string& element, int16_t Button, int16_t Shift, float X, float Y);
     void viewMouseUp(const std::string& element, int16_t Button, int16_t Shift, float X, float Y);
     void viewDblClick(const std::string& element);
+    // Dragging and turning the toy (shell/View.cpp).
+    void DoViewMouseDown(int16_t Button, float X, float Y);
+    void DoViewMouseMove(int16_t Button, float X, float Y);
+    void DoViewMouseUp(int16_t Button);
+    void DoShowBack(bool SoundOn);
+    void DoShowFront(bool SoundOn);
+    // Brings a window that lies wholly outside the screen back onto it (shell/View.cpp).
+    void keepOnScreen();
     // Menu click handlers. Items of later windows are empty members until those windows exist.
     void mCheatChar_Click(int16_t Index);
     void mCheatAttention_Click(int16_t Index);
@@ -160,4 +171,14 @@ public:
 private:
     void buildOutline();
     void sendTray(bool add);
+    // Steps of DoAnimate (pet/Animate*.cpp). Those with an icon argument put the tray icon
+    // they choose there.
+    void animateEgg(bool frameDue);
+    void animateAngel(bool frameDue, PictureHandle& icon);
+    void animatePetFrame(PictureHandle& icon);
+    void animateDying();
+    void animateSleep(PictureHandle& icon);
+    void animateDropping(PictureHandle& icon);
+    void animateIdle();
+    void showPetPicture(PictureHandle& icon);
 };

@@ -7,7 +7,7 @@ struct Stage {
     int16_t minWeight;
 };
 
-// Animation speed and lowest weight of characters 2 to 11.
+// Animation speed and lowest weight of each living character.
 constexpr Stage Stages[12] = {{80, 0},  {60, 5},  {80, 10}, {80, 20}, {80, 20}, {50, 30},
                               {80, 30}, {80, 30}, {80, 30}, {80, 30}, {80, 30}, {60, 30}};
 
@@ -21,9 +21,28 @@ void Form1::DoSetCharacter(int16_t CharNo) {
             dropping.visible = false;
     };
     auto setEventItemsEnabled = [&](bool enabled) {
-        for (const char* item : {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3", "mCheatAttention"})
+        for (const char* item :
+             {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3", "mCheatAttention"})
             menuItem(item).enabled = enabled;
     };
+
+    // Only the thirteen characters exist; any other number (a damaged store, a stray call) would
+    // index past the stage table, so it leaves the pet as it is.
+    if (CharNo < 0 || CharNo > 12) return;
+    // A pet that is replaced while it dies (the reset button, a Cheats item) stops dying: the
+    // tick counts no time while the dying runs, so the new pet would otherwise never grow.
+    if (pet.DyingAction != 0) {
+        pet.DyingAction = 0;
+        e.Skull.visible = false;
+        e.TempImage.visible = false;
+    }
+    // Leaving the angel clears the dead pet's page, which the new pet's screen does not draw.
+    if (pet.CharacterNo == 12 && CharNo != 12) {
+        e.Angel.visible = false;
+        e.Yr.visible = false;
+        for (Element& digit : e.AgeDigit)
+            digit.visible = false;
+    }
 
     e.PipChar.visible = false;
     pet.CharacterNo = CharNo;
@@ -36,12 +55,10 @@ void Form1::DoSetCharacter(int16_t CharNo) {
     menuItem("mCharacterName").caption = pet.CharacterName;
     if (CharNo < 12) {
         DoGetCharacterIni("");
-        if (!pet.Plugins.empty())
-            DoGetCharacterIni(pet.Plugins);
+        if (!pet.Plugins.empty()) DoGetCharacterIni(pet.Plugins);
     }
     DoLoadCharacter();
-    if (pet.DyingTimeLeft < 1)
-        pet.DyingTimeLeft = static_cast<int16_t>(48 * H);
+    if (pet.DyingTimeLeft < 1) pet.DyingTimeLeft = static_cast<int16_t>(48 * H);
 
     pet.DelayValue = 7;
     menuItem("mCheatChar" + std::to_string(CharNo)).checked = true;
@@ -67,6 +84,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         pet.SleepAction = pet.AttentionSleep = false;
         menuItem("mCheatAction2").checked = false;
         hideDroppings();
+        e.PipChar.setPicture(e.TempChar[0]);
         e.PipChar.visible = frontShown() && !pet.TimerScreen && !pet.LightOff;
     } else if (CharNo == 1) {
         pet.FramePeriod = Stages[1].framePeriod;
@@ -103,14 +121,12 @@ void Form1::DoSetCharacter(int16_t CharNo) {
             break;
         default:
             pet.MinuteToChangeCharacter = pet.MaxMinutes;
-            if (CharNo == 9)
-                pet.Discipline = 7;
+            if (CharNo == 9) pet.Discipline = 7;
             break;
         }
         pet.FramePeriod = stage.framePeriod;
         pet.MinWeight = stage.minWeight;
-        if (pet.Weight < pet.MinWeight)
-            pet.Weight = pet.MinWeight;
+        if (pet.Weight < pet.MinWeight) pet.Weight = pet.MinWeight;
         e.PipChar.visible = false;
         e.PipChar.move(layout.OriginalLeft, layout.OriginalTop);
         pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
@@ -118,8 +134,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         pet.SecondCount = pet.AttendTimeLeft = 0;
         pet.MinuteCount = 0;
         pet.CurrentTempChar = 0;
-        if (pet.SleepAction)
-            menuItem("mCheatAttention").enabled = false;
+        if (pet.SleepAction) menuItem("mCheatAttention").enabled = false;
     } else {
         DoHideIcon();
         setEventItemsEnabled(false);

@@ -50,18 +50,15 @@ void Form1::DoLoadSettings() {
     loadInteger("InsulatingSheet", pet.InsulatingSheet, 0, 2);
     loadInteger("InsulatingSheetWidthPushed", pet.InsulatingSheetWidthPushed, INT16_MIN, Max16);
 
-    const int screenWidth = platform.desktop.screenWidth();
-    const int screenHeight = platform.desktop.screenHeight();
+    // Window positions lie inside the desktop's 16-bit pixel coordinate space.
+    constexpr double PositionLimit = 32767.0 * 15;
     if (auto text = read("Left"))
-        if (auto left = toSingle(*text, -1e7, 1e7))
+        if (auto left = toSingle(*text, -PositionLimit, PositionLimit))
             window.left = static_cast<int>(std::lround(*left));
-    if (window.left > screenWidth)
-        window.left = screenWidth - window.width;
     if (auto text = read("Top"))
-        if (auto top = toSingle(*text, -1e7, 1e7))
+        if (auto top = toSingle(*text, -PositionLimit, PositionLimit))
             window.top = static_cast<int>(std::lround(*top));
-    if (window.top > screenHeight)
-        window.top = screenHeight - window.height;
+    keepOnScreen();
     window.visible = true;
 
     loadPair("PlayType", "mPopupPlay0", "mPopupPlay1");

@@ -55,12 +55,9 @@ void Form1::popupMenu() {
 
 void Form1::mPopupSound_Click() {
     MenuItem& sound = menuItem("mPopupSound");
-    const bool on = !sound.checked;
-    // The switch is heard in both directions, so the sound is played as if sound were on; the
-    // new state takes effect right after.
-    sound.checked = true;
-    DoPlaySound(appFile("\\sounds\\turnsnd.wav"));
-    sound.checked = on;
+    sound.checked = !sound.checked;
+    // The switch is heard in both directions: switching off confirms itself once more.
+    DoPlaySound(appFile("\\sounds\\turnsnd.wav"), true, menuItem("mPopupWave").checked);
 }
 
 namespace {

@@ -41,9 +41,9 @@ bool contains(const QJsonValue& actual, const QJsonValue& expected, std::string&
     return actual == expected;
 }
 
-std::vector<fs::path> scripts() {
+std::vector<fs::path> scripts(const char* folder = "scenarios") {
     std::vector<fs::path> result;
-    for (const auto& entry : fs::directory_iterator(fs::path(PIPLING_TEST_DIR) / "scenarios"))
+    for (const auto& entry : fs::directory_iterator(fs::path(PIPLING_TEST_DIR) / folder))
         if (entry.path().extension() == ".sim")
             result.push_back(entry.path());
     std::sort(result.begin(), result.end());
@@ -78,13 +78,17 @@ TEST_P(Scenario, HoldsItsExpectations) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, Scenario, testing::ValuesIn(scripts()),
-                         [](const testing::TestParamInfo<fs::path>& info) {
-                             std::string name = info.param.stem().string();
-                             for (char& c : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return name;
-                         });
+std::string scriptName(const testing::TestParamInfo<fs::path>& info) {
+    std::string name = info.param.stem().string();
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, Scenario, testing::ValuesIn(scripts()), scriptName);
+
+// Whole pet lives, fast-forwarded: each takes a few seconds, so ctest runs them on their own.
+INSTANTIATE_TEST_SUITE_P(Lives, Scenario, testing::ValuesIn(scripts("lives")), scriptName);
 
 } // namespace

@@ -97,6 +97,9 @@ TEST(SettingsLoad, ValuesOutsideWhatTheRulesProduceAreSkipped) {
     }
     for (const char* bad : {"-1", "-5", "2147483648"})
         EXPECT_EQ(loaded(with("MinuteCount", bad)), loaded(with("MinuteCount", std::nullopt))) << bad;
+    for (const char* key : {"Left", "Top"})
+        for (const char* bad : {"-491521", "491521", "-1e9"})
+            EXPECT_EQ(loaded(with(key, bad)), loaded(with(key, std::nullopt))) << key << " = " << bad;
     for (const char* bad : {"-1"})
         EXPECT_EQ(loaded(with("Sickness", bad)), loaded(with("Sickness", std::nullopt))) << bad;
     for (const char* bad : {"0", "500", "1201", "-240"})

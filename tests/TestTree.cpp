@@ -129,7 +129,9 @@ void TestTree::picture(const std::string& relative, int width, int height, QColo
 }
 
 void TestTree::garbage(const std::string& relative) {
-    writeFile(folder / relative, std::string("GIF89a\xff\xff\xff\xff not a picture \x00\x01\x02", 32));
+    // A GIF signature followed by bytes that make no image, NUL bytes included.
+    static constexpr char bytes[] = "GIF89a\xff\xff\xff\xff not a picture \0\x01\x02";
+    writeFile(folder / relative, std::string(bytes, sizeof bytes - 1));
 }
 
 void TestTree::text(const std::string& relative, const std::string& content) {

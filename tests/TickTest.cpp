@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -99,6 +100,22 @@ TEST_F(Tick, TheCurtainShowsItsEightFramesClosingAndOpening) {
     EXPECT_FALSE(e.ChangingScreen.visible);
     EXPECT_EQ(sim.number("CharacterNo"), 5);
     EXPECT_EQ(sim.number("ChangeStep"), 0);
+}
+
+TEST_F(Tick, AChangeCountsSecondsOnlyOnTheStepsWhereTheNormalTickRuns) {
+    sim.run("set NextCharacterNo 5\nset ChangeStep 1");
+    for (int step = 1; step <= 161; ++step) {
+        // A new wall-clock second on every step: a step counts it exactly when it runs the normal tick.
+        char clock[32];
+        std::snprintf(clock, sizeof clock, "clock 10:%02d:%02d", 1 + step / 60, step % 60);
+        sim.run(clock);
+        const int16_t before = form().pet.SecondCount;
+        sim.run("tick");
+        const bool counts = (step >= 2 && step <= 14) || (step >= 72 && step <= 105);
+        EXPECT_EQ(form().pet.SecondCount - before, counts ? 1 : 0) << "step " << step;
+    }
+    sim.run("tick");
+    EXPECT_EQ(form().pet.CharacterNo, 5) << "the last step sets the new character";
 }
 
 TEST_F(Tick, AChangeSwitchesTheClockOffFirst) {

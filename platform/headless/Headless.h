@@ -75,7 +75,7 @@ public:
     int screenWidth() const override { return width; }
     int screenHeight() const override { return height; }
     void setPointer(Pointer newPointer) override { pointer = newPointer; }
-    void processEvents() override {}
+    void processEvents() override { ++yields; }
     std::string popupMenu(const MenuItem&) override {
         ++popups;
         return {};
@@ -86,5 +86,6 @@ public:
     int height = 16200;
     Pointer pointer = Pointer::Default;
     int popups = 0;
+    int yields = 0; // how often pending events were let run
     bool focused = false;
 };

@@ -16,20 +16,16 @@ constexpr double Twips = Element::TwipsPerPixel;
 
 int16_t mouseButton(Qt::MouseButtons buttons) {
     int16_t code = 0;
-    if (buttons & Qt::LeftButton)
-        code |= 1;
-    if (buttons & Qt::RightButton)
-        code |= 2;
-    if (buttons & Qt::MiddleButton)
-        code |= 4;
+    if (buttons & Qt::LeftButton) code |= 1;
+    if (buttons & Qt::RightButton) code |= 2;
+    if (buttons & Qt::MiddleButton) code |= 4;
     return code;
 }
 
 // Windows virtual-key codes of the keys the toy knows.
 int16_t virtualKey(const QKeyEvent* event) {
     const int key = event->key();
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return static_cast<int16_t>(65 + key - Qt::Key_A);
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<int16_t>(65 + key - Qt::Key_A);
     switch (key) {
     case Qt::Key_Left:
         return 37;
@@ -59,15 +55,14 @@ DeviceWindow::DeviceWindow(Form1& form) : form(form) {
     setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
+    setMouseTracking(true); // to show each element's own pointer and tooltip
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, this, &DeviceWindow::tick);
     timer.start(10);
 }
 
 void DeviceWindow::tick() {
-    if (form.timerInterval != 0 && !form.unloaded)
-        form.Timer1_Timer();
+    if (form.timerInterval != 0 && !form.unloaded) form.Timer1_Timer();
     sync();
 }
 
@@ -90,23 +85,20 @@ void DeviceWindow::sync() {
         topmost = w.topmost;
         const bool wasVisible = isVisible();
         setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-        if (wasVisible)
-            show();
+        if (wasVisible) show();
     }
-    QRect geometry(qRound(w.left / Twips), qRound(w.top / Twips), qRound(w.width / Twips), qRound(w.height / Twips));
-    if (this->geometry() != geometry)
-        setGeometry(geometry);
+    QRect geometry(qRound(w.left / Twips), qRound(w.top / Twips), qRound(w.width / Twips),
+                   qRound(w.height / Twips));
+    if (this->geometry() != geometry) setGeometry(geometry);
     if (!outlineApplied && !w.outline.empty()) {
         setMask(DevicePainter::outline(w));
         outlineApplied = true;
     }
-    if (windowTitle() != QString::fromStdString(w.title))
-        setWindowTitle(QString::fromStdString(w.title));
+    if (windowTitle() != QString::fromStdString(w.title)) setWindowTitle(QString::fromStdString(w.title));
     if (const auto* icon = dynamic_cast<const QtPicture*>(w.icon.get()))
         if (windowIcon().cacheKey() == 0 || windowIcon().isNull())
             setWindowIcon(QIcon(QPixmap::fromImage(icon->image)));
-    if (w.visible != isVisible())
-        setVisible(w.visible);
+    if (w.visible != isVisible()) setVisible(w.visible);
     Snapshot now = snapshot();
     if (now != painted) {
         painted = std::move(now);
@@ -144,13 +136,11 @@ void DeviceWindow::mouse(const char* action, QMouseEvent* event) {
     float x = 0, y = 0;
     const std::string what = action;
     if (what == "down") {
-        if (!hit(event->position(), name, x, y))
-            return;
+        if (!hit(event->position(), name, x, y)) return;
         pressedElement = name;
     } else {
         name = pressedElement;
-        if (name.empty())
-            return;
+        if (name.empty()) return;
         const Element* e = form.elements.find(name);
         x = static_cast<float>(event->position().x() * Twips - (e ? e->left : 0));
         y = static_cast<float>(event->position().y() * Twips - (e ? e->top : 0));
@@ -158,10 +148,10 @@ void DeviceWindow::mouse(const char* action, QMouseEvent* event) {
     const int16_t button = mouseButton(what == "up" ? event->button() : event->buttons());
     if (name == "ButtonA" || name == "ButtonB" || name == "ButtonC") {
         using Handler = void (Form1::*)(int16_t, int16_t, float, float);
-        Handler down = name == "ButtonA" ? &Form1::ButtonA_MouseDown
+        Handler down = name == "ButtonA"   ? &Form1::ButtonA_MouseDown
                        : name == "ButtonB" ? &Form1::ButtonB_MouseDown
                                            : &Form1::ButtonC_MouseDown;
-        Handler up = name == "ButtonA" ? &Form1::ButtonA_MouseUp
+        Handler up = name == "ButtonA"   ? &Form1::ButtonA_MouseUp
                      : name == "ButtonB" ? &Form1::ButtonB_MouseUp
                                          : &Form1::ButtonC_MouseUp;
         if (what == "down")
@@ -175,14 +165,33 @@ void DeviceWindow::mouse(const char* action, QMouseEvent* event) {
     } else {
         form.viewMouseUp(name, button, 0, x, y);
     }
-    if (what == "up")
-        pressedElement.clear();
+    if (what == "up") pressedElement.clear();
     sync();
 }
 
-void DeviceWindow::mousePressEvent(QMouseEvent* event) { mouse("down", event); }
-void DeviceWindow::mouseMoveEvent(QMouseEvent* event) { mouse("move", event); }
-void DeviceWindow::mouseReleaseEvent(QMouseEvent* event) { mouse("up", event); }
+void DeviceWindow::mousePressEvent(QMouseEvent* event) {
+    mouse("down", event);
+}
+void DeviceWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (!pressedElement.empty()) {
+        mouse("move", event);
+        return;
+    }
+    std::string name;
+    float x = 0, y = 0;
+    const Element* element = hit(event->position(), name, x, y) ? form.elements.find(name) : nullptr;
+    if (element == hovered) return;
+    hovered = element;
+    const auto* pointer = element ? dynamic_cast<const QtPicture*>(element->pointer.get()) : nullptr;
+    if (pointer)
+        setCursor(QCursor(QPixmap::fromImage(pointer->image), pointer->hotSpot.x(), pointer->hotSpot.y()));
+    else
+        unsetCursor();
+    setToolTip(element ? QString::fromStdString(element->toolTip) : QString());
+}
+void DeviceWindow::mouseReleaseEvent(QMouseEvent* event) {
+    mouse("up", event);
+}
 
 void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     std::string name;
@@ -202,8 +211,7 @@ void DeviceWindow::keyPressEvent(QKeyEvent* event) {
 
 void DeviceWindow::keyReleaseEvent(QKeyEvent* event) {
     // Auto-repeat arrives as repeated key-downs, as the toy expects; its releases are not real.
-    if (event->isAutoRepeat())
-        return;
+    if (event->isAutoRepeat()) return;
     if (int16_t code = virtualKey(event)) {
         form.Form_KeyUp(code, 0);
         sync();

@@ -4,7 +4,8 @@
 //  - DeviceWindow: a frameless widget cut to the device's outline, painting its element set,
 //    running the 10 ms main timer, and passing mouse and key events to Form1 in its own terms
 //    (twips relative to the element, Windows key codes). After every event it mirrors the
-//    device's window state onto the desktop and repaints only when an element changed.
+//    device's window state onto the desktop and repaints only when an element changed;
+//    each element's own mouse pointer and tooltip while the mouse rests on it.
 #include <QTimer>
 #include <QWidget>
 
@@ -44,6 +45,7 @@ private:
     QTimer timer;
     Snapshot painted;
     std::string pressedElement; // the element that got the mouse-down receives move and up
+    const struct Element* hovered = nullptr;
     bool outlineApplied = false;
     bool topmost = false;
 };

@@ -7,9 +7,11 @@
 // A picture decoded by Qt. Decoding needs no display, so pipling and pipling-sim share it.
 class QtPicture : public Picture {
 public:
-    QtPicture(std::string path, QImage image)
-        : Picture(std::move(path), image.width(), image.height()), image(std::move(image)) {}
+    QtPicture(std::string path, QImage image, QPoint hotSpot = {})
+        : Picture(std::move(path), image.width(), image.height()), image(std::move(image)), hotSpot(hotSpot) {}
     const QImage image;
+    // Where a pointer made from this picture points; read from cursor files, else the corner.
+    const QPoint hotSpot;
 };
 
 // Decodes GIF (transparent colour kept), ICO and CUR files found by the program's own names.

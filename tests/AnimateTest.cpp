@@ -1,0 +1,361 @@
+// The pet animation: the egg's hatching, dying, droppings, sleep, illness, walking, the tray
+// record that follows the pet, and the reset button. DoAnimate is driven the way the normal tick
+// drives it: the interval count grows by the tick period, then the animation runs.
+#include "tests/Sim.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+PictureHandle picture(const std::string& name) {
+    return std::make_shared<Picture>(name, 20, 16);
+}
+
+template <std::size_t N> void fill(std::array<PictureHandle, N>& store, const std::string& name) {
+    for (std::size_t i = 0; i < N; ++i)
+        store[i] = picture(name + std::to_string(i));
+}
+
+std::string name(const PictureHandle& p) {
+    return p ? p->path() : std::string("none");
+}
+
+class Animate : public testing::Test {
+protected:
+    void SetUp() override {
+        sim.run("store InsulatingSheet 0\nstart");
+        ElementSet& e = form().elements;
+        fill(e.TempChar, "char");
+        fill(e.TempIcon, "icon");
+        fill(e.TempSick, "sick");
+        fill(e.TempSleep, "sleep");
+        fill(e.TempSleepSign, "sign");
+        fill(e.TempDropping, "stool");
+        fill(e.TempDark, "dark");
+        fill(e.TempDung, "dung");
+        fill(e.DungIcon, "dungicon");
+        fill(e.SleepIcon, "sleepicon");
+        fill(e.AngelIcon, "angelicon");
+        fill(e.Stars, "stars");
+        e.SickIcon = picture("sickicon");
+        e.AttentionIcon = picture("attendicon");
+        e.NullIcon = picture("nullicon");
+        e.PipScr.move(0, 0);
+        e.PipScr.width = 1500;
+        e.PipScr.height = 1000;
+        LayoutState& l = form().layout;
+        l.EggShakeLeft = 600;
+        l.EggShakeRight = 660;
+        l.EggHatchLeft = 615;
+        l.EggHatchTop = 300;
+        l.Stool0Left = 500;
+        l.Stool0Top = 200;
+        l.Stool1Left = 530;
+        l.Stool1Top = 210;
+        l.LayAnEggLeft = 450;
+        l.LayAnEggTop = 220;
+        l.SleepLeft = 400;
+        l.SleepTop = 230;
+        l.StarsLeft = 100;
+        l.StarsTop = 50;
+        sim.script().sound.take();
+    }
+
+    Form1& form() { return sim.form(); }
+    PetState& pet() { return form().pet; }
+
+    // One normal tick as far as the pet animation sees it.
+    void tick(int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            pet().IntervalCount = static_cast<int16_t>(pet().IntervalCount + pet().TimerInterval);
+            form().DoAnimate();
+        }
+    }
+    // Ticks until the next frame has run; returns how many ticks it took.
+    int nextFrame() {
+        const int16_t before = form().device.ActionFrameCount;
+        for (int ticks = 1; ticks < 1000; ++ticks) {
+            tick();
+            if (form().device.ActionFrameCount != before || pet().CharacterNo == 12) return ticks;
+        }
+        return -1;
+    }
+    std::vector<std::string> sounds() { return sim.script().sound.take(); }
+
+    Sim sim{Sim::noAssets()};
+};
+
+TEST_F(Animate, EggWobblesOnItsFramesOnly) {
+    form().DoSetCharacter(0);
+    std::vector<int> shown;
+    for (int i = 0; i < 24; ++i) {
+        tick();
+        shown.push_back(pet().CurrentTempChar);
+    }
+    // Eight ticks of 10 make one frame of 80.
+    EXPECT_EQ(shown[6], 0);
+    EXPECT_EQ(shown[7], 1);
+    EXPECT_EQ(shown[14], 1);
+    EXPECT_EQ(shown[15], 0);
+    EXPECT_EQ(shown[23], 1);
+    EXPECT_EQ(name(form().elements.PipChar.picture), "char1");
+    EXPECT_EQ(name(form().trayIcon), "icon1") << "the egg's tray picture follows its frame";
+}
+
+TEST_F(Animate, EggShakesWithTheHatchSoundInItsLastTwoSeconds) {
+    form().DoSetCharacter(0);
+    pet().SecondCount = 58;
+    Element& egg = form().elements.PipChar;
+    egg.left = 600;
+    tick(8);
+    EXPECT_EQ(egg.left, 660);
+    ASSERT_EQ(sounds(), std::vector<std::string>{"\\sounds\\hatch.wav"});
+    tick(8);
+    EXPECT_EQ(egg.left, 600);
+    EXPECT_TRUE(sounds().empty()) << "the knock sounds on the way right only";
+    EXPECT_EQ(pet().CurrentTempChar, 0);
+}
+
+TEST_F(Animate, EggCracksInTheFirstTwoSecondsOfMinuteOneThenHatches) {
+    form().DoSetCharacter(0);
+    pet().MinuteCount = 1;
+    pet().SecondCount = 1;
+    tick();
+    EXPECT_EQ(pet().CharacterNo, 0);
+    EXPECT_EQ(pet().CurrentTempChar, 2);
+    EXPECT_EQ(name(form().elements.PipChar.picture), "char2");
+    EXPECT_EQ(form().elements.PipChar.left, 615);
+    EXPECT_EQ(form().elements.PipChar.top, 300);
+    EXPECT_TRUE(form().elements.PipChar.visible);
+    tick(50);
+    EXPECT_EQ(pet().CharacterNo, 0) << "no hatching before second 2";
+    pet().SecondCount = 2;
+    tick();
+    EXPECT_EQ(pet().CharacterNo, 1);
+    EXPECT_EQ(pet().Weight, 5);
+    EXPECT_TRUE(form().elements.PipChar.visible) << "the baby shows where the egg showed";
+    EXPECT_EQ(sim.script().desktop.pointer, Pointer::Default);
+}
+
+TEST_F(Animate, DyingBlinksSlowsDownLaysAnEggAndEndsAsTheAngel) {
+    form().DoSetCharacter(6);
+    // The death start arms the animation this way: its first frame comes on the next tick.
+    pet().DyingAction = 1;
+    pet().FramePeriod = 120;
+    pet().IntervalCount = 119;
+    form().device.ActionFrameCount = 0;
+    form().device.FrameIndex = 0;
+
+    std::vector<int> periods; // the frame period each frame waited, in interval units
+    int16_t period = 120;
+    int beeps = 0, eggShown = 0;
+    for (int frame = 1; frame <= 60 && pet().CharacterNo != 12; ++frame) {
+        const int ticks = nextFrame();
+        ASSERT_GT(ticks, 0);
+        periods.push_back(period);
+        period = pet().FramePeriod;
+        for (const auto& s : sounds())
+            beeps += s == "\\sounds\\beep.wav";
+        eggShown += form().elements.TempImage.visible;
+        if (pet().CharacterNo != 12 && pet().DyingAction <= 45) {
+            EXPECT_EQ(form().elements.Skull.visible, form().device.FrameIndex == 1) << "frame " << frame;
+        }
+    }
+    ASSERT_EQ(periods.size(), 53u);
+    EXPECT_EQ(std::count(periods.begin(), periods.begin() + 31, 120), 31);
+    EXPECT_EQ(std::count(periods.begin() + 31, periods.begin() + 45, 250), 14);
+    EXPECT_EQ(std::count(periods.begin() + 45, periods.end(), 120), 8);
+    EXPECT_EQ(beeps, 22) << "a beep with every skull, on every other of the 44 blink frames";
+    EXPECT_EQ(eggShown, 4) << "the laid egg blinks on every second frame";
+    EXPECT_EQ(pet().CharacterNo, 12);
+    EXPECT_EQ(pet().DyingAction, 0);
+    EXPECT_FALSE(form().elements.TempImage.visible);
+}
+
+TEST_F(Animate, DyingShowsItsCaptionAndTheBlinkingSkullInTheTray) {
+    form().DoSetCharacter(6);
+    pet().DyingAction = 1;
+    pet().FramePeriod = 120;
+    pet().IntervalCount = 119;
+    tick();
+    EXPECT_EQ(pet().StatusText, "Dying");
+    EXPECT_EQ(name(form().trayIcon), "sickicon");
+    EXPECT_EQ(sim.script().tray.tip, "Dying");
+    nextFrame();
+    EXPECT_EQ(name(form().trayIcon), "nullicon");
+    pet().DyingAction = 50;
+    nextFrame();
+    EXPECT_EQ(name(form().trayIcon), "icon0");
+    EXPECT_EQ(name(form().elements.PipChar.picture), "stool1");
+    EXPECT_EQ(form().elements.PipChar.left, 450);
+}
+
+TEST_F(Animate, DroppingTakesFifteenFramesAndLeavesTheEighthDropping) {
+    form().DoSetCharacter(5);
+    pet().Dung = 7;
+    pet().DroppingAction = true;
+    pet().IntervalCount = static_cast<int16_t>(pet().FramePeriod - 1);
+    form().device.ActionStep = 0;
+    std::vector<int> lefts;
+    std::vector<std::string> icons;
+    for (int frame = 0; frame < 15; ++frame) {
+        EXPECT_TRUE(pet().DroppingAction) << frame;
+        nextFrame();
+        lefts.push_back(form().elements.PipChar.left);
+        icons.push_back(name(form().trayIcon));
+        if (frame >= 7 && frame <= 13) {
+            EXPECT_EQ(name(form().elements.DungImage[2].picture), frame % 2 == 0 ? "dung1" : "dung0")
+                << frame;
+        }
+    }
+    EXPECT_EQ(lefts[0], 500);
+    EXPECT_EQ(lefts[1], 470) << "the pet shakes 30 twips to the left";
+    EXPECT_EQ(lefts[6], 500);
+    EXPECT_EQ(lefts[7], 530);
+    EXPECT_EQ(icons[1], "dungicon1");
+    EXPECT_EQ(icons[2], "dungicon0");
+    EXPECT_FALSE(pet().DroppingAction);
+    EXPECT_EQ(pet().Dung, 8);
+    EXPECT_TRUE(form().elements.DungImage[7].visible);
+    EXPECT_EQ(pet().StatusText, "Poop");
+
+    // A ninth dropping cannot exist: a count already at eight stays there.
+    pet().DroppingAction = true;
+    form().device.ActionStep = 14;
+    nextFrame();
+    EXPECT_EQ(pet().Dung, 8);
+}
+
+TEST_F(Animate, AdultsSleepInFourStepsYoungerInTwo) {
+    form().DoSetCharacter(6);
+    pet().SleepAction = true;
+    std::vector<std::string> bodies, signs;
+    for (int i = 0; i < 4; ++i) {
+        nextFrame();
+        bodies.push_back(name(form().elements.PipChar.picture));
+        signs.push_back(name(form().elements.SleepSign.picture));
+    }
+    EXPECT_EQ(bodies, (std::vector<std::string>{"sleep0", "sleep0", "sleep1", "sleep0"}));
+    EXPECT_EQ(signs, (std::vector<std::string>{"sign0", "sign0", "sign1", "sign1"}));
+    EXPECT_EQ(form().elements.PipChar.left, 400);
+
+    form().DoSetCharacter(3);
+    pet().SleepAction = true;
+    bodies.clear();
+    for (int i = 0; i < 3; ++i) {
+        nextFrame();
+        bodies.push_back(name(form().elements.PipChar.picture));
+    }
+    EXPECT_EQ(bodies, (std::vector<std::string>{"sleep0", "sleep1", "sleep0"}));
+    EXPECT_EQ(name(form().trayIcon), "sleepicon0");
+    EXPECT_EQ(name(form().elements.Dark.picture), "dark0");
+}
+
+TEST_F(Animate, SickPetAlternatesItsTwoPictures) {
+    form().DoSetCharacter(4);
+    pet().Sickness = 1;
+    std::vector<std::string> shown;
+    for (int i = 0; i < 4; ++i) {
+        nextFrame();
+        shown.push_back(name(form().elements.PipChar.picture));
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"sick1", "sick0", "sick1", "sick0"}));
+    EXPECT_EQ(name(form().trayIcon), "sickicon");
+    EXPECT_EQ(pet().StatusText, "Sick");
+}
+
+TEST_F(Animate, WalkingPetStaysInsideTheScreenAndFacesItsWay) {
+    form().DoSetCharacter(2);
+    form().layout.CanWalk = true;
+    Element& pip = form().elements.PipChar;
+    pip.left = 600;
+    pip.width = 300;
+    bool turnedRight = false, turnedLeft = false;
+    for (int i = 0; i < 60; ++i) {
+        const int before = pip.left;
+        nextFrame();
+        EXPECT_GE(pip.left, 0);
+        EXPECT_LE(pip.left + pip.width, 1500);
+        EXPECT_EQ(std::abs(pip.left - before), 90);
+        const bool right = pip.left > before;
+        EXPECT_EQ(pet().CurrentTempChar >= 2, right) << "frames 2/3 face right, 0/1 left";
+        turnedRight |= right;
+        turnedLeft |= turnedRight && !right;
+    }
+    EXPECT_TRUE(turnedRight && turnedLeft);
+    EXPECT_EQ(form().device.WalkStep, 60 % 8);
+}
+
+TEST_F(Animate, StandingPetCyclesItsFourFrames) {
+    form().DoSetCharacter(2);
+    form().layout.CanWalk = false;
+    std::vector<int> frames;
+    for (int i = 0; i < 5; ++i) {
+        nextFrame();
+        frames.push_back(pet().CurrentTempChar);
+    }
+    EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 0, 1}));
+    EXPECT_EQ(name(form().trayIcon), "icon5");
+}
+
+TEST_F(Animate, LightOffHidesThePetButTheTrayFollowsIt) {
+    form().DoSetCharacter(2);
+    form().elements.PipChar.visible = true;
+    pet().LightOff = true;
+    nextFrame();
+    EXPECT_FALSE(form().elements.PipChar.visible);
+    EXPECT_EQ(name(form().elements.PipChar.picture), "char1");
+    EXPECT_EQ(name(sim.script().tray.icon), "icon1");
+    form().elements.AttendIcon.visible = true;
+    tick();
+    EXPECT_EQ(name(sim.script().tray.icon), "attendicon");
+}
+
+TEST_F(Animate, TrayIsSentOnlyWhenItChangesAndOnlyWhileThePetLives) {
+    form().DoSetCharacter(2);
+    form().layout.CanWalk = false;
+    nextFrame();
+    const int calls = sim.script().tray.calls;
+    tick(3);
+    EXPECT_EQ(sim.script().tray.calls, calls) << "nothing changed: no call";
+    nextFrame();
+    EXPECT_EQ(sim.script().tray.calls, calls + 1);
+
+    pet().InsulatingSheet = 1;
+    nextFrame();
+    EXPECT_EQ(sim.script().tray.calls, calls + 1) << "the sheet is in: the tray keeps the window icon";
+}
+
+TEST_F(Animate, AngelTwinklesAndStaysAnAngelWhenItDiedIll) {
+    form().DoSetCharacter(12);
+    pet().Sickness = 2;
+    tick(8);
+    EXPECT_EQ(name(form().elements.PipChar.picture), "stars1");
+    EXPECT_EQ(form().elements.PipChar.left, 100);
+    EXPECT_EQ(name(form().trayIcon), "angelicon1");
+    tick(8);
+    EXPECT_EQ(name(form().elements.PipChar.picture), "stars0");
+    EXPECT_EQ(name(form().trayIcon), "angelicon0");
+}
+
+TEST_F(Animate, ResetButtonStartsANewEggOnALeftRelease) {
+    ElementSet& e = form().elements;
+    e.ResetStatus[0].picture = picture("reset0");
+    e.ResetStatus[1].picture = picture("reset1");
+    form().DoSetCharacter(12);
+    pet().LightOff = true;
+    pet().LightMenuIndex = 1;
+    form().ResetButton_MouseUp(2, 0, 0, 0);
+    EXPECT_EQ(pet().CharacterNo, 12) << "the right button does nothing";
+    form().ResetButton_MouseDown(1, 0, 0, 0);
+    EXPECT_EQ(name(e.ResetButton.picture), "reset1");
+    EXPECT_EQ(pet().CharacterNo, 12);
+    form().ResetButton_MouseUp(1, 0, 0, 0);
+    EXPECT_EQ(name(e.ResetButton.picture), "reset0");
+    EXPECT_EQ(pet().CharacterNo, 0);
+    EXPECT_FALSE(pet().LightOff);
+    EXPECT_EQ(pet().LightMenuIndex, 0);
+    EXPECT_EQ(sounds(), std::vector<std::string>{"\\sounds\\reset.wav"});
+}
+
+} // namespace
