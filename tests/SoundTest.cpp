@@ -1,4 +1,5 @@
-// The one way a sound is made: the sound switch, wave or beep, and the callers that force it.
+// The one way a sound is made: the callers that force a sound past the switch, and the names a
+// sound may be given. (Wave, beep and silence by the menu are in the sound_* scenario scripts.)
 #include "tests/Sim.h"
 
 #include <gtest/gtest.h>
@@ -19,22 +20,6 @@ protected:
 };
 
 using Heard = std::vector<std::string>;
-
-TEST_F(Sound, TheMenuDecidesBetweenWaveBeepAndSilence) {
-    heard();
-    options(true, true);
-    form().DoPlaySound("\\sounds\\hide.wav");
-    EXPECT_EQ(heard(), Heard{"\\sounds\\hide.wav"});
-    options(true, false);
-    form().DoPlaySound("\\sounds\\hide.wav");
-    form().DoPlaySound("\\sounds\\turn.wav");
-    EXPECT_EQ(heard(), (Heard{"beep", "beep"}));
-    options(false, true);
-    form().DoPlaySound("\\sounds\\hide.wav");
-    options(false, false);
-    form().DoPlaySound("\\sounds\\hide.wav");
-    EXPECT_EQ(heard(), Heard{});
-}
 
 TEST_F(Sound, AForcedSoundIsHeardWithSoundOff) {
     heard();

@@ -28,25 +28,16 @@ TEST_F(View, RightButtonAloneOpensTheMenu) {
     EXPECT_EQ(desktop().popups, 2) << "the face under the back gets no mouse";
 }
 
-TEST_F(View, OnlyADragMovesTheWindow) {
-    // Each move of a drag shifts the window by the distance from the grab point; a move without
-    // a drag changes nothing.
-    form().DoViewMouseMove(1, 500, 500);
-    EXPECT_EQ(form().window.left, 3000);
-    form().DoViewMouseDown(1, 100, 100);
-    for (int i = 0; i < 3; ++i)
-        form().DoViewMouseMove(1, 110, 90);
-    EXPECT_EQ(form().window.left, 3030);
-    EXPECT_EQ(form().window.top, 1970);
-    EXPECT_EQ(desktop().yields, 3) << "every move of a drag lets the desktop repaint";
-}
-
-TEST_F(View, FractionalGrabPointsMoveByWholeTwips) {
+// Which buttons drag and how far is in the view_drag_* scenario scripts; these are the details a
+// script cannot give: fractional grab points and the desktop's repaint on each move.
+TEST_F(View, ADragMovesByWholeTwipsAndLetsTheDesktopRepaint) {
     form().DoViewMouseDown(1, 10.25f, 20.75f);
-    form().DoViewMouseMove(1, 12.5f, 20.0f);
-    EXPECT_EQ(form().window.left, 3002);
-    EXPECT_EQ(form().window.top, 1999);
+    for (int i = 0; i < 3; ++i)
+        form().DoViewMouseMove(1, 12.5f, 20.0f);
+    EXPECT_EQ(form().window.left, 3006);
+    EXPECT_EQ(form().window.top, 1997);
     EXPECT_EQ(form().window.width, 2175) << "a drag keeps the size";
+    EXPECT_EQ(desktop().yields, 3);
 }
 
 TEST_F(View, SheetInKeepsTheToyFacingTheUser) {
@@ -90,14 +81,6 @@ TEST_F(View, TurnSoundFollowsTheSoundOptionUnlessForced) {
     form().DoShowBack(false);
     form().DoShowFront(true);
     EXPECT_EQ(sim.script().sound.take(), std::vector<std::string>{"\\sounds\\turn.wav"});
-}
-
-TEST_F(View, AlwaysOnTopAppliesToTheGivenWindow) {
-    WindowState other;
-    form().DoSetAlwaysOnTop(other, true);
-    EXPECT_TRUE(other.topmost);
-    form().DoSetAlwaysOnTop(other, false);
-    EXPECT_FALSE(other.topmost);
 }
 
 struct Placement {
