@@ -1,5 +1,5 @@
-// The three buttons in each state of the toy, the icon cursor, and the keyboard: held keys,
-// the A+C combination and the typed Cheats sequence.
+// The three buttons in each state of the toy. (The icon cursor and the clock on B are driven by
+// buttons_icons.sim.)
 #include "tests/CareDevice.h"
 
 #include <algorithm>
@@ -13,39 +13,6 @@ int visibleIcons(Form1& form) {
     for (const Element& icon : form.elements.PipIcon)
         count += icon.visible ? 1 : 0;
     return count;
-}
-
-TEST_F(Buttons, ACyclesThroughTheSevenIconsAndNone) {
-    for (int icon = 0; icon < 7; ++icon) {
-        sim.run("press A");
-        EXPECT_EQ(dev().SelectedIcon, icon);
-        EXPECT_TRUE(el().PipIcon[static_cast<std::size_t>(icon)].visible);
-        EXPECT_EQ(visibleIcons(f()), 1);
-        EXPECT_EQ(dev().IconTimeLeft, 10);
-    }
-    sim.run("press A");
-    EXPECT_EQ(dev().SelectedIcon, 7);
-    EXPECT_EQ(dev().IconTimeLeft, 0);
-    EXPECT_EQ(visibleIcons(f()), 0);
-    sim.run("press A");
-    EXPECT_EQ(dev().SelectedIcon, 0);
-    EXPECT_TRUE(el().PipIcon[0].visible);
-    EXPECT_EQ(visibleIcons(f()), 1);
-}
-
-TEST_F(Buttons, CRemovesTheHighlightAndBWithoutOneShowsTheClock) {
-    highlight(2);
-    sim.run("press C");
-    EXPECT_EQ(dev().SelectedIcon, 7);
-    EXPECT_EQ(visibleIcons(f()), 0);
-    sim.run("press B");
-    EXPECT_TRUE(pet().TimerScreen);
-    // On the clock A and C do nothing; B goes back.
-    sim.run("press A\npress C");
-    EXPECT_EQ(dev().SelectedIcon, 7);
-    EXPECT_TRUE(pet().TimerScreen);
-    sim.run("press B");
-    EXPECT_FALSE(pet().TimerScreen);
 }
 
 TEST_F(Buttons, TheEggOnlyBeepsExceptForTheClock) {

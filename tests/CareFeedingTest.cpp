@@ -50,32 +50,6 @@ TEST_F(Feeding, TheMenuOpensOnTheRememberedRowAndACyclesTheRows) {
     EXPECT_EQ(pet().SnackCount, 0);
 }
 
-TEST_F(Feeding, AMealFillsAHeartAndAnswersTheHungerCall) {
-    pet().Hunger = 1;
-    pet().AttentionHungry = true;
-    pet().Weight = 10;
-    pet().DyingTimeLeft = 100;
-    serve(0);
-    EXPECT_EQ(pet().Hunger, 2);
-    EXPECT_FALSE(pet().AttentionHungry);
-    EXPECT_EQ(pet().CareWhenNeed, 1);
-    EXPECT_EQ(pet().Weight, 11);
-    EXPECT_EQ(pet().DyingTimeLeft, 480);
-    EXPECT_EQ(pet().FeedMenuIndex, 0);
-    EXPECT_TRUE(dev().EatingAction);
-    EXPECT_FALSE(el().FeedMenu.visible);
-    EXPECT_FALSE(el().RightArrow.visible);
-    EXPECT_EQ(shows(el().MealSnack), "TempMeal(0)");
-    EXPECT_TRUE(el().MealSnack.visible);
-    EXPECT_EQ(el().MealSnack.left, 400);
-    EXPECT_EQ(el().MealSnack.top, 500);
-    EXPECT_EQ(shows(el().TempImage), "TempEat(0)");
-    EXPECT_EQ(el().TempImage.left, 700);
-    EXPECT_EQ(el().TempImage.top, 710);
-    EXPECT_TRUE(el().TempImage.visible);
-    EXPECT_EQ(pet().ScreenTimeLeft, 10);
-}
-
 TEST_F(Feeding, AFullSickOrNaughtyPetRefusesTheMealButTakesASnack) {
     struct Case {
         const char* why;
@@ -151,52 +125,49 @@ TEST_F(Feeding, WeightGrowsFromTheSecondCharacterOnAndStopsAt99) {
     }
 }
 
-TEST_F(Feeding, MostCharactersEatInFourStepsAfterTheFoodDrops) {
-    serve(0);
-    const std::vector<std::string> expected = {"TempMeal(0)/TempEat(0)", "TempMeal(2)/TempEat(1)",
-                                               "TempMeal(3)/TempEat(0)", "TempMeal(3)/TempEat(1)", "end"};
-    EXPECT_EQ(eatUp(), expected);
-    // The meal is over: back in the feed menu for more.
-    EXPECT_TRUE(el().FeedMenu.visible);
-    EXPECT_TRUE(el().RightArrow.visible);
-    EXPECT_FALSE(el().MealSnack.visible);
-    EXPECT_FALSE(el().TempImage.visible);
-    EXPECT_EQ(pet().ScreenTimeLeft, 10);
-    EXPECT_EQ(dev().MenuIndex, 0);
-}
-
-TEST_F(Feeding, TheFoodDropsBeforeItIsEaten) {
-    serve(1);
-    f().DoEatingStep();
-    EXPECT_EQ(el().MealSnack.top, 600);
-    EXPECT_EQ(el().MealSnack.left, 400);
-    EXPECT_EQ(el().TempImage.left, 700);
-}
-
-TEST_F(Feeding, TheBabyAndWiggletTakeEveryBite) {
-    for (int16_t character : {1, 9}) {
-        SCOPED_TRACE(character);
-        pet().CharacterNo = character;
-        serve(1);
-        const std::vector<std::string> expected = {"TempMeal(4)/TempEat(0)", "TempMeal(5)/TempEat(1)",
-                                                   "TempMeal(5)/TempEat(0)", "TempMeal(6)/TempEat(1)",
-                                                   "TempMeal(6)/TempEat(0)", "TempMeal(7)/TempEat(1)",
-                                                   "TempMeal(7)/TempEat(0)", "end"};
-        EXPECT_EQ(eatUp(), expected);
+// Food and pet picture after each eating step: most characters take four steps after the food
+// drops, the baby and Wiggle take every bite, a refused meal shakes its head until the fourth no.
+TEST_F(Feeding, EachEatingAnimationRunsItsStepsAndReturnsToTheMenu) {
+    struct Case {
+        int16_t character, hunger;
+        int row;
+        std::vector<std::string> steps;
+    };
+    const std::string no0 = "TempMeal(0)/TempNegative(0)", no1 = "TempMeal(0)/TempNegative(1)";
+    const Case cases[] = {{3,
+                           0,
+                           0,
+                           {"TempMeal(0)/TempEat(0)", "TempMeal(2)/TempEat(1)", "TempMeal(3)/TempEat(0)",
+                            "TempMeal(3)/TempEat(1)", "end"}},
+                          {3, 4, 0, {no0, no1, no0, no1, no0, no1, no0, "end"}},
+                          {1,
+                           0,
+                           1,
+                           {"TempMeal(4)/TempEat(0)", "TempMeal(5)/TempEat(1)", "TempMeal(5)/TempEat(0)",
+                            "TempMeal(6)/TempEat(1)", "TempMeal(6)/TempEat(0)", "TempMeal(7)/TempEat(1)",
+                            "TempMeal(7)/TempEat(0)", "end"}},
+                          {9,
+                           0,
+                           1,
+                           {"TempMeal(4)/TempEat(0)", "TempMeal(5)/TempEat(1)", "TempMeal(5)/TempEat(0)",
+                            "TempMeal(6)/TempEat(1)", "TempMeal(6)/TempEat(0)", "TempMeal(7)/TempEat(1)",
+                            "TempMeal(7)/TempEat(0)", "end"}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "character " << c.character << " hunger " << c.hunger);
+        pet().CharacterNo = c.character;
+        pet().Hunger = c.hunger;
+        serve(c.row);
+        EXPECT_EQ(eatUp(), c.steps);
+        // The meal is over: back in the feed menu for more.
+        EXPECT_TRUE(el().FeedMenu.visible);
+        EXPECT_TRUE(el().RightArrow.visible);
+        EXPECT_FALSE(el().MealSnack.visible);
+        EXPECT_FALSE(el().TempImage.visible);
+        EXPECT_EQ(pet().ScreenTimeLeft, 10);
+        EXPECT_EQ(dev().MenuIndex, c.row);
         sim.run("press C");
         f().DoHideIcon();
     }
-}
-
-TEST_F(Feeding, ARefusedMealShakesItsHeadUntilTheFourthNo) {
-    pet().Hunger = 4;
-    serve(0);
-    const std::vector<std::string> expected = {"TempMeal(0)/TempNegative(0)", "TempMeal(0)/TempNegative(1)",
-                                               "TempMeal(0)/TempNegative(0)", "TempMeal(0)/TempNegative(1)",
-                                               "TempMeal(0)/TempNegative(0)", "TempMeal(0)/TempNegative(1)",
-                                               "TempMeal(0)/TempNegative(0)", "end"};
-    EXPECT_EQ(eatUp(), expected);
-    EXPECT_TRUE(el().FeedMenu.visible);
 }
 
 TEST_F(Feeding, EatingMovesAtTheCharactersPace) {
@@ -206,7 +177,9 @@ TEST_F(Feeding, EatingMovesAtTheCharactersPace) {
         f().DoEatingStep();
     EXPECT_EQ(el().MealSnack.top, 500);
     f().DoEatingStep();
-    EXPECT_EQ(el().MealSnack.top, 600);
+    EXPECT_EQ(el().MealSnack.top, 600) << "the food drops before it is eaten";
+    EXPECT_EQ(el().MealSnack.left, 400);
+    EXPECT_EQ(el().TempImage.left, 700);
     for (int i = 0; i < 7; ++i)
         f().DoEatingStep();
     EXPECT_EQ(shows(el().MealSnack), "TempMeal(2)");

@@ -105,11 +105,11 @@ TEST_P(KeepOnScreen, BringsBackOnlyWhatLiesBeyondTheRightOrBottomEdge) {
 // The window is 2175 by 2970 twips.
 INSTANTIATE_TEST_SUITE_P(
     Positions, KeepOnScreen,
-    testing::Values(Placement{3000, 2000, 3000, 2000},       // on the screen
-                    Placement{30000, 2000, 26625, 2000},     // beyond the right edge
-                    Placement{28800, 2000, 28800, 2000},     // on the right edge: not beyond it
-                    Placement{28801, 16201, 26625, 13230},   // beyond both edges
-                    Placement{-5000, -4000, -5000, -4000},   // off to the left and top: another monitor
+    testing::Values(Placement{3000, 2000, 3000, 2000},     // on the screen
+                    Placement{30000, 2000, 26625, 2000},   // beyond the right edge
+                    Placement{28800, 2000, 28800, 2000},   // on the right edge: not beyond it
+                    Placement{28801, 16201, 26625, 13230}, // beyond both edges
+                    Placement{-5000, -4000, -5000, -4000}, // off to the left and top: another monitor
                     Placement{3000, 16200, 3000, 16200}));
 
 } // namespace
