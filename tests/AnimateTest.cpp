@@ -7,39 +7,26 @@
 
 namespace {
 
-PictureHandle picture(const std::string& name) {
-    return std::make_shared<Picture>(name, 20, 16);
-}
-
-template <std::size_t N> void fill(std::array<PictureHandle, N>& store, const std::string& name) {
-    for (std::size_t i = 0; i < N; ++i)
-        store[i] = picture(name + std::to_string(i));
-}
-
-std::string name(const PictureHandle& p) {
-    return p ? p->path() : std::string("none");
-}
-
 class Animate : public testing::Test {
 protected:
     void SetUp() override {
         sim.run("store InsulatingSheet 0\nstart");
         ElementSet& e = form().elements;
-        fill(e.TempChar, "char");
-        fill(e.TempIcon, "icon");
-        fill(e.TempSick, "sick");
-        fill(e.TempSleep, "sleep");
-        fill(e.TempSleepSign, "sign");
-        fill(e.TempDropping, "stool");
-        fill(e.TempDark, "dark");
-        fill(e.TempDung, "dung");
-        fill(e.DungIcon, "dungicon");
-        fill(e.SleepIcon, "sleepicon");
-        fill(e.AngelIcon, "angelicon");
-        fill(e.Stars, "stars");
-        e.SickIcon = picture("sickicon");
-        e.AttentionIcon = picture("attendicon");
-        e.NullIcon = picture("nullicon");
+        fillStore(e.TempChar, "char");
+        fillStore(e.TempIcon, "icon");
+        fillStore(e.TempSick, "sick");
+        fillStore(e.TempSleep, "sleep");
+        fillStore(e.TempSleepSign, "sign");
+        fillStore(e.TempDropping, "stool");
+        fillStore(e.TempDark, "dark");
+        fillStore(e.TempDung, "dung");
+        fillStore(e.DungIcon, "dungicon");
+        fillStore(e.SleepIcon, "sleepicon");
+        fillStore(e.AngelIcon, "angelicon");
+        fillStore(e.Stars, "stars");
+        e.SickIcon = namedPicture("sickicon");
+        e.AttentionIcon = namedPicture("attendicon");
+        e.NullIcon = namedPicture("nullicon");
         e.PipScr.move(0, 0);
         e.PipScr.width = 1500;
         e.PipScr.height = 1000;
@@ -98,8 +85,8 @@ TEST_F(Animate, EggWobblesOnItsFramesOnly) {
     EXPECT_EQ(shown[14], 1);
     EXPECT_EQ(shown[15], 0);
     EXPECT_EQ(shown[23], 1);
-    EXPECT_EQ(name(form().elements.PipChar.picture), "char1");
-    EXPECT_EQ(name(form().trayIcon), "icon1") << "the egg's tray picture follows its frame";
+    EXPECT_EQ(nameOf(form().elements.PipChar.picture), "char1");
+    EXPECT_EQ(nameOf(form().trayIcon), "icon1") << "the egg's tray picture follows its frame";
 }
 
 TEST_F(Animate, EggShakesWithTheHatchSoundInItsLastTwoSeconds) {
@@ -123,7 +110,7 @@ TEST_F(Animate, EggCracksInTheFirstTwoSecondsOfMinuteOneThenHatches) {
     tick();
     EXPECT_EQ(pet().CharacterNo, 0);
     EXPECT_EQ(pet().CurrentTempChar, 2);
-    EXPECT_EQ(name(form().elements.PipChar.picture), "char2");
+    EXPECT_EQ(nameOf(form().elements.PipChar.picture), "char2");
     EXPECT_EQ(form().elements.PipChar.left, 615);
     EXPECT_EQ(form().elements.PipChar.top, 300);
     EXPECT_TRUE(form().elements.PipChar.visible);
@@ -179,14 +166,14 @@ TEST_F(Animate, DyingShowsItsCaptionAndTheBlinkingSkullInTheTray) {
     pet().IntervalCount = 119;
     tick();
     EXPECT_EQ(pet().StatusText, "Dying");
-    EXPECT_EQ(name(form().trayIcon), "sickicon");
+    EXPECT_EQ(nameOf(form().trayIcon), "sickicon");
     EXPECT_EQ(sim.script().tray.tip, "Dying");
     nextFrame();
-    EXPECT_EQ(name(form().trayIcon), "nullicon");
+    EXPECT_EQ(nameOf(form().trayIcon), "nullicon");
     pet().DyingAction = 50;
     nextFrame();
-    EXPECT_EQ(name(form().trayIcon), "icon0");
-    EXPECT_EQ(name(form().elements.PipChar.picture), "stool1");
+    EXPECT_EQ(nameOf(form().trayIcon), "icon0");
+    EXPECT_EQ(nameOf(form().elements.PipChar.picture), "stool1");
     EXPECT_EQ(form().elements.PipChar.left, 450);
 }
 
@@ -202,9 +189,9 @@ TEST_F(Animate, DroppingTakesFifteenFramesAndLeavesTheEighthDropping) {
         EXPECT_TRUE(pet().DroppingAction) << frame;
         nextFrame();
         lefts.push_back(form().elements.PipChar.left);
-        icons.push_back(name(form().trayIcon));
+        icons.push_back(nameOf(form().trayIcon));
         if (frame >= 7 && frame <= 13) {
-            EXPECT_EQ(name(form().elements.DungImage[2].picture), frame % 2 == 0 ? "dung1" : "dung0")
+            EXPECT_EQ(nameOf(form().elements.DungImage[2].picture), frame % 2 == 0 ? "dung1" : "dung0")
                 << frame;
         }
     }
@@ -232,8 +219,8 @@ TEST_F(Animate, AdultsSleepInFourStepsYoungerInTwo) {
     std::vector<std::string> bodies, signs;
     for (int i = 0; i < 4; ++i) {
         nextFrame();
-        bodies.push_back(name(form().elements.PipChar.picture));
-        signs.push_back(name(form().elements.SleepSign.picture));
+        bodies.push_back(nameOf(form().elements.PipChar.picture));
+        signs.push_back(nameOf(form().elements.SleepSign.picture));
     }
     EXPECT_EQ(bodies, (std::vector<std::string>{"sleep0", "sleep0", "sleep1", "sleep0"}));
     EXPECT_EQ(signs, (std::vector<std::string>{"sign0", "sign0", "sign1", "sign1"}));
@@ -244,11 +231,11 @@ TEST_F(Animate, AdultsSleepInFourStepsYoungerInTwo) {
     bodies.clear();
     for (int i = 0; i < 3; ++i) {
         nextFrame();
-        bodies.push_back(name(form().elements.PipChar.picture));
+        bodies.push_back(nameOf(form().elements.PipChar.picture));
     }
     EXPECT_EQ(bodies, (std::vector<std::string>{"sleep0", "sleep1", "sleep0"}));
-    EXPECT_EQ(name(form().trayIcon), "sleepicon0");
-    EXPECT_EQ(name(form().elements.Dark.picture), "dark0");
+    EXPECT_EQ(nameOf(form().trayIcon), "sleepicon0");
+    EXPECT_EQ(nameOf(form().elements.Dark.picture), "dark0");
 }
 
 TEST_F(Animate, SickPetAlternatesItsTwoPictures) {
@@ -257,10 +244,10 @@ TEST_F(Animate, SickPetAlternatesItsTwoPictures) {
     std::vector<std::string> shown;
     for (int i = 0; i < 4; ++i) {
         nextFrame();
-        shown.push_back(name(form().elements.PipChar.picture));
+        shown.push_back(nameOf(form().elements.PipChar.picture));
     }
     EXPECT_EQ(shown, (std::vector<std::string>{"sick1", "sick0", "sick1", "sick0"}));
-    EXPECT_EQ(name(form().trayIcon), "sickicon");
+    EXPECT_EQ(nameOf(form().trayIcon), "sickicon");
     EXPECT_EQ(pet().StatusText, "Sick");
 }
 
@@ -295,7 +282,7 @@ TEST_F(Animate, StandingPetCyclesItsFourFrames) {
         frames.push_back(pet().CurrentTempChar);
     }
     EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 0, 1}));
-    EXPECT_EQ(name(form().trayIcon), "icon5");
+    EXPECT_EQ(nameOf(form().trayIcon), "icon5");
 }
 
 TEST_F(Animate, LightOffHidesThePetButTheTrayFollowsIt) {
@@ -304,11 +291,11 @@ TEST_F(Animate, LightOffHidesThePetButTheTrayFollowsIt) {
     pet().LightOff = true;
     nextFrame();
     EXPECT_FALSE(form().elements.PipChar.visible);
-    EXPECT_EQ(name(form().elements.PipChar.picture), "char1");
-    EXPECT_EQ(name(sim.script().tray.icon), "icon1");
+    EXPECT_EQ(nameOf(form().elements.PipChar.picture), "char1");
+    EXPECT_EQ(nameOf(sim.script().tray.icon), "icon1");
     form().elements.AttendIcon.visible = true;
     tick();
-    EXPECT_EQ(name(sim.script().tray.icon), "attendicon");
+    EXPECT_EQ(nameOf(sim.script().tray.icon), "attendicon");
 }
 
 TEST_F(Animate, TrayIsSentOnlyWhenItChangesAndOnlyWhileThePetLives) {
@@ -330,28 +317,28 @@ TEST_F(Animate, AngelTwinklesAndStaysAnAngelWhenItDiedIll) {
     form().DoSetCharacter(12);
     pet().Sickness = 2;
     tick(8);
-    EXPECT_EQ(name(form().elements.PipChar.picture), "stars1");
+    EXPECT_EQ(nameOf(form().elements.PipChar.picture), "stars1");
     EXPECT_EQ(form().elements.PipChar.left, 100);
-    EXPECT_EQ(name(form().trayIcon), "angelicon1");
+    EXPECT_EQ(nameOf(form().trayIcon), "angelicon1");
     tick(8);
-    EXPECT_EQ(name(form().elements.PipChar.picture), "stars0");
-    EXPECT_EQ(name(form().trayIcon), "angelicon0");
+    EXPECT_EQ(nameOf(form().elements.PipChar.picture), "stars0");
+    EXPECT_EQ(nameOf(form().trayIcon), "angelicon0");
 }
 
 TEST_F(Animate, ResetButtonStartsANewEggOnALeftRelease) {
     ElementSet& e = form().elements;
-    e.ResetStatus[0].picture = picture("reset0");
-    e.ResetStatus[1].picture = picture("reset1");
+    e.ResetStatus[0].picture = namedPicture("reset0");
+    e.ResetStatus[1].picture = namedPicture("reset1");
     form().DoSetCharacter(12);
     pet().LightOff = true;
     pet().LightMenuIndex = 1;
     form().ResetButton_MouseUp(2, 0, 0, 0);
     EXPECT_EQ(pet().CharacterNo, 12) << "the right button does nothing";
     form().ResetButton_MouseDown(1, 0, 0, 0);
-    EXPECT_EQ(name(e.ResetButton.picture), "reset1");
+    EXPECT_EQ(nameOf(e.ResetButton.picture), "reset1");
     EXPECT_EQ(pet().CharacterNo, 12);
     form().ResetButton_MouseUp(1, 0, 0, 0);
-    EXPECT_EQ(name(e.ResetButton.picture), "reset0");
+    EXPECT_EQ(nameOf(e.ResetButton.picture), "reset0");
     EXPECT_EQ(pet().CharacterNo, 0);
     EXPECT_FALSE(pet().LightOff);
     EXPECT_EQ(pet().LightMenuIndex, 0);

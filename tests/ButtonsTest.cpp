@@ -113,7 +113,7 @@ TEST_F(Buttons, CTurnsTheDeadPetsAgePageOnAndOff) {
     EXPECT_EQ(dev().ActionStep, 1);
     EXPECT_FALSE(el().PipChar.visible);
     EXPECT_EQ(el().Angel.left, 60);
-    EXPECT_EQ(shows(el().AgeDigit[1]), "LargeNumber(7)");
+    EXPECT_EQ(nameOf(el().AgeDigit[1]), "LargeNumber7");
     EXPECT_TRUE(el().AgeDigit[1].visible);
     EXPECT_FALSE(el().AgeDigit[0].visible) << "one digit for an age below ten";
     EXPECT_EQ(el().AgeDigit[1].left, 13);
@@ -131,8 +131,8 @@ TEST_F(Buttons, CTurnsTheDeadPetsAgePageOnAndOff) {
 
     pet().Age = 12;
     sim.run("press C");
-    EXPECT_EQ(shows(el().AgeDigit[0]), "LargeNumber(1)");
-    EXPECT_EQ(shows(el().AgeDigit[1]), "LargeNumber(2)");
+    EXPECT_EQ(nameOf(el().AgeDigit[0]), "LargeNumber1");
+    EXPECT_EQ(nameOf(el().AgeDigit[1]), "LargeNumber2");
     EXPECT_TRUE(el().AgeDigit[0].visible);
     EXPECT_EQ(el().AgeDigit[0].left, 11);
     // A and B do nothing for the angel.
@@ -151,8 +151,8 @@ TEST_F(Buttons, TheAgePageOfTheBackViewShowsNothingUntilTurned) {
     EXPECT_FALSE(el().AgeDigit[0].visible);
     EXPECT_FALSE(el().AgeDigit[1].visible);
     EXPECT_FALSE(el().Yr.visible);
-    EXPECT_EQ(shows(el().AgeDigit[0]), "LargeNumber(4)");
-    EXPECT_EQ(shows(el().AgeDigit[1]), "LargeNumber(5)");
+    EXPECT_EQ(nameOf(el().AgeDigit[0]), "LargeNumber4");
+    EXPECT_EQ(nameOf(el().AgeDigit[1]), "LargeNumber5");
 }
 
 TEST_F(Buttons, OnlyTheLeftMouseButtonPresses) {

@@ -18,14 +18,14 @@ protected:
     void SetUp() override {
         sim.run("store InsulatingSheet 0\nstart\nset CharacterNo 3\nset DelayValue 1");
         ElementSet& e = f().elements;
-        fill("TempMeal", e.TempMeal);
-        fill("TempEat", e.TempEat);
-        fill("TempNegative", e.TempNegative);
-        fill("TempUnhappy", e.TempUnhappy);
-        fill("TempHappy", e.TempHappy);
-        fill("TempPlay", e.TempPlay);
-        fill("TempDark", e.TempDark);
-        fill("LargeNumber", e.LargeNumber);
+        fillStore(e.TempMeal, "TempMeal");
+        fillStore(e.TempEat, "TempEat");
+        fillStore(e.TempNegative, "TempNegative");
+        fillStore(e.TempUnhappy, "TempUnhappy");
+        fillStore(e.TempHappy, "TempHappy");
+        fillStore(e.TempPlay, "TempPlay");
+        fillStore(e.TempDark, "TempDark");
+        fillStore(e.LargeNumber, "LargeNumber");
         LayoutState& at = f().layout;
         at.RArrowSelectMenuLeft = 100;
         at.RArrowSelectMenu0Top = 200;
@@ -70,11 +70,6 @@ protected:
         std::erase(names, std::string("\\sounds\\beep.wav"));
         return names;
     }
-    // The name of the store picture an element shows ("TempMeal(2)"), or "" for none.
-    static std::string shows(const Element& element) {
-        return element.picture ? element.picture->path() : "";
-    }
-
     // Highlights an icon with button A, from no highlight.
     void highlight(int icon) {
         for (int i = 0; i <= icon; ++i)
@@ -88,11 +83,4 @@ protected:
     }
 
     Sim sim{Sim::noAssets()};
-
-private:
-    template <std::size_t N> static void fill(const std::string& name, std::array<PictureHandle, N>& store) {
-        for (std::size_t i = 0; i < N; ++i)
-            store[i] =
-                std::make_shared<Picture>(name + "(" + std::to_string(i) + ")", 10 + static_cast<int>(i), 8);
-    }
 };

@@ -18,7 +18,8 @@ protected:
         std::vector<std::string> seen;
         for (int i = 0; i < 20 && dev().EatingAction; ++i) {
             f().DoEatingStep();
-            seen.push_back(dev().EatingAction ? shows(el().MealSnack) + "/" + shows(el().TempImage) : "end");
+            seen.push_back(dev().EatingAction ? nameOf(el().MealSnack) + "/" + nameOf(el().TempImage)
+                                              : "end");
         }
         return seen;
     }
@@ -73,8 +74,8 @@ TEST_F(Feeding, AFullSickOrNaughtyPetRefusesTheMealButTakesASnack) {
         EXPECT_TRUE(pet().AttentionHungry);
         EXPECT_EQ(pet().CareWhenNeed, 0);
         EXPECT_EQ(pet().DyingTimeLeft, 480) << "offering food is care even when refused";
-        EXPECT_EQ(shows(el().MealSnack), "TempMeal(0)");
-        EXPECT_EQ(shows(el().TempImage), "TempNegative(0)");
+        EXPECT_EQ(nameOf(el().MealSnack), "TempMeal0");
+        EXPECT_EQ(nameOf(el().TempImage), "TempNegative0");
         EXPECT_EQ(el().TempImage.left, 800);
         EXPECT_EQ(el().TempImage.top, 810);
         sim.run("press C\npress C");
@@ -84,8 +85,8 @@ TEST_F(Feeding, AFullSickOrNaughtyPetRefusesTheMealButTakesASnack) {
         serve(1);
         EXPECT_EQ(pet().Happiness, 2);
         EXPECT_EQ(pet().Weight, 22);
-        EXPECT_EQ(shows(el().MealSnack), "TempMeal(4)");
-        EXPECT_EQ(shows(el().TempImage), "TempEat(0)");
+        EXPECT_EQ(nameOf(el().MealSnack), "TempMeal4");
+        EXPECT_EQ(nameOf(el().TempImage), "TempEat0");
         sim.run("press C\npress C");
         pet().SnackCount = 0;
     }
@@ -133,25 +134,23 @@ TEST_F(Feeding, EachEatingAnimationRunsItsStepsAndReturnsToTheMenu) {
         int row;
         std::vector<std::string> steps;
     };
-    const std::string no0 = "TempMeal(0)/TempNegative(0)", no1 = "TempMeal(0)/TempNegative(1)";
-    const Case cases[] = {{3,
-                           0,
-                           0,
-                           {"TempMeal(0)/TempEat(0)", "TempMeal(2)/TempEat(1)", "TempMeal(3)/TempEat(0)",
-                            "TempMeal(3)/TempEat(1)", "end"}},
-                          {3, 4, 0, {no0, no1, no0, no1, no0, no1, no0, "end"}},
-                          {1,
-                           0,
-                           1,
-                           {"TempMeal(4)/TempEat(0)", "TempMeal(5)/TempEat(1)", "TempMeal(5)/TempEat(0)",
-                            "TempMeal(6)/TempEat(1)", "TempMeal(6)/TempEat(0)", "TempMeal(7)/TempEat(1)",
-                            "TempMeal(7)/TempEat(0)", "end"}},
-                          {9,
-                           0,
-                           1,
-                           {"TempMeal(4)/TempEat(0)", "TempMeal(5)/TempEat(1)", "TempMeal(5)/TempEat(0)",
-                            "TempMeal(6)/TempEat(1)", "TempMeal(6)/TempEat(0)", "TempMeal(7)/TempEat(1)",
-                            "TempMeal(7)/TempEat(0)", "end"}}};
+    const std::string no0 = "TempMeal0/TempNegative0", no1 = "TempMeal0/TempNegative1";
+    const Case cases[] = {
+        {3,
+         0,
+         0,
+         {"TempMeal0/TempEat0", "TempMeal2/TempEat1", "TempMeal3/TempEat0", "TempMeal3/TempEat1", "end"}},
+        {3, 4, 0, {no0, no1, no0, no1, no0, no1, no0, "end"}},
+        {1,
+         0,
+         1,
+         {"TempMeal4/TempEat0", "TempMeal5/TempEat1", "TempMeal5/TempEat0", "TempMeal6/TempEat1",
+          "TempMeal6/TempEat0", "TempMeal7/TempEat1", "TempMeal7/TempEat0", "end"}},
+        {9,
+         0,
+         1,
+         {"TempMeal4/TempEat0", "TempMeal5/TempEat1", "TempMeal5/TempEat0", "TempMeal6/TempEat1",
+          "TempMeal6/TempEat0", "TempMeal7/TempEat1", "TempMeal7/TempEat0", "end"}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "character " << c.character << " hunger " << c.hunger);
         pet().CharacterNo = c.character;
@@ -182,7 +181,7 @@ TEST_F(Feeding, EatingMovesAtTheCharactersPace) {
     EXPECT_EQ(el().TempImage.left, 700);
     for (int i = 0; i < 7; ++i)
         f().DoEatingStep();
-    EXPECT_EQ(shows(el().MealSnack), "TempMeal(2)");
+    EXPECT_EQ(nameOf(el().MealSnack), "TempMeal2");
 }
 
 TEST_F(Feeding, AOrBDuringTheMealGoBackToTheMenu) {

@@ -17,9 +17,9 @@ TEST_F(CareScreens, TheLightGoesOffAndOnThroughItsMenu) {
     EXPECT_FALSE(el().LightMenu.visible);
     EXPECT_FALSE(el().RightArrow.visible);
     EXPECT_EQ(pet().ScreenTimeLeft, 0);
-    EXPECT_EQ(shows(el().Dark), "TempDark(2)") << "the awake pet's dark";
+    EXPECT_EQ(nameOf(el().Dark), "TempDark2") << "the awake pet's dark";
     EXPECT_EQ(pet().DarkWidth, el().Dark.width);
-    EXPECT_EQ(pet().DarkWidth, 12 * 15);
+    EXPECT_EQ(pet().DarkWidth, 20 * 15) << "the picture's width in twips";
     // The menu opens on the row chosen last; B switches it back on.
     sim.run("press B");
     EXPECT_EQ(dev().MenuIndex, 1);
@@ -47,7 +47,7 @@ TEST_F(CareScreens, DarknessAnswersTheSleepingPetsCall) {
     open(1);
     sim.run("press B");
     EXPECT_TRUE(pet().LightOff);
-    EXPECT_EQ(shows(el().Dark), "TempDark(0)") << "the sleeping pet's dark";
+    EXPECT_EQ(nameOf(el().Dark), "TempDark0") << "the sleeping pet's dark";
     EXPECT_EQ(pet().StatusText, f().menuItem("mCheatAction2").caption);
     EXPECT_EQ(pet().NeedCount, 2);
     EXPECT_EQ(pet().CareWhenNeed, 2);
@@ -76,7 +76,7 @@ TEST_F(CareScreens, MedicineCuresOneLevelPerDose) {
     pet().DyingTimeLeft = 9;
     open(3);
     EXPECT_TRUE(dev().UnhappyAction);
-    EXPECT_EQ(shows(el().TempImage), "TempUnhappy(0)");
+    EXPECT_EQ(nameOf(el().TempImage), "TempUnhappy0");
     EXPECT_EQ(el().TempImage.left, 1000);
     EXPECT_TRUE(el().TempImage.visible);
     EXPECT_EQ(dev().ActionFramesLeft, 7);
@@ -102,7 +102,7 @@ TEST_F(CareScreens, MedicineForAHealthyPetIsRefusedAndChangesNothing) {
     f().DoButtonB();
     EXPECT_TRUE(dev().NegativeAction);
     EXPECT_FALSE(dev().UnhappyAction);
-    EXPECT_EQ(shows(el().TempImage), "TempNegative(0)");
+    EXPECT_EQ(nameOf(el().TempImage), "TempNegative0");
     EXPECT_EQ(el().TempImage.left, 800);
     EXPECT_FALSE(el().TempImage.visible) << "nothing shows on the back";
     f().DoIconAction(0);
@@ -169,7 +169,7 @@ TEST_F(CareScreens, DisciplineFillsTheGaugeInFourAnsweredCalls) {
         else
             sim.run("press B");
         EXPECT_TRUE(dev().UnhappyAction);
-        EXPECT_EQ(shows(el().TempImage), "TempUnhappy(0)");
+        EXPECT_EQ(nameOf(el().TempImage), "TempUnhappy0");
         EXPECT_EQ(el().TempImage.top, 1010);
         EXPECT_EQ(soundsButBeeps(), std::vector<std::string>{"\\sounds\\discipln.wav"});
         sim.run("press C");

@@ -29,7 +29,7 @@ protected:
     std::string digits(const std::array<Element, 2>& pair) {
         std::string text;
         for (const Element& digit : pair)
-            text += digit.visible ? shows(digit).substr(12, 1) : "_";
+            text += digit.visible ? nameOf(digit).substr(11, 1) : "_";
         return text;
     }
 };

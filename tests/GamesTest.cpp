@@ -56,7 +56,7 @@ TEST_F(Games, TheTitleShowsForNineStepsThenThePetWaits) {
     f().DoGameStep();
     EXPECT_EQ(dev().GameState, 2);
     EXPECT_FALSE(el().PlayTitle.visible);
-    EXPECT_EQ(shows(el().TempImage), "TempPlay(0)");
+    EXPECT_EQ(nameOf(el().TempImage), "TempPlay0");
     EXPECT_EQ(el().TempImage.left, 1100);
     EXPECT_EQ(el().TempImage.top, 1110);
     EXPECT_TRUE(el().TempImage.visible);
@@ -64,9 +64,9 @@ TEST_F(Games, TheTitleShowsForNineStepsThenThePetWaits) {
     EXPECT_EQ(sounds(), std::vector<std::string>{"\\sounds\\playing.wav"});
     // The waiting pet bobs every step, with the sound each time.
     steps(1);
-    EXPECT_EQ(shows(el().TempImage), "TempPlay(1)");
+    EXPECT_EQ(nameOf(el().TempImage), "TempPlay1");
     steps(1);
-    EXPECT_EQ(shows(el().TempImage), "TempPlay(0)");
+    EXPECT_EQ(nameOf(el().TempImage), "TempPlay0");
     EXPECT_EQ(sounds().size(), 2u);
 }
 
@@ -90,7 +90,7 @@ TEST_F(Games, GameAShowsTheGuessAndThePetsTurn) {
     EXPECT_TRUE(el().RightArrow.visible);
     EXPECT_EQ(el().RightArrow.left, 1300);
     EXPECT_FALSE(el().LeftArrow.visible);
-    EXPECT_EQ(shows(el().TempImage), "TempPlay(3)") << "the pet turned right";
+    EXPECT_EQ(nameOf(el().TempImage), "TempPlay3") << "the pet turned right";
     // The result stays three steps, then the pet is happy.
     steps(2);
     EXPECT_EQ(dev().GameState, 3);
@@ -99,7 +99,7 @@ TEST_F(Games, GameAShowsTheGuessAndThePetsTurn) {
     EXPECT_EQ(dev().GameState, 5);
     EXPECT_TRUE(dev().HappyAction);
     EXPECT_FALSE(el().RightArrow.visible);
-    EXPECT_EQ(shows(el().TempImage), "TempHappy(0)");
+    EXPECT_EQ(nameOf(el().TempImage), "TempHappy0");
     EXPECT_EQ(el().TempImage.left, 900);
     EXPECT_TRUE(el().TempImage.visible);
     EXPECT_EQ(sounds(), std::vector<std::string>{"\\sounds\\plyhappy.wav"});
@@ -118,11 +118,11 @@ TEST_F(Games, GameAShowsTheGuessAndThePetsTurn) {
     EXPECT_EQ(dev().GameWins, 1);
     EXPECT_TRUE(el().LeftArrow.visible);
     EXPECT_EQ(el().LeftArrow.top, 1210);
-    EXPECT_EQ(shows(el().TempImage), "TempPlay(3)");
+    EXPECT_EQ(nameOf(el().TempImage), "TempPlay3");
     sim.run("press A");
     EXPECT_EQ(dev().GameState, 5);
     EXPECT_TRUE(dev().UnhappyAction);
-    EXPECT_EQ(shows(el().TempImage), "TempUnhappy(0)");
+    EXPECT_EQ(nameOf(el().TempImage), "TempUnhappy0");
 }
 
 TEST_F(Games, ThreeWinsOfFivePleaseThePet) {
@@ -140,8 +140,8 @@ TEST_F(Games, ThreeWinsOfFivePleaseThePet) {
     EXPECT_EQ(pet().PlayCounter, 1);
     EXPECT_EQ(pet().Weight, 19);
     EXPECT_EQ(pet().DyingTimeLeft, 480);
-    EXPECT_EQ(shows(el().YourScore), "LargeNumber(3)");
-    EXPECT_EQ(shows(el().PipScore), "LargeNumber(2)");
+    EXPECT_EQ(nameOf(el().YourScore), "LargeNumber3");
+    EXPECT_EQ(nameOf(el().PipScore), "LargeNumber2");
     EXPECT_TRUE(el().PlayResult.visible && el().YourScore.visible && el().PipScore.visible);
     std::vector<std::string> heard = sounds();
     ASSERT_FALSE(heard.empty());
@@ -167,8 +167,8 @@ TEST_F(Games, TwoWinsAreNotEnough) {
     playGame(2);
     EXPECT_EQ(pet().Happiness, 2);
     EXPECT_EQ(pet().PlayCounter, 1);
-    EXPECT_EQ(shows(el().YourScore), "LargeNumber(2)");
-    EXPECT_EQ(shows(el().PipScore), "LargeNumber(3)");
+    EXPECT_EQ(nameOf(el().YourScore), "LargeNumber2");
+    EXPECT_EQ(nameOf(el().PipScore), "LargeNumber3");
     sim.run("press B");
     EXPECT_EQ(dev().GameState, 7);
     EXPECT_TRUE(dev().UnhappyAction);
@@ -218,14 +218,14 @@ TEST_F(Games, GameBDrawsANumberAndNeverATie) {
     sim.run("rnd 0.35");
     until(2);
     EXPECT_EQ(dev().PipNumberValue, 3);
-    EXPECT_EQ(shows(el().PipNumber), "LargeNumber(3)");
+    EXPECT_EQ(nameOf(el().PipNumber), "LargeNumber3");
     EXPECT_TRUE(el().PipNumber.visible);
     // Lower: a drawn 3 is drawn again; 1 is lower.
     sim.run("rnd 0.3 0.1\npress A");
     EXPECT_EQ(dev().GameState, 3);
-    EXPECT_EQ(shows(el().ResultNumber), "LargeNumber(1)");
+    EXPECT_EQ(nameOf(el().ResultNumber), "LargeNumber1");
     EXPECT_TRUE(el().ResultNumber.visible);
-    EXPECT_EQ(shows(el().TempImage), "TempPlay(3)");
+    EXPECT_EQ(nameOf(el().TempImage), "TempPlay3");
     EXPECT_FALSE(el().LeftArrow.visible) << "Game B shows numbers, not arrows";
     sim.run("press B");
     EXPECT_FALSE(el().PipNumber.visible);
@@ -237,7 +237,7 @@ TEST_F(Games, GameBDrawsANumberAndNeverATie) {
     EXPECT_EQ(dev().PipNumberValue, 9);
     sim.run("rnd 0.99 0.05\npress B");
     EXPECT_EQ(dev().GameState, 4);
-    EXPECT_EQ(shows(el().ResultNumber), "LargeNumber(0)");
+    EXPECT_EQ(nameOf(el().ResultNumber), "LargeNumber0");
     EXPECT_EQ(dev().GameGuess, 1);
 }
 
@@ -251,7 +251,7 @@ TEST_F(Games, WithTheCheatsGameBIsAlwaysWonAndThePetsNumberLeavesRoom) {
     EXPECT_EQ(dev().PipNumberValue, 5);
     sim.run("rnd 0.99\npress A");
     EXPECT_EQ(dev().GameState, 3);
-    EXPECT_EQ(shows(el().ResultNumber), "LargeNumber(4)");
+    EXPECT_EQ(nameOf(el().ResultNumber), "LargeNumber4");
     sim.run("press B");
     f().DoIconAction(2);
     for (double draw : {0.0, 0.999}) {
@@ -260,7 +260,7 @@ TEST_F(Games, WithTheCheatsGameBIsAlwaysWonAndThePetsNumberLeavesRoom) {
         ASSERT_EQ(dev().PipNumberValue, 1);
         sim.run("rnd " + std::to_string(draw) + "\npress B");
         EXPECT_EQ(dev().GameState, 3);
-        EXPECT_EQ(shows(el().ResultNumber), draw == 0.0 ? "LargeNumber(2)" : "LargeNumber(9)");
+        EXPECT_EQ(nameOf(el().ResultNumber), draw == 0.0 ? "LargeNumber2" : "LargeNumber9");
         sim.run("press B");
         f().DoIconAction(2);
     }
@@ -276,7 +276,7 @@ TEST_F(Games, ASickOrNaughtyPetWillNotPlay) {
         open(2);
         EXPECT_EQ(dev().GameState, 0);
         EXPECT_TRUE(dev().NegativeAction);
-        EXPECT_EQ(shows(el().TempImage), "TempNegative(0)");
+        EXPECT_EQ(nameOf(el().TempImage), "TempNegative0");
         EXPECT_EQ(el().TempImage.left, 800);
         EXPECT_TRUE(el().TempImage.visible);
         EXPECT_EQ(pet().ScreenTimeLeft, 10);

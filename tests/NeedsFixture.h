@@ -15,19 +15,15 @@ protected:
         sim.run("store InsulatingSheet 0\nstart");
         auto& e = form().elements;
         // Named pictures of distinct widths, so that tests can tell which one an element shows.
-        e.TempSick = {picture("sick0", 20), picture("sick1", 21)};
-        e.TempSleep = {picture("sleep0", 22), picture("sleep1", 23)};
-        e.TempSleepSign = {picture("sign0", 8), picture("sign1", 9)};
-        e.TempDropping = {picture("stool0", 24), picture("stool1", 25)};
-        e.TempDark = {picture("dark0", 60), picture("dark1", 61), picture("dark2", 62)};
+        e.TempSick = {namedPicture("sick0", 20), namedPicture("sick1", 21)};
+        e.TempSleep = {namedPicture("sleep0", 22), namedPicture("sleep1", 23)};
+        e.TempSleepSign = {namedPicture("sign0", 8), namedPicture("sign1", 9)};
+        e.TempDropping = {namedPicture("stool0", 24), namedPicture("stool1", 25)};
+        e.TempDark = {namedPicture("dark0", 60), namedPicture("dark1", 61), namedPicture("dark2", 62)};
     }
 
     Form1& form() { return sim.form(); }
     PetState& pet() { return sim.form().pet; }
-
-    static PictureHandle picture(const char* name, int width) {
-        return std::make_shared<Picture>(name, width, 10);
-    }
 
     // Enters a stage as the program does, then puts the pet in a plain awake state with a known
     // life length for the adults.

@@ -7,34 +7,21 @@
 
 namespace {
 
-PictureHandle picture(const std::string& name) {
-    return std::make_shared<Picture>(name, 4, 6);
-}
-
-template <std::size_t N> void fill(std::array<PictureHandle, N>& store, const std::string& prefix) {
-    for (std::size_t i = 0; i < N; ++i)
-        store[i] = picture(prefix + std::to_string(i));
-}
-
-std::string nameOf(const Element& element) {
-    return element.picture ? element.picture->path() : "none";
-}
-
 // A running device with a named picture in every source store the screens copy from.
 class Screens : public testing::Test {
 protected:
     void SetUp() override {
         sim.run("store InsulatingSheet 0\nstore CharacterNo 4\nclock 10:00:00\nstart");
         auto& e = form().elements;
-        fill(e.LargeNumber, "L");
-        fill(e.SmallNumber, "S");
-        fill(e.SecondIndex, "I");
-        fill(e.AmPm, "AP");
-        fill(e.TempDung, "Dung");
-        fill(e.TempSick, "Sick");
-        fill(e.TempUnhappy, "Unhappy");
-        fill(e.TempHappy, "Happy");
-        fill(e.TempNegative, "No");
+        fillStore(e.LargeNumber, "L");
+        fillStore(e.SmallNumber, "S");
+        fillStore(e.SecondIndex, "I");
+        fillStore(e.AmPm, "AP");
+        fillStore(e.TempDung, "Dung");
+        fillStore(e.TempSick, "Sick");
+        fillStore(e.TempUnhappy, "Unhappy");
+        fillStore(e.TempHappy, "Happy");
+        fillStore(e.TempNegative, "No");
     }
     Form1& form() { return sim.form(); }
     Sim sim;

@@ -41,3 +41,19 @@ private:
     std::ostringstream out;
     std::unique_ptr<ScriptRunner> runner;
 };
+
+// Pictures known by name alone, so that a test can tell which store an element was given.
+inline PictureHandle namedPicture(const std::string& name, int width = 20, int height = 16) {
+    return std::make_shared<Picture>(name, width, height);
+}
+// Fills a source store with pictures named prefix + index ("char0", "char1", ...).
+template <std::size_t N> void fillStore(std::array<PictureHandle, N>& store, const std::string& prefix) {
+    for (std::size_t i = 0; i < N; ++i)
+        store[i] = namedPicture(prefix + std::to_string(i));
+}
+inline std::string nameOf(const PictureHandle& picture) {
+    return picture ? picture->path() : "none";
+}
+inline std::string nameOf(const Element& element) {
+    return nameOf(element.picture);
+}

@@ -8,14 +8,6 @@
 
 namespace {
 
-PictureHandle picture(const std::string& name) {
-    return std::make_shared<Picture>(name, 4, 6);
-}
-
-std::string nameOf(const Element& element) {
-    return element.picture ? element.picture->path() : "none";
-}
-
 class Tick : public testing::Test {
 protected:
     void SetUp() override { sim.run("store InsulatingSheet 0\nstore CharacterNo 4\nclock 10:00:00\nstart"); }
@@ -76,7 +68,7 @@ TEST_F(Tick, TheWaveWashesAwayWhatItReachesAndCountsNoSeconds) {
 TEST_F(Tick, TheCurtainShowsItsEightFramesClosingAndOpening) {
     auto& e = form().elements;
     for (std::size_t i = 0; i < 8; ++i)
-        e.TempChangingScreen[i] = picture("Curtain" + std::to_string(i));
+        e.TempChangingScreen[i] = namedPicture("Curtain" + std::to_string(i));
     sim.run("set NextCharacterNo 5\nset ChangeStep 1");
     sounds();
     std::vector<std::string> frames;
@@ -165,8 +157,8 @@ TEST_F(Tick, StoppedTicksLoseTheSecondsTheyMissed) {
 
 TEST_F(Tick, DroppingsSteamEveryTwelveTicksUnlessTheClockIsShown) {
     auto& e = form().elements;
-    e.TempDung[0] = picture("Dung0");
-    e.TempDung[1] = picture("Dung1");
+    e.TempDung[0] = namedPicture("Dung0");
+    e.TempDung[1] = namedPicture("Dung1");
     sim.run("set Dung 2\nset DungFrameCount 0");
     form().DoMainScreen(true);
     sim.run("tick 11");
