@@ -122,23 +122,6 @@ TEST_F(Tick, AChangeSwitchesTheClockOffFirst) {
     EXPECT_EQ(sim.number("ChangeStep"), 2);
 }
 
-TEST_F(Tick, TheHighlightAndTheCareScreenRunOutInCountedSeconds) {
-    auto& e = form().elements;
-    e.PipIcon[3].visible = true;
-    sim.run("set ShownIcon 3\nset SelectedIcon 3\nset IconTimeLeft 2\nset ScreenTimeLeft 2");
-    sounds();
-    sim.run("wait 1");
-    EXPECT_EQ(sim.number("IconTimeLeft"), 2) << "the highlight waits while a care screen is open";
-    EXPECT_EQ(sim.number("ScreenTimeLeft"), 1);
-    sim.run("wait 1");
-    EXPECT_EQ(sim.number("ScreenTimeLeft"), 0);
-    EXPECT_EQ(sounds(), std::vector<std::string>{"\\sounds\\beep.wav"});
-    sim.run("wait 2");
-    EXPECT_EQ(sim.number("IconTimeLeft"), 0);
-    EXPECT_FALSE(e.PipIcon[3].visible);
-    EXPECT_EQ(sim.number("SelectedIcon"), 7);
-}
-
 TEST_F(Tick, TheMinuteIsSavedOnlyWhenItIsComplete) {
     sim.run("set MinuteCount 44\nset SecondCount 58\nwait 1");
     EXPECT_FALSE(sim.settings().contains("MinuteCount")) << "nothing is saved within the minute";
