@@ -242,4 +242,5 @@ void ScriptRunner::addCommands() {
         return std::nullopt;
     };
     addInputCommands();
+    addWindowCommands();
 }

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+class Json;
+
 // Runs pipling-sim's script language against a headless device. Every command is data in, JSON
 // out; time moves only in 10 ms periods.
 class ScriptRunner {
@@ -42,6 +44,9 @@ private:
     using Command = std::function<std::optional<std::string>(const std::string& args)>;
     void addCommands();
     void addInputCommands();
+    // The secondary windows: `window NAME ...`, their timers and their part of `dump`.
+    void addWindowCommands();
+    void dumpWindows(Json& json);
     void print(const std::string& json);
     std::string relativePath(const PictureHandle& picture) const;
     std::optional<std::string> dump();
