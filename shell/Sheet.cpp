@@ -99,15 +99,19 @@ void Form5::DoSheetMouseMove(int16_t Button, float X, float Y) {
         }
         // In the slot the sheet only slides sideways, and no deeper than it was shipped.
         window.top = T + SlotTop;
-        const double wanted = std::nearbyint(L + (static_cast<double>(X) - SheetDragX));
+        const double wanted = L + (static_cast<double>(X) - SheetDragX);
         const int deepest = R - SlotMouth - DeepestPush;
-        window.left = wanted > deepest ? static_cast<int>(wanted) : deepest;
-        // The depth is taken from where the sheet really is, so that it never exceeds the
-        // deepest position and a toy dragged afterwards carries the sheet to the same place.
-        if (window.left < R - SlotMouth)
-            pet.InsulatingSheetWidthPushed = static_cast<int16_t>(R - SlotMouth - window.left);
-        else
+        const double left = wanted > deepest ? wanted : deepest;
+        // The depth is taken from where the sheet really goes, so it never exceeds the deepest
+        // position; the sheet then sits exactly at its whole-twip depth, so that a toy dragged
+        // afterwards carries it to the same place.
+        if (left < R - SlotMouth) {
+            pet.InsulatingSheetWidthPushed = static_cast<int16_t>(std::nearbyint(R - SlotMouth - left));
+            window.left = R - SlotMouth - pet.InsulatingSheetWidthPushed;
+        } else {
             pet.InsulatingSheetWidthPushed = 0;
+            window.left = static_cast<int>(std::nearbyint(left));
+        }
     } else {
         if (pet.SendInsulatingSheetToBack) {
             // A free sheet floats above everything, the toy included.
