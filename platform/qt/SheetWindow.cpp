@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace {
 
@@ -79,9 +80,12 @@ void SheetWindow::sync() {
     const WindowState& w = s->window;
     if (w.topmost != topmost) {
         topmost = w.topmost;
-        const bool wasVisible = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-        if (wasVisible) show();
+        // The sheet turns topmost in the middle of a drag. Changing the widget's flags would
+        // hide and show it again and break the drag, so the native window is told directly.
+        if (QWindow* native = windowHandle())
+            native->setFlag(Qt::WindowStaysOnTopHint, topmost);
+        else
+            setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
     }
     const QRect geometry(qRound(w.left / Twips), qRound(w.top / Twips), qRound(w.width / Twips),
                          qRound(w.height / Twips));
