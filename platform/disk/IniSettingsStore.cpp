@@ -77,7 +77,8 @@ private:
 
 } // namespace
 
-IniSettingsStore::IniSettingsStore(fs::path file) : path(std::move(file)) {}
+IniSettingsStore::IniSettingsStore(fs::path file, Durability durability)
+    : path(std::move(file)), durability(durability) {}
 
 fs::path IniSettingsStore::userFolder() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
@@ -177,7 +178,7 @@ bool IniSettingsStore::save(const Content& content) const {
         }
         written += static_cast<std::size_t>(n);
     }
-    bool synced = ::fsync(fd) == 0;
+    bool synced = durability == Durability::Unsynced || ::fsync(fd) == 0;
     ::close(fd);
     if (!synced || std::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());

@@ -11,7 +11,11 @@
 // and replaces the file atomically.
 class IniSettingsStore : public SettingsStore {
 public:
-    explicit IniSettingsStore(std::filesystem::path file);
+    // Synced writes reach the disk before the new file replaces the old one, so a power loss
+    // cannot leave an empty file behind. The headless device, which saves a pet minute every few
+    // microseconds of its virtual time, may skip that; its writes stay atomic either way.
+    enum class Durability { Synced, Unsynced };
+    explicit IniSettingsStore(std::filesystem::path file, Durability durability = Durability::Synced);
 
     std::optional<std::string> read(const std::string& section, const std::string& key) override;
     bool writeSection(const std::string& section,
@@ -36,4 +40,5 @@ private:
     bool save(const Content& content) const;
 
     std::filesystem::path path;
+    Durability durability;
 };

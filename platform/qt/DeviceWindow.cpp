@@ -196,10 +196,14 @@ void DeviceWindow::mouseReleaseEvent(QMouseEvent* event) {
 void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     std::string name;
     float x = 0, y = 0;
-    if (hit(event->position(), name, x, y)) {
-        form.viewDblClick(name);
-        sync();
+    if (!hit(event->position(), name, x, y)) return;
+    // A quick second press on a button is a press like any other: players tap B twice to feed.
+    if (name == "ButtonA" || name == "ButtonB" || name == "ButtonC") {
+        mouse("down", event);
+        return;
     }
+    form.viewDblClick(name);
+    sync();
 }
 
 void DeviceWindow::keyPressEvent(QKeyEvent* event) {

@@ -55,7 +55,7 @@ std::string stripSlash(std::string path) {
 } // namespace
 
 ScriptRunner::ScriptRunner(const std::string& appDir, const std::string& storeFile, std::ostream& out)
-    : sound(stripSlash(appDir)), appPath(stripSlash(appDir)), store(storeFile),
+    : sound(stripSlash(appDir)), appPath(stripSlash(appDir)), store(storeFile, IniSettingsStore::Durability::Unsynced),
       platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath}, out(out) {
     addCommands();
 }

@@ -3,9 +3,8 @@
 #include "platform/disk/ProgramFolder.h"
 #include "tools/sim/ScriptRunner.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
 
@@ -27,8 +26,7 @@ int main(int argc, char** argv) {
         }
     }
     // Rendering and picture decoding need Qt's image plugins, not a display.
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     if (storeFile.empty())
         storeFile = (IniSettingsStore::userFolder() / "settings.ini").string();
     std::ios::sync_with_stdio(false);
