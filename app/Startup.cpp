@@ -1,5 +1,7 @@
 #include "app/Form1.h"
 
+#include <string_view>
+
 namespace {
 
 // The tray record holds the tip in 64 characters with its terminating NUL.
@@ -28,11 +30,12 @@ void Form1::sendTray(bool add) {
 }
 
 void Form1::updateTray(const PictureHandle& icon, const std::string& tip) {
-    std::string text = trayTipText(tip);
+    // Called every tick: compare in place, so an unchanged record costs no allocation.
+    const std::string_view text = std::string_view(tip).substr(0, 63);
     if (icon == trayIcon && text == trayTip)
         return;
     trayIcon = icon;
-    trayTip = std::move(text);
+    trayTip.assign(text);
     sendTray(false);
 }
 

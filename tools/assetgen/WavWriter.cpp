@@ -1,18 +1,13 @@
 #include "WavWriter.h"
 
+#include "LittleEndian.h"
+
 #include <fstream>
 
 namespace {
 
-void put16(std::vector<unsigned char>& out, unsigned value) {
-    out.push_back(static_cast<unsigned char>(value & 0xff));
-    out.push_back(static_cast<unsigned char>((value >> 8) & 0xff));
-}
-
-void put32(std::vector<unsigned char>& out, unsigned value) {
-    put16(out, value & 0xffff);
-    put16(out, value >> 16);
-}
+using LittleEndian::put16;
+using LittleEndian::put32;
 
 void putTag(std::vector<unsigned char>& out, const char* tag) {
     for (int i = 0; i < 4; ++i)

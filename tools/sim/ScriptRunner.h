@@ -2,7 +2,7 @@
 
 #include "app/Form1.h"
 #include "platform/disk/DiskFiles.h"
-#include "platform/disk/IniSettingsStore.h"
+#include "platform/headless/BufferedStore.h"
 #include "platform/headless/Headless.h"
 #include "platform/qt/common/QtPicture.h"
 
@@ -56,7 +56,7 @@ private:
     std::optional<std::string> render(const std::string& args);
 
     std::string appPath;
-    IniSettingsStore store;
+    BufferedStore store;
     DiskFiles files;
     QtPictureLoader pictures;
     Platform platform;
