@@ -71,7 +71,8 @@ void DeviceWindow::syncSheet() {
         sheetWindow->hide();
         sheetWindow.release()->deleteLater();
     }
-    if (form.sheet && !sheetWindow) sheetWindow = std::make_unique<SheetWindow>(form, *this, [this] { sync(); });
+    if (form.sheet && !sheetWindow)
+        sheetWindow = std::make_unique<SheetWindow>(form, *this, [this] { sync(); });
     if (sheetWindow) sheetWindow->sync();
 }
 
