@@ -6,9 +6,11 @@
 #include "pet/PetState.h"
 #include "platform/Services.h"
 #include "shell/MenuItem.h"
+#include "shell/Sheet.h"
 #include "shell/WindowState.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 // The device window: the pet, its screen, its menu and every operation on them. Its state is
@@ -30,6 +32,7 @@ public:
     PictureHandle trayIcon; // null: the window's own icon
     bool trayPresent = false;
     bool unloaded = false;
+    std::unique_ptr<Form5> sheet; // the insulating sheet's window while it is loaded
 
     // Start-up and shut-down (app/Startup.cpp).
     void Form_Load(const std::string& commandLine);

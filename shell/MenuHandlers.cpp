@@ -96,14 +96,47 @@ void Form1::mPopupAutoShow_Click() {
     autoShow.checked = !autoShow.checked;
 }
 
-// Hiding into the tray and restoring come with the tray; the chooser, instructions, about and
-// sheet windows with their own work. Until then these items do nothing.
+// Hiding into the tray and restoring come with the tray; the chooser, instructions and about
+// windows with their own work. Until then these items do nothing.
 void Form1::mPopupStatus_Click() {}
 void Form1::mPopupChangeSkin_Click() {}
 void Form1::mPopupPlugins_Click() {}
 void Form1::mPopupInstructions_Click() {}
 void Form1::mPopupAbout_Click() {}
-void Form1::mPopupInsulatingSheet_Click() {}
+
+// Checked, the sheet is put back beside the toy, which then stays on top so the sheet slides in
+// behind it; unchecked, the sheet is thrown away and the toy runs without one.
+void Form1::mPopupInsulatingSheet_Click() {
+    MenuItem& item = menuItem("mPopupInsulatingSheet");
+    item.checked = !item.checked;
+    if (item.checked) {
+        DoSetAlwaysOnTop(window, true);
+        if (pet.InsulatingSheet != 1) {
+            pet.InsulatingSheet = 2;
+            pet.CurrentInsulatingSheet = 2;
+        }
+        // The slot is on the toy's side, so the toy turns to face the user; this turn is heard
+        // even with sound off.
+        if (!frontShown()) DoShowFront(true);
+        if (window.visible) {
+            if (!sheet) {
+                sheet = std::make_unique<Form5>(*this);
+                sheet->Form_Load();
+            }
+            sheet->window.visible = true;
+        }
+        menuItem("mPopupSide").enabled = false;
+    } else {
+        menuItem("mPopupSide").enabled = true;
+        DoSetAlwaysOnTop(window, menuItem("mPopupOnTop").checked);
+        if (sheet) {
+            sheet->Form_Unload();
+            sheet.reset();
+        }
+        pet.InsulatingSheet = 0;
+        pet.CurrentInsulatingSheet = 0;
+    }
+}
 
 // Unloading saves the pet, removes the tray icon and stops the tick; the desktop program ends as
 // soon as the device is unloaded.

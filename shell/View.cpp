@@ -63,6 +63,10 @@ void Form1::DoViewMouseMove(int16_t Button, float X, float Y) {
     // pointer's distance from the grab point brings the grab point back under the pointer.
     window.left = static_cast<int>(std::lround(window.left + (X - device.DragX)));
     window.top = static_cast<int>(std::lround(window.top + (Y - device.DragY)));
+    // A sheet seated in the slot travels with the toy.
+    if (sheet && ((pet.CurrentInsulatingSheet == pet.InsulatingSheet && pet.InsulatingSheet == 1) ||
+                  pet.InsulatingSheetWidthPushed > 0))
+        sheet->followToy();
     // Let the desktop repaint (and the tick run) while the user drags.
     platform.desktop.processEvents();
 }

@@ -1,4 +1,5 @@
 #include "platform/qt/DeviceWindow.h"
+#include "platform/qt/SheetWindow.h"
 
 #include "app/Form1.h"
 #include "platform/qt/common/DevicePainter.h"
@@ -61,6 +62,20 @@ DeviceWindow::DeviceWindow(Form1& form) : form(form) {
     timer.start(10);
 }
 
+DeviceWindow::~DeviceWindow() = default;
+
+void DeviceWindow::syncSheet() {
+    if (sheetWindow && sheetWindow->shows() != form.sheet.get()) {
+        // The widget may be inside one of its own handlers (a menu chosen on the sheet), so it
+        // goes once the event loop is back.
+        sheetWindow->hide();
+        sheetWindow.release()->deleteLater();
+    }
+    if (form.sheet && !sheetWindow)
+        sheetWindow = std::make_unique<SheetWindow>(form, *this, [this] { sync(); });
+    if (sheetWindow) sheetWindow->sync();
+}
+
 void DeviceWindow::tick() {
     if (form.timerInterval != 0 && !form.unloaded) form.Timer1_Timer();
     sync();
@@ -99,6 +114,7 @@ void DeviceWindow::sync() {
         if (windowIcon().cacheKey() == 0 || windowIcon().isNull())
             setWindowIcon(QIcon(QPixmap::fromImage(icon->image)));
     if (w.visible != isVisible()) setVisible(w.visible);
+    syncSheet();
     Snapshot now = snapshot();
     if (now != painted) {
         painted = std::move(now);

@@ -9,15 +9,18 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
 
 class Form1;
+class SheetWindow;
 
 class DeviceWindow : public QWidget {
 public:
     explicit DeviceWindow(Form1& form);
+    ~DeviceWindow() override;
 
     // Mirrors position, size, visibility, title, topmost and outline; repaints when needed.
     void sync();
@@ -34,6 +37,8 @@ protected:
 
 private:
     void tick();
+    // Creates the sheet's widget when Form1 loads the sheet, and drops it when the sheet unloads.
+    void syncSheet();
     // The topmost clickable element under a window point, with the point in its twips.
     bool hit(const QPointF& point, std::string& name, float& x, float& y) const;
     void mouse(const char* action, QMouseEvent* event);
@@ -48,4 +53,5 @@ private:
     const struct Element* hovered = nullptr;
     bool outlineApplied = false;
     bool topmost = false;
+    std::unique_ptr<SheetWindow> sheetWindow;
 };

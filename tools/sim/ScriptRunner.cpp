@@ -55,7 +55,7 @@ std::string stripSlash(std::string path) {
 } // namespace
 
 ScriptRunner::ScriptRunner(const std::string& appDir, const std::string& storeFile, std::ostream& out)
-    : sound(stripSlash(appDir)), appPath(stripSlash(appDir)), store(storeFile, IniSettingsStore::Durability::Unsynced),
+    : sound(stripSlash(appDir)), appPath(stripSlash(appDir)), store(storeFile),
       platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath}, out(out) {
     addCommands();
 }
@@ -79,10 +79,12 @@ int ScriptRunner::run(std::istream& in) {
     for (int number = 1; std::getline(in, line); ++number) {
         if (auto error = runLine(line)) {
             print(Json().beginObject().value("error", *error).value("line", number).endObject().text());
+            store.flush();
             out.flush();
             return 2;
         }
     }
+    store.flush();
     out.flush();
     return 0;
 }
@@ -97,7 +99,11 @@ std::optional<std::string> ScriptRunner::runLine(const std::string& rawLine) {
     auto command = commands.find(name);
     if (command == commands.end())
         return "unknown command: " + name;
-    return command->second(args);
+    auto error = command->second(args);
+    // An unloaded device is a program that has ended: what it saved is on disk for the next one.
+    if (form && form->unloaded)
+        store.flush();
+    return error;
 }
 
 void ScriptRunner::addCommands() {
@@ -242,4 +248,5 @@ void ScriptRunner::addCommands() {
         return std::nullopt;
     };
     addInputCommands();
+    addWindowCommands();
 }

@@ -2,7 +2,7 @@
 
 #include "app/Form1.h"
 #include "platform/disk/DiskFiles.h"
-#include "platform/disk/IniSettingsStore.h"
+#include "platform/headless/BufferedStore.h"
 #include "platform/headless/Headless.h"
 #include "platform/qt/common/QtPicture.h"
 
@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+class Json;
 
 // Runs pipling-sim's script language against a headless device. Every command is data in, JSON
 // out; time moves only in 10 ms periods.
@@ -42,6 +44,9 @@ private:
     using Command = std::function<std::optional<std::string>(const std::string& args)>;
     void addCommands();
     void addInputCommands();
+    // The secondary windows: `window NAME ...`, their timers and their part of `dump`.
+    void addWindowCommands();
+    void dumpWindows(Json& json);
     void print(const std::string& json);
     std::string relativePath(const PictureHandle& picture) const;
     std::optional<std::string> dump();
@@ -51,7 +56,7 @@ private:
     std::optional<std::string> render(const std::string& args);
 
     std::string appPath;
-    IniSettingsStore store;
+    BufferedStore store;
     DiskFiles files;
     QtPictureLoader pictures;
     Platform platform;

@@ -167,6 +167,7 @@ std::optional<std::string> ScriptRunner::dump() {
     for (const auto& played : sound.take())
         json.value("", played);
     json.endArray();
+    dumpWindows(json);
     json.value("clock", clockText(clock.now()));
     print(json.endObject().text());
     return std::nullopt;

@@ -5,13 +5,14 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace DevicePainter {
 
 QRegion outline(const WindowState& window) {
     const int width = window.width / Element::TwipsPerPixel;
     const int height = window.height / Element::TwipsPerPixel;
-    if (window.outline.empty())
-        return QRegion(0, 0, width, height);
+    if (window.outline.empty()) return QRegion(0, 0, width, height);
     QRegion region;
     for (const OutlineStep& step : window.outline) {
         QRect box(step.x1, step.y1, step.x2 - step.x1, step.y2 - step.y1);
@@ -25,15 +26,17 @@ void paint(Form1& form, QPainter& painter) {
     // Nearest-neighbour scaling keeps the pixel art crisp at any scale.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     form.elements.forEachShown([&](const char*, int, Element& element) {
-        if (!element.visible || !element.picture)
-            return;
+        if (!element.visible || !element.picture) return;
         const auto* picture = dynamic_cast<const QtPicture*>(element.picture.get());
-        if (!picture)
-            return;
-        QRectF target(element.left / double(Element::TwipsPerPixel), element.top / double(Element::TwipsPerPixel),
-                      element.width / double(Element::TwipsPerPixel),
-                      element.height / double(Element::TwipsPerPixel));
-        painter.drawImage(target, picture->image);
+        if (!picture) return;
+        // An element shows its picture at the picture's own size, cut off where the element is
+        // smaller (the dark overlay narrows this way as the flush wave crosses the screen).
+        const int width = std::min(element.width / Element::TwipsPerPixel, picture->image.width());
+        const int height = std::min(element.height / Element::TwipsPerPixel, picture->image.height());
+        if (width <= 0 || height <= 0) return;
+        painter.drawImage(QPointF(element.left / double(Element::TwipsPerPixel),
+                                  element.top / double(Element::TwipsPerPixel)),
+                          picture->image, QRect(0, 0, width, height));
     });
 }
 

@@ -1,5 +1,10 @@
 #pragma once
 
+// The one painter of the device. This file provides:
+//  - DevicePainter::outline: the window outline as a QRegion;
+//  - DevicePainter::paint: every visible element, bottom to top, nearest-neighbour scaled;
+//  - DevicePainter::render: the window as an image, transparent outside its outline.
+
 #include <QImage>
 #include <QRegion>
 

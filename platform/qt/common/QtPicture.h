@@ -1,5 +1,8 @@
 #pragma once
 
+// Pictures decoded by Qt, shared by pipling and pipling-sim (no display needed). This file provides:
+//  - QtPicture: a decoded picture with its pixels and, for cursors, the hot spot;
+//  - QtPictureLoader: GIF (transparent colour kept), ICO and CUR files by the program's own names.
 #include "platform/Services.h"
 
 #include <QImage>

@@ -1,0 +1,48 @@
+#include "platform/headless/BufferedStore.h"
+
+BufferedStore::BufferedStore(std::filesystem::path path)
+    : file(std::move(path), IniSettingsStore::Durability::Unsynced) {}
+
+BufferedStore::~BufferedStore() {
+    flush();
+}
+
+BufferedStore::Values& BufferedStore::cached(const std::string& name) {
+    auto found = sections.find(name);
+    if (found == sections.end()) found = sections.emplace(name, file.section(name)).first;
+    return found->second;
+}
+
+std::optional<std::string> BufferedStore::read(const std::string& section, const std::string& key) {
+    for (const auto& [k, v] : cached(section))
+        if (k == key) return v;
+    return std::nullopt;
+}
+
+bool BufferedStore::writeSection(const std::string& section, const Values& values) {
+    Values& target = cached(section);
+    for (const auto& [key, value] : values) {
+        auto existing =
+            std::find_if(target.begin(), target.end(), [&](const auto& entry) { return entry.first == key; });
+        if (existing != target.end())
+            existing->second = value;
+        else
+            target.emplace_back(key, value);
+    }
+    dirty[section] = true;
+    return true;
+}
+
+BufferedStore::Values BufferedStore::section(const std::string& name) {
+    return cached(name);
+}
+
+bool BufferedStore::flush() {
+    bool written = true;
+    for (auto& [name, changed] : dirty)
+        if (changed) {
+            written = file.writeSection(name, sections[name]) && written;
+            changed = false;
+        }
+    return written;
+}

@@ -1,0 +1,129 @@
+// The insulating sheet switching the toy on and off, and the toy's keys while the sheet has the
+// keyboard focus.
+#include "app/Form1.h"
+#include "device/CareScreens.h"
+
+namespace {
+
+constexpr int16_t KeyBackspace = 8;
+constexpr int16_t KeyEnter = 13;
+constexpr int16_t KeyEscape = 27;
+constexpr int16_t KeyLeft = 37;
+constexpr int16_t KeyRight = 39;
+constexpr int16_t KeyDown = 40;
+constexpr int16_t KeyF1 = 112;
+
+} // namespace
+
+void Form5::Timer1_Timer() {
+    PetState& pet = form.pet;
+    // InsulatingSheet follows where the sheet is; the count starts again whenever it goes in or out.
+    if (fullyIn()) {
+        if (pet.InsulatingSheet == 2) SheetTicks = 0;
+        pet.InsulatingSheet = 1;
+    } else {
+        if (pet.InsulatingSheet == 1) SheetTicks = 0;
+        pet.InsulatingSheet = 2;
+    }
+    if (pet.InsulatingSheet == 2 && pet.CurrentInsulatingSheet == 1 && SheetTicks >= StartDelay) {
+        startToy();
+    } else if (pet.InsulatingSheet == 1 && pet.CurrentInsulatingSheet == 2 && SheetTicks >= StopDelay) {
+        stopToy();
+    } else if (SheetTicks < StopDelay) {
+        // Beyond the longer delay the count no longer matters, so it stops there.
+        ++SheetTicks;
+    }
+}
+
+void Form5::stopToy() {
+    PetState& pet = form.pet;
+    if (pet.TimerScreen) {
+        pet.TimerScreen = false;
+        form.DoShowTimerScreen(false);
+    }
+    // Cutting the battery loses the pet: a new egg waits for the sheet to come out again.
+    form.DoSetCharacter(0);
+    // The next tick sets InsulatingSheet back to 1 from the sheet's position.
+    pet.InsulatingSheet = 2;
+    pet.CurrentInsulatingSheet = 1;
+    form.DoMainScreen(false);
+    form.timerInterval = 0;
+    SheetTicks = 0;
+    form.DoHideIcon();
+    form.elements.AttendIcon.visible = false;
+    form.menuItem("mCharacterName").caption = pet.PiplingName;
+    form.updateTray(nullptr, pet.PiplingName);
+    form.menuItem("mPopupInsulatingSheet").enabled = false;
+    form.menuItem("mCheats").enabled = false;
+}
+
+void Form5::startToy() {
+    PetState& pet = form.pet;
+    // The next tick sets InsulatingSheet to 2 from the sheet's position and restarts the count.
+    pet.InsulatingSheet = 1;
+    pet.CurrentInsulatingSheet = 2;
+    form.DoMainScreen(true);
+    form.timerInterval = pet.TimerInterval;
+    SheetTicks = 0;
+    // Exactly as if the reset button on the back had been pressed: a new egg, with its sound.
+    form.ResetButton_MouseUp(1, 0, 0, 0);
+    form.menuItem("mPopupInsulatingSheet").enabled = true;
+    form.menuItem("mCheats").enabled = true;
+}
+
+// The toy answers its keys the same whichever of its two windows has the focus, except that the
+// arrow keys only press and release the buttons here: they run no button action.
+void Form5::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
+    const bool letter = KeyCode >= 'A' && KeyCode <= 'Z';
+    if (letter || KeyCode == KeyEnter || KeyCode == KeyF1 || KeyCode == KeyEscape ||
+        KeyCode == KeyBackspace) {
+        // These may open the menu, which may remove this very window: nothing may follow.
+        form.Form_KeyDown(KeyCode, Shift);
+        return;
+    }
+    PetState& pet = form.pet;
+    pet.CheatCode.clear();
+    if (!form.frontShown()) return;
+    // The pressed flags make a held key one press, as on the toy itself.
+    switch (KeyCode) {
+    case KeyLeft:
+        if (pet.ButtonAPressed) return;
+        care::showButtonPicture(form, form.elements.ButtonA, true);
+        pet.ButtonAPressed = true;
+        break;
+    case KeyDown:
+        if (pet.ButtonBPressed) return;
+        care::showButtonPicture(form, form.elements.ButtonB, true);
+        pet.ButtonBPressed = true;
+        if (pet.InsulatingSheet != 1) care::playSound(form, "\\sounds\\beep.wav");
+        break;
+    case KeyRight:
+        if (pet.ButtonCPressed) return;
+        care::showButtonPicture(form, form.elements.ButtonC, true);
+        pet.ButtonCPressed = true;
+        break;
+    default:
+        break;
+    }
+}
+
+void Form5::Form_KeyUp(int16_t KeyCode, int16_t) {
+    PetState& pet = form.pet;
+    if (!form.frontShown()) return;
+    switch (KeyCode) {
+    case KeyLeft:
+        care::showButtonPicture(form, form.elements.ButtonA, false);
+        pet.ButtonAPressed = false;
+        break;
+    case KeyDown:
+        care::showButtonPicture(form, form.elements.ButtonB, false);
+        pet.ButtonBPressed = false;
+        break;
+    case KeyRight:
+        care::showButtonPicture(form, form.elements.ButtonC, false);
+        pet.ButtonCPressed = false;
+        break;
+    default:
+        break;
+    }
+}

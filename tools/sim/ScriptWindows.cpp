@@ -1,0 +1,122 @@
+// The secondary windows in scripts: the `window NAME ...` commands, their timers on the slow
+// period, and their part of `dump`.
+#include "tools/sim/Json.h"
+#include "tools/sim/ScriptRunner.h"
+
+#include <charconv>
+#include <sstream>
+
+namespace {
+
+std::optional<long long> number(const std::string& text) {
+    long long value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+void windowJson(Json& json, const WindowState& window) {
+    json.value("left", window.left)
+        .value("top", window.top)
+        .value("width", window.width)
+        .value("height", window.height)
+        .value("visible", window.visible)
+        .value("enabled", window.enabled)
+        .value("title", window.title)
+        .value("topmost", window.topmost);
+}
+
+// The insulating sheet: `window Form5 mouse down|move|up BUTTON X Y` (X, Y in twips relative
+// to Picture1, which fills the window) and `window Form5 key CODE down|up`.
+std::optional<std::string> sheetCommand(Form5& sheet, std::istringstream& in) {
+    std::string what;
+    in >> what;
+    std::string extra;
+    if (what == "mouse") {
+        std::string action, buttonText, xText, yText;
+        in >> action >> buttonText >> xText >> yText;
+        auto button = number(buttonText);
+        auto x = number(xText);
+        auto y = number(yText);
+        if (!button || !x || !y || (in >> extra) || *button < 0 || *button > 4)
+            return "window Form5 mouse wants down|move|up BUTTON X Y";
+        const auto b = static_cast<int16_t>(*button);
+        const auto fx = static_cast<float>(*x);
+        const auto fy = static_cast<float>(*y);
+        if (action == "down")
+            sheet.DoSheetMouseDown(b, fx, fy);
+        else if (action == "move")
+            sheet.DoSheetMouseMove(b, fx, fy);
+        else if (action == "up")
+            sheet.DoSheetMouseUp(b);
+        else
+            return "unknown mouse action: " + action;
+        return std::nullopt;
+    }
+    if (what == "key") {
+        std::string codeText, action;
+        in >> codeText >> action;
+        auto code = number(codeText);
+        if (!code || *code < 0 || *code > 255 || (action != "down" && action != "up") || (in >> extra))
+            return "window Form5 key wants CODE down|up";
+        if (action == "down")
+            sheet.Form_KeyDown(static_cast<int16_t>(*code), 0);
+        else
+            sheet.Form_KeyUp(static_cast<int16_t>(*code), 0);
+        return std::nullopt;
+    }
+    return "window Form5 knows mouse and key";
+}
+
+} // namespace
+
+void ScriptRunner::addWindowCommands() {
+    // The sheet's 100 ms timer, while the sheet is loaded and its timer runs.
+    slowTimers.push_back([this] {
+        if (form && !form->unloaded && form->sheet && form->sheet->timerInterval != 0)
+            form->sheet->Timer1_Timer();
+    });
+    commands["window"] = [this](const std::string& args) -> std::optional<std::string> {
+        if (!form) return std::string("no device: use start first");
+        std::istringstream in(args);
+        std::string name;
+        in >> name;
+        if (name == "Form5") {
+            if (!form->sheet) return std::string("the window Form5 is not loaded");
+            return sheetCommand(*form->sheet, in);
+        }
+        return "unknown window: " + name;
+    };
+}
+
+void ScriptRunner::dumpWindows(Json& json) {
+    json.beginObject("windows");
+    if (Form5* sheet = form->sheet.get()) {
+        json.beginObject("Form5");
+        windowJson(json, sheet->window);
+        json.value("timer", sheet->timerInterval)
+            .value("SheetDragging", sheet->SheetDragging)
+            .value("SheetDragX", static_cast<double>(sheet->SheetDragX))
+            .value("SheetDragY", static_cast<double>(sheet->SheetDragY))
+            .value("SheetTicks", static_cast<long long>(sheet->SheetTicks));
+        const Element& e = sheet->Picture1;
+        json.beginObject("Picture1")
+            .value("visible", e.visible)
+            .value("left", e.left)
+            .value("top", e.top)
+            .value("width", e.width)
+            .value("height", e.height);
+        if (e.picture)
+            json.value("picture", relativePath(e.picture));
+        else
+            json.null("picture");
+        if (e.pointer)
+            json.value("pointer", relativePath(e.pointer));
+        else
+            json.null("pointer");
+        json.endObject().endObject();
+    } else {
+        json.null("Form5");
+    }
+    json.endObject();
+}
