@@ -107,27 +107,20 @@ TEST_F(Events, FallingAsleepIsACallAndLocksTheOtherEvents) {
         choose(item);
         EXPECT_EQ(sim.last().value("ignored").toString(), "disabled") << item;
     }
-    // Even reached directly, no event but waking happens to a sleeping pet.
+    // Even reached directly, no event but waking happens to a sleeping pet (the menu's side of
+    // dying while asleep is in needs_dying_while_asleep.sim).
     form().mCheatAttention_Click(0);
     form().mCheatAttention_Click(2);
     form().mCheatAction_Click(0);
     form().mCheatAction_Click(1);
+    form().mCheatAction_Click(3);
+    EXPECT_EQ(pet().DyingAction, 0);
+    EXPECT_TRUE(pet().SleepAction);
     EXPECT_FALSE(pet().AttentionHungry);
     EXPECT_FALSE(pet().AttentionDiscipline);
     EXPECT_EQ(pet().Sickness, 0);
     EXPECT_FALSE(pet().DroppingAction);
     expectAllDrawsTaken();
-}
-
-TEST_F(Events, DyingWhileAsleepDoesNothing) {
-    fallAsleep();
-    form().mCheatAction_Click(3);
-    EXPECT_EQ(pet().DyingAction, 0);
-    EXPECT_TRUE(pet().SleepAction);
-    choose("mCheatAction2"); // the sleep item stays usable: it wakes the pet
-    EXPECT_FALSE(pet().SleepAction);
-    choose("mCheatAction3");
-    EXPECT_EQ(pet().DyingAction, 1);
 }
 
 TEST_F(Events, DeathStartClearsCallsAndHidesDroppingsButKeepsTheirCount) {
