@@ -9,32 +9,10 @@
 
 namespace {
 
-// The path of a picture relative to the program folder, "/" separators, lower case; "" for none.
-std::string where(const PictureHandle& picture, const std::string& appDir) {
-    if (!picture) return "";
-    std::string path = picture->path().substr(appDir.size());
-    std::replace(path.begin(), path.end(), '\\', '/');
-    std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) { return std::tolower(c); });
-    return path;
-}
-
-class AssetLoadingTest : public ::testing::Test {
+class AssetLoadingTest : public TreeDevice {
 protected:
     AssetLoadingTest() { tree.completeBaseTree("Default", {0, 3}); }
-
-    // Starts a pet that has run before (sheet pulled out); a stored plug-in name is loaded at
-    // start-up like the program does.
-    Sim& start(const std::string& setup = "") {
-        sim = std::make_unique<Sim>(tree.appDir());
-        sim->run("store InsulatingSheet 0\n" + setup + "start");
-        return *sim;
-    }
-    std::string at(const PictureHandle& picture) const { return where(picture, tree.appDir()); }
-    std::string at(const Element& element) const { return at(element.picture); }
     ElementSet& e() { return sim->form().elements; }
-
-    TestTree tree;
-    std::unique_ptr<Sim> sim;
 };
 
 TEST_F(AssetLoadingTest, BaseProgramTakesEveryPictureFromItsNamedFile) {

@@ -8,30 +8,13 @@
 
 namespace {
 
-class CharacterFilesTest : public ::testing::Test {
+class CharacterFilesTest : public TreeDevice {
 protected:
     CharacterFilesTest() { tree.completeBaseTree("Default", {0, 3, 7}); }
-
-    Form1& start(const std::string& setup = "") {
-        sim = std::make_unique<Sim>(tree.appDir());
-        sim->run("store InsulatingSheet 0\n" + setup + "start");
-        return sim->form();
-    }
-    std::string at(const PictureHandle& picture) const {
-        if (!picture) return "";
-        std::string path = picture->path().substr(tree.appDir().size());
-        std::replace(path.begin(), path.end(), '\\', '/');
-        std::transform(path.begin(), path.end(), path.begin(),
-                       [](unsigned char c) { return std::tolower(c); });
-        return path;
-    }
-
-    TestTree tree;
-    std::unique_ptr<Sim> sim;
 };
 
 TEST_F(CharacterFilesTest, CharacterSevenUsesFolderZeroSeven) {
-    Form1& f = start("store CharacterNo 7\n");
+    Form1& f = start("store CharacterNo 7\n").form();
     EXPECT_EQ(f.layout.OriginalLeft, 707);
     EXPECT_EQ(f.layout.OriginalTop, 1007);
     EXPECT_TRUE(f.layout.CanWalk);
@@ -49,7 +32,7 @@ TEST_F(CharacterFilesTest, CharacterSevenUsesFolderZeroSeven) {
 }
 
 TEST_F(CharacterFilesTest, EggLoadsOnlyItsIdleFramesAndIcons) {
-    Form1& f = start("store CharacterNo 3\n");
+    Form1& f = start("store CharacterNo 3\n").form();
     f.pet.CharacterNo = 0;
     f.DoLoadCharacter();
     const ElementSet& e = f.elements;
@@ -62,7 +45,7 @@ TEST_F(CharacterFilesTest, EggLoadsOnlyItsIdleFramesAndIcons) {
 }
 
 TEST_F(CharacterFilesTest, EggPlacementMovesThePet) {
-    Form1& f = start();
+    Form1& f = start().form();
     f.elements.PipChar.move(0, 0);
     f.DoGetCharacterIni("");
     EXPECT_EQ(f.elements.PipChar.left, 900);
@@ -72,7 +55,7 @@ TEST_F(CharacterFilesTest, EggPlacementMovesThePet) {
 }
 
 TEST_F(CharacterFilesTest, EveryActionPlaceIsRead) {
-    Form1& f = start("store CharacterNo 3\n");
+    Form1& f = start("store CharacterNo 3\n").form();
     const LayoutState& l = f.layout;
     const int16_t places[] = {l.EatLeft,      l.EatTop,     l.NoLeft,    l.NoTop,       l.SickLeft,
                               l.SickTop,      l.HappyLeft,  l.HappyTop,  l.UnhappyLeft, l.UnhappyTop,
@@ -85,7 +68,7 @@ TEST_F(CharacterFilesTest, EveryActionPlaceIsRead) {
 }
 
 TEST_F(CharacterFilesTest, WalkIsAWordNotANumber) {
-    Form1& f = start("store CharacterNo 3\n");
+    Form1& f = start("store CharacterNo 3\n").form();
     const std::pair<const char*, bool> cases[] = {{"TRUE", true}, {"yes", false}, {"True", true},
                                                   {"1", false},   {"true", true}, {"-1", false},
                                                   {"true ", true}};
@@ -100,7 +83,7 @@ TEST_F(CharacterFilesTest, WalkIsAWordNotANumber) {
 }
 
 TEST_F(CharacterFilesTest, PluginDescriptionOverridesOnlyTheKeysItNames) {
-    Form1& f = start("store Plugins Lang\nstore CharacterNo 3\n");
+    Form1& f = start("store Plugins Lang\nstore CharacterNo 3\n").form();
     EXPECT_EQ(f.layout.EatLeft, 333);
     EXPECT_EQ(f.layout.EatTop, 1050);
     EXPECT_EQ(f.layout.OriginalLeft, 800);
@@ -108,7 +91,7 @@ TEST_F(CharacterFilesTest, PluginDescriptionOverridesOnlyTheKeysItNames) {
 
 TEST_F(CharacterFilesTest, PositionsFollowTheArgumentPicturesFollowTheStoredPlugin) {
     tree.picture("plugins/Pics/Chars/03/0.gif");
-    Form1& f = start("store CharacterNo 3\n");
+    Form1& f = start("store CharacterNo 3\n").form();
     f.pet.Plugins = "Pics";
     f.DoGetCharacterIni("Lang");
     f.DoLoadCharacter();
@@ -118,7 +101,7 @@ TEST_F(CharacterFilesTest, PositionsFollowTheArgumentPicturesFollowTheStoredPlug
 }
 
 TEST_F(CharacterFilesTest, MissingOrGarbageDescriptionKeepsEveryPlace) {
-    Form1& f = start("store CharacterNo 3\n");
+    Form1& f = start("store CharacterNo 3\n").form();
     f.pet.CharacterNo = 5; // has no folder at all
     f.DoGetCharacterIni("");
     f.DoLoadCharacter();
@@ -141,7 +124,7 @@ TEST_F(CharacterFilesTest, MissingOrGarbageDescriptionKeepsEveryPlace) {
 }
 
 TEST_F(CharacterFilesTest, DisplayNameIsTheCaptionOfTheCharactersMenuItem) {
-    Form1& f = start("store Plugins Lang\nstore CharacterNo 3\n");
+    Form1& f = start("store Plugins Lang\nstore CharacterNo 3\n").form();
     EXPECT_EQ(f.pet.CharacterName, "Sprout");
     EXPECT_EQ(f.menuItem("mCharacterName").caption, "Sprout");
     f.pet.CharacterNo = 11;

@@ -6,28 +6,20 @@
 
 namespace {
 
-class LayoutFilesTest : public ::testing::Test {
+class LayoutFilesTest : public TreeDevice {
 protected:
-    Form1& start(const std::string& setup = "") {
-        sim = std::make_unique<Sim>(tree.appDir());
-        sim->run("store InsulatingSheet 0\n" + setup + "start");
-        return sim->form();
-    }
     // Reads a label file of the given lines as the base program's.
     Form1& readLabels(const std::string& lines) {
-        Form1& f = sim ? sim->form() : start();
+        Form1& f = sim ? sim->form() : start().form();
         tree.text("default.ini", lines);
         f.DoGetLayoutIni("");
         return f;
     }
     std::string caption(const std::string& item) { return sim->form().menuItem(item).caption; }
-
-    TestTree tree;
-    std::unique_ptr<Sim> sim;
 };
 
 TEST_F(LayoutFilesTest, TestTreeLabelsAndPositionsArrive) {
-    Form1& f = start();
+    Form1& f = start().form();
     const ElementSet& e = f.elements;
     EXPECT_EQ(e.PipScr.left, 375);
     EXPECT_EQ(e.PipScr.top, 780);
@@ -105,7 +97,7 @@ TEST_F(LayoutFilesTest, BothSpellingsOfATwoKeyLabelWork) {
 }
 
 TEST_F(LayoutFilesTest, SkinFileMovesOnlyTheButtonsAndWinsOverTheLabelFile) {
-    Form1& f = start();
+    Form1& f = start().form();
     // default.ini puts button A at 600; the Default skin moves it to 615 and cannot move the screen.
     EXPECT_EQ(f.elements.ButtonA.left, 615);
     EXPECT_EQ(f.elements.PipScr.left, 375);
@@ -117,12 +109,12 @@ TEST_F(LayoutFilesTest, SkinFileMovesOnlyTheButtonsAndWinsOverTheLabelFile) {
 
 TEST_F(LayoutFilesTest, MissingSkinFileLeavesTheButtonsWhereTheLabelFilePutThem) {
     tree.remove("skins/Default/skin.ini");
-    Form1& f = start();
+    Form1& f = start().form();
     EXPECT_EQ(f.elements.ButtonA.left, 600);
 }
 
 TEST_F(LayoutFilesTest, PluginLabelFileTranslatesWithoutClearingOrRecording) {
-    Form1& f = start("store Plugins Lang\n");
+    Form1& f = start("store Plugins Lang\n").form();
     EXPECT_EQ(caption("mCheatAttention0"), "Hunger");
     EXPECT_EQ(caption("mCheatChar3"), "Sprout");
     EXPECT_EQ(caption("mCheatAttention2"), "Discipline"); // not named by the plug-in
@@ -140,7 +132,7 @@ TEST_F(LayoutFilesTest, PluginLabelFileTranslatesWithoutClearingOrRecording) {
 }
 
 TEST_F(LayoutFilesTest, PluginWithoutLabelFileFallsBackToDefaultAndClearsTooltipsFirst) {
-    Form1& f = start();
+    Form1& f = start().form();
     tree.text("default.ini", "hide=Away\n"); // names no tooltips at all
     f.elements.ButtonC.toolTip = "stale";
     f.layout.HappyToolTip = "stale";
@@ -153,7 +145,7 @@ TEST_F(LayoutFilesTest, PluginWithoutLabelFileFallsBackToDefaultAndClearsTooltip
 }
 
 TEST_F(LayoutFilesTest, MissingLabelFileChangesNothingAndSkipsTheSkinFile) {
-    Form1& f = start();
+    Form1& f = start().form();
     tree.remove("default.ini");
     f.elements.ButtonA.left = 1;
     f.elements.ButtonA.toolTip = "kept?";
@@ -165,7 +157,7 @@ TEST_F(LayoutFilesTest, MissingLabelFileChangesNothingAndSkipsTheSkinFile) {
 }
 
 TEST_F(LayoutFilesTest, GarbageLabelFileKeepsEverythingItDoesNotSayClearly) {
-    Form1& f = start();
+    Form1& f = start().form();
     std::string junk;
     for (int i = 0; i < 4096; ++i)
         junk += static_cast<char>((i * 7919) & 0xFF);

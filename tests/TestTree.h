@@ -1,11 +1,16 @@
 #pragma once
 
 #include "assets/AssetTables.h"
+#include "tests/Sim.h"
 
 #include <QColor>
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <initializer_list>
+#include <memory>
 #include <string>
 
 // A program folder for one test, in a fresh temporary folder: the text files of the small test
@@ -42,4 +47,29 @@ public:
 
 private:
     std::filesystem::path folder;
+};
+
+// A device on a test tree of its own, started as a pet that has run before (sheet pulled out);
+// setup lines ("store Plugins Lang\n") run before the start, so a stored plug-in loads as the
+// program loads it.
+class TreeDevice : public testing::Test {
+protected:
+    Sim& start(const std::string& setup = "") {
+        sim = std::make_unique<Sim>(tree.appDir());
+        sim->run("store InsulatingSheet 0\n" + setup + "start");
+        return *sim;
+    }
+    // The path of a picture relative to the program folder, "/" separators, lower case; "" for none.
+    std::string at(const PictureHandle& picture) const {
+        if (!picture) return "";
+        std::string path = picture->path().substr(tree.appDir().size());
+        std::replace(path.begin(), path.end(), '\\', '/');
+        std::transform(path.begin(), path.end(), path.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
+        return path;
+    }
+    std::string at(const Element& element) const { return at(element.picture); }
+
+    TestTree tree;
+    std::unique_ptr<Sim> sim;
 };
