@@ -1,19 +1,13 @@
 // The keyboard of the toy: arrows for the buttons, Enter for the menu, F1 for the instructions,
 // Escape to hide, and the typed letters that show or hide the Cheats menu.
 #include "device/CareScreens.h"
+#include "device/KeyCodes.h"
 
 #include <cstddef>
 #include <string>
 
 namespace {
 
-constexpr int16_t KeyBackspace = 8;
-constexpr int16_t KeyEnter = 13;
-constexpr int16_t KeyEscape = 27;
-constexpr int16_t KeyLeft = 37;
-constexpr int16_t KeyRight = 39;
-constexpr int16_t KeyDown = 40;
-constexpr int16_t KeyF1 = 112;
 constexpr char CheatSequence[] = "QZVK";
 constexpr std::size_t CheatLength = sizeof(CheatSequence) - 1;
 
@@ -36,16 +30,16 @@ void typeCheatLetter(Form1& form, char letter) {
 
 void Form1::Form_KeyDown(int16_t KeyCode, int16_t) {
     switch (KeyCode) {
-    case KeyEnter:
+    case KeyCode::Enter:
         popupMenu();
         return;
-    case KeyF1:
+    case KeyCode::F1:
         mPopupInstructions_Click();
         return;
-    case KeyEscape:
+    case KeyCode::Escape:
         mPopupStatus_Click();
         return;
-    case KeyBackspace:
+    case KeyCode::Backspace:
         if (!pet.CheatCode.empty()) pet.CheatCode.pop_back();
         return;
     default:
@@ -61,20 +55,20 @@ void Form1::Form_KeyDown(int16_t KeyCode, int16_t) {
     // The pressed flags make a held key one press: the keyboard's own repetition sends more
     // key-downs, which find the button already down. B acts on the key-down, as it beeps.
     switch (KeyCode) {
-    case KeyLeft:
+    case KeyCode::Left:
         if (pet.ButtonAPressed) return;
         care::showButtonPicture(*this, elements.ButtonA, true);
         pet.ButtonAPressed = true;
         DoButtonA(true);
         break;
-    case KeyDown:
+    case KeyCode::Down:
         if (pet.ButtonBPressed) return;
         care::showButtonPicture(*this, elements.ButtonB, true);
         pet.ButtonBPressed = true;
         if (pet.InsulatingSheet != 1) care::playSound(*this, "\\sounds\\beep.wav");
         DoButtonB();
         break;
-    case KeyRight:
+    case KeyCode::Right:
         if (pet.ButtonCPressed) return;
         care::showButtonPicture(*this, elements.ButtonC, true);
         pet.ButtonCPressed = true;
@@ -88,16 +82,16 @@ void Form1::Form_KeyDown(int16_t KeyCode, int16_t) {
 void Form1::Form_KeyUp(int16_t KeyCode, int16_t) {
     if (!frontShown()) return;
     switch (KeyCode) {
-    case KeyLeft:
+    case KeyCode::Left:
         care::showButtonPicture(*this, elements.ButtonA, false);
         pet.ButtonAPressed = false;
         DoButtonA(false);
         break;
-    case KeyDown:
+    case KeyCode::Down:
         care::showButtonPicture(*this, elements.ButtonB, false);
         pet.ButtonBPressed = false;
         break;
-    case KeyRight:
+    case KeyCode::Right:
         care::showButtonPicture(*this, elements.ButtonC, false);
         pet.ButtonCPressed = false;
         DoButtonC(false);

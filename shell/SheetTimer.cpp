@@ -2,18 +2,7 @@
 // keyboard focus.
 #include "app/Form1.h"
 #include "device/CareScreens.h"
-
-namespace {
-
-constexpr int16_t KeyBackspace = 8;
-constexpr int16_t KeyEnter = 13;
-constexpr int16_t KeyEscape = 27;
-constexpr int16_t KeyLeft = 37;
-constexpr int16_t KeyRight = 39;
-constexpr int16_t KeyDown = 40;
-constexpr int16_t KeyF1 = 112;
-
-} // namespace
+#include "device/KeyCodes.h"
 
 void Form5::Timer1_Timer() {
     PetState& pet = form.pet;
@@ -75,8 +64,8 @@ void Form5::startToy() {
 // arrow keys only press and release the buttons here: they run no button action.
 void Form5::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
     const bool letter = KeyCode >= 'A' && KeyCode <= 'Z';
-    if (letter || KeyCode == KeyEnter || KeyCode == KeyF1 || KeyCode == KeyEscape ||
-        KeyCode == KeyBackspace) {
+    if (letter || KeyCode == KeyCode::Enter || KeyCode == KeyCode::F1 || KeyCode == KeyCode::Escape ||
+        KeyCode == KeyCode::Backspace) {
         // These may open the menu, which may remove this very window: nothing may follow.
         form.Form_KeyDown(KeyCode, Shift);
         return;
@@ -86,18 +75,18 @@ void Form5::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
     if (!form.frontShown()) return;
     // The pressed flags make a held key one press, as on the toy itself.
     switch (KeyCode) {
-    case KeyLeft:
+    case KeyCode::Left:
         if (pet.ButtonAPressed) return;
         care::showButtonPicture(form, form.elements.ButtonA, true);
         pet.ButtonAPressed = true;
         break;
-    case KeyDown:
+    case KeyCode::Down:
         if (pet.ButtonBPressed) return;
         care::showButtonPicture(form, form.elements.ButtonB, true);
         pet.ButtonBPressed = true;
         if (pet.InsulatingSheet != 1) care::playSound(form, "\\sounds\\beep.wav");
         break;
-    case KeyRight:
+    case KeyCode::Right:
         if (pet.ButtonCPressed) return;
         care::showButtonPicture(form, form.elements.ButtonC, true);
         pet.ButtonCPressed = true;
@@ -111,15 +100,15 @@ void Form5::Form_KeyUp(int16_t KeyCode, int16_t) {
     PetState& pet = form.pet;
     if (!form.frontShown()) return;
     switch (KeyCode) {
-    case KeyLeft:
+    case KeyCode::Left:
         care::showButtonPicture(form, form.elements.ButtonA, false);
         pet.ButtonAPressed = false;
         break;
-    case KeyDown:
+    case KeyCode::Down:
         care::showButtonPicture(form, form.elements.ButtonB, false);
         pet.ButtonBPressed = false;
         break;
-    case KeyRight:
+    case KeyCode::Right:
         care::showButtonPicture(form, form.elements.ButtonC, false);
         pet.ButtonCPressed = false;
         break;

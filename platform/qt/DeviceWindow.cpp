@@ -2,6 +2,7 @@
 #include "platform/qt/SheetWindow.h"
 
 #include "app/Form1.h"
+#include "platform/qt/QtInput.h"
 #include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/QtPicture.h"
 
@@ -14,41 +15,6 @@
 namespace {
 
 constexpr double Twips = Element::TwipsPerPixel;
-
-int16_t mouseButton(Qt::MouseButtons buttons) {
-    int16_t code = 0;
-    if (buttons & Qt::LeftButton) code |= 1;
-    if (buttons & Qt::RightButton) code |= 2;
-    if (buttons & Qt::MiddleButton) code |= 4;
-    return code;
-}
-
-// Windows virtual-key codes of the keys the toy knows.
-int16_t virtualKey(const QKeyEvent* event) {
-    const int key = event->key();
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<int16_t>(65 + key - Qt::Key_A);
-    switch (key) {
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_F1:
-        return 112;
-    default:
-        return 0;
-    }
-}
 
 } // namespace
 
@@ -161,7 +127,7 @@ void DeviceWindow::mouse(const char* action, QMouseEvent* event) {
         x = static_cast<float>(event->position().x() * Twips - (e ? e->left : 0));
         y = static_cast<float>(event->position().y() * Twips - (e ? e->top : 0));
     }
-    const int16_t button = mouseButton(what == "up" ? event->button() : event->buttons());
+    const int16_t button = mouseButtonCode(what == "up" ? event->button() : event->buttons());
     if (name == "ButtonA" || name == "ButtonB" || name == "ButtonC") {
         using Handler = void (Form1::*)(int16_t, int16_t, float, float);
         Handler down = name == "ButtonA"   ? &Form1::ButtonA_MouseDown
@@ -171,11 +137,11 @@ void DeviceWindow::mouse(const char* action, QMouseEvent* event) {
                      : name == "ButtonB" ? &Form1::ButtonB_MouseUp
                                          : &Form1::ButtonC_MouseUp;
         if (what == "down")
-            (form.*down)(mouseButton(event->button()), 0, x, y);
+            (form.*down)(mouseButtonCode(event->button()), 0, x, y);
         else if (what == "up")
             (form.*up)(button, 0, x, y);
     } else if (what == "down") {
-        form.viewMouseDown(name, mouseButton(event->button()), 0, x, y);
+        form.viewMouseDown(name, mouseButtonCode(event->button()), 0, x, y);
     } else if (what == "move") {
         form.viewMouseMove(name, button, 0, x, y);
     } else {
@@ -223,7 +189,7 @@ void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void DeviceWindow::keyPressEvent(QKeyEvent* event) {
-    if (int16_t code = virtualKey(event)) {
+    if (int16_t code = virtualKeyCode(event)) {
         form.Form_KeyDown(code, 0);
         sync();
     }
@@ -232,7 +198,7 @@ void DeviceWindow::keyPressEvent(QKeyEvent* event) {
 void DeviceWindow::keyReleaseEvent(QKeyEvent* event) {
     // Auto-repeat arrives as repeated key-downs, as the toy expects; its releases are not real.
     if (event->isAutoRepeat()) return;
-    if (int16_t code = virtualKey(event)) {
+    if (int16_t code = virtualKeyCode(event)) {
         form.Form_KeyUp(code, 0);
         sync();
     }

@@ -1,6 +1,7 @@
 #include "platform/qt/SheetWindow.h"
 
 #include "app/Form1.h"
+#include "platform/qt/QtInput.h"
 #include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/QtPicture.h"
 
@@ -12,41 +13,6 @@
 namespace {
 
 constexpr double Twips = Element::TwipsPerPixel;
-
-int16_t mouseButton(Qt::MouseButtons buttons) {
-    int16_t code = 0;
-    if (buttons & Qt::LeftButton) code |= 1;
-    if (buttons & Qt::RightButton) code |= 2;
-    if (buttons & Qt::MiddleButton) code |= 4;
-    return code;
-}
-
-// Windows virtual-key codes of the keys the toy knows.
-int16_t virtualKey(const QKeyEvent* event) {
-    const int key = event->key();
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<int16_t>(65 + key - Qt::Key_A);
-    switch (key) {
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_F1:
-        return 112;
-    default:
-        return 0;
-    }
-}
 
 } // namespace
 
@@ -141,7 +107,7 @@ void SheetWindow::mousePressEvent(QMouseEvent* event) {
     if (!s) return;
     const auto x = static_cast<float>(event->position().x() * Twips - s->Picture1.left);
     const auto y = static_cast<float>(event->position().y() * Twips - s->Picture1.top);
-    s->DoSheetMouseDown(mouseButton(event->button()), x, y);
+    s->DoSheetMouseDown(mouseButtonCode(event->button()), x, y);
     changed();
 }
 
@@ -150,21 +116,21 @@ void SheetWindow::mouseMoveEvent(QMouseEvent* event) {
     if (!s) return;
     const auto x = static_cast<float>(event->position().x() * Twips - s->Picture1.left);
     const auto y = static_cast<float>(event->position().y() * Twips - s->Picture1.top);
-    s->DoSheetMouseMove(mouseButton(event->buttons()), x, y);
+    s->DoSheetMouseMove(mouseButtonCode(event->buttons()), x, y);
     changed();
 }
 
 void SheetWindow::mouseReleaseEvent(QMouseEvent* event) {
     Form5* s = current();
     if (!s) return;
-    s->DoSheetMouseUp(mouseButton(event->button()));
+    s->DoSheetMouseUp(mouseButtonCode(event->button()));
     changed();
 }
 
 void SheetWindow::keyPressEvent(QKeyEvent* event) {
     Form5* s = current();
     if (!s) return;
-    if (int16_t code = virtualKey(event)) {
+    if (int16_t code = virtualKeyCode(event)) {
         s->Form_KeyDown(code, 0);
         changed();
     }
@@ -175,7 +141,7 @@ void SheetWindow::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
     Form5* s = current();
     if (!s) return;
-    if (int16_t code = virtualKey(event)) {
+    if (int16_t code = virtualKeyCode(event)) {
         s->Form_KeyUp(code, 0);
         changed();
     }

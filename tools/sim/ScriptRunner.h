@@ -49,6 +49,9 @@ private:
     void dumpWindows(Json& json);
     void print(const std::string& json);
     std::string relativePath(const PictureHandle& picture) const;
+    // Opens a JSON object for an element with its place, size, visibility and picture; the
+    // caller may add members and closes it.
+    void elementJson(Json& json, const std::string& name, const Element& element) const;
     std::optional<std::string> dump();
     std::optional<std::string> get(const std::string& args);
     std::optional<std::string> set(const std::string& args);

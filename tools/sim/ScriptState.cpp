@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <limits>
 #include <cstdio>
+#include <limits>
 #include <sstream>
 #include <type_traits>
 
@@ -39,8 +39,7 @@ template <class T> bool parseField(const std::string& text, T& field) {
     } else if constexpr (std::is_floating_point_v<T>) {
         char* end = nullptr;
         double value = std::strtod(text.c_str(), &end);
-        if (text.empty() || *end)
-            return false;
+        if (text.empty() || *end) return false;
         field = static_cast<T>(value);
         return true;
     } else {
@@ -56,7 +55,8 @@ template <class T> bool parseField(const std::string& text, T& field) {
 
 std::string clockText(const TimeOfDay& time) {
     char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d.%03d", time.hour, time.minute, time.second, time.millisecond);
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d.%03d", time.hour, time.minute, time.second,
+                  time.millisecond);
     return text;
 }
 
@@ -64,12 +64,24 @@ std::string clockText(const TimeOfDay& time) {
 
 std::string ScriptRunner::relativePath(const PictureHandle& picture) const {
     std::string path = picture->path();
-    if (path.compare(0, appPath.size(), appPath) == 0)
-        path = path.substr(appPath.size());
+    if (path.compare(0, appPath.size(), appPath) == 0) path = path.substr(appPath.size());
     std::replace(path.begin(), path.end(), '\\', '/');
     while (!path.empty() && path.front() == '/')
         path.erase(0, 1);
     return path;
+}
+
+void ScriptRunner::elementJson(Json& json, const std::string& name, const Element& e) const {
+    json.beginObject(name)
+        .value("visible", e.visible)
+        .value("left", e.left)
+        .value("top", e.top)
+        .value("width", e.width)
+        .value("height", e.height);
+    if (e.picture)
+        json.value("picture", relativePath(e.picture));
+    else
+        json.null("picture");
 }
 
 std::optional<std::string> ScriptRunner::get(const std::string& args) {
@@ -77,8 +89,7 @@ std::optional<std::string> ScriptRunner::get(const std::string& args) {
     std::vector<std::string> names;
     for (std::string name; in >> name;)
         names.push_back(name);
-    if (names.empty())
-        return "get wants field names";
+    if (names.empty()) return "get wants field names";
     Json json;
     json.beginObject();
     for (const auto& name : names) {
@@ -89,8 +100,7 @@ std::optional<std::string> ScriptRunner::get(const std::string& args) {
                 found = true;
             }
         });
-        if (!found)
-            return "unknown field: " + name;
+        if (!found) return "unknown field: " + name;
     }
     print(json.endObject().text());
     return std::nullopt;
@@ -108,10 +118,8 @@ std::optional<std::string> ScriptRunner::set(const std::string& args) {
             parsed = parseField(value, field);
         }
     });
-    if (!found)
-        return "unknown field: " + name;
-    if (!parsed)
-        return "bad value for " + name + ": " + value;
+    if (!found) return "unknown field: " + name;
+    if (!parsed) return "bad value for " + name + ": " + value;
     return std::nullopt;
 }
 
@@ -122,16 +130,7 @@ std::optional<std::string> ScriptRunner::dump() {
     f.forEachField([&](const char* name, auto& field) { fieldJson(json, name, field); });
     json.endObject().beginObject("elements");
     f.elements.forEachShown([&](const char* name, int index, Element& e) {
-        json.beginObject(ElementSet::elementName(name, index))
-            .value("visible", e.visible)
-            .value("left", e.left)
-            .value("top", e.top)
-            .value("width", e.width)
-            .value("height", e.height);
-        if (e.picture)
-            json.value("picture", relativePath(e.picture));
-        else
-            json.null("picture");
+        elementJson(json, ElementSet::elementName(name, index), e);
         json.endObject();
     });
     json.endObject().beginObject("menu");
@@ -189,8 +188,7 @@ std::optional<std::string> ScriptRunner::render(const std::string& args) {
     std::istringstream in(args);
     std::string file;
     int scale = 1;
-    if (!(in >> file))
-        return "render wants FILE.png";
+    if (!(in >> file)) return "render wants FILE.png";
     std::string scaleText;
     if (in >> scaleText) {
         auto [end, error] = std::from_chars(scaleText.data(), scaleText.data() + scaleText.size(), scale);
@@ -198,7 +196,6 @@ std::optional<std::string> ScriptRunner::render(const std::string& args) {
             return "render scale is a whole number from 1 to 16";
     }
     QImage image = DevicePainter::render(*form, scale);
-    if (!image.save(QString::fromStdString(file), "PNG"))
-        return "cannot write " + file;
+    if (!image.save(QString::fromStdString(file), "PNG")) return "cannot write " + file;
     return std::nullopt;
 }

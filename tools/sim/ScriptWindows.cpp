@@ -100,16 +100,7 @@ void ScriptRunner::dumpWindows(Json& json) {
             .value("SheetDragY", static_cast<double>(sheet->SheetDragY))
             .value("SheetTicks", static_cast<long long>(sheet->SheetTicks));
         const Element& e = sheet->Picture1;
-        json.beginObject("Picture1")
-            .value("visible", e.visible)
-            .value("left", e.left)
-            .value("top", e.top)
-            .value("width", e.width)
-            .value("height", e.height);
-        if (e.picture)
-            json.value("picture", relativePath(e.picture));
-        else
-            json.null("picture");
+        elementJson(json, "Picture1", e);
         if (e.pointer)
             json.value("pointer", relativePath(e.pointer));
         else

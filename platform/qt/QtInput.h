@@ -1,0 +1,12 @@
+#pragma once
+
+// How the desktop's input reaches the device. This file provides:
+//  - mouseButtonCode: Qt's mouse buttons as the device's button code (1 left, 2 right, 4 middle);
+//  - virtualKeyCode: a key as the Windows virtual-key code the device knows, or 0.
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <cstdint>
+
+int16_t mouseButtonCode(Qt::MouseButtons buttons);
+int16_t virtualKeyCode(const QKeyEvent* event);
