@@ -30,7 +30,6 @@ public:
     int timerInterval = 0; // Timer1's period in ms; 0 = stopped
     std::string trayTip;   // the tip of the tray record, at most 63 characters
     PictureHandle trayIcon; // null: the window's own icon
-    bool trayPresent = false;
     bool unloaded = false;
     std::unique_ptr<Form5> sheet; // the insulating sheet's window while it is loaded
 

@@ -26,7 +26,6 @@ void Form1::sendTray(bool add) {
         platform.tray.add(trayIcon, trayTip);
     else
         platform.tray.modify(trayIcon, trayTip);
-    trayPresent = true;
 }
 
 void Form1::updateTray(const PictureHandle& icon, const std::string& tip) {
@@ -143,7 +142,6 @@ void Form1::Form_Unload() {
         return;
     DoSaveSettings();
     platform.tray.remove();
-    trayPresent = false;
     timerInterval = 0;
     unloaded = true;
 }

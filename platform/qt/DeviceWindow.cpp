@@ -47,13 +47,11 @@ void DeviceWindow::tick() {
     sync();
 }
 
-DeviceWindow::Snapshot DeviceWindow::snapshot() const {
-    Snapshot result;
-    result.reserve(160);
+void DeviceWindow::takeSnapshot(Snapshot& into) const {
+    into.clear();
     form.elements.forEachShown([&](const char*, int, Element& e) {
-        result.emplace_back(e.picture.get(), e.left, e.top, e.width, e.height, e.visible);
+        into.emplace_back(e.picture.get(), e.left, e.top, e.width, e.height, e.visible);
     });
-    return result;
 }
 
 void DeviceWindow::sync() {
@@ -75,15 +73,20 @@ void DeviceWindow::sync() {
         setMask(DevicePainter::outline(w));
         outlineApplied = true;
     }
-    if (windowTitle() != QString::fromStdString(w.title)) setWindowTitle(QString::fromStdString(w.title));
+    if (w.title != shownTitle) {
+        shownTitle = w.title;
+        setWindowTitle(QString::fromStdString(shownTitle));
+    }
     if (const auto* icon = dynamic_cast<const QtPicture*>(w.icon.get()))
         if (windowIcon().cacheKey() == 0 || windowIcon().isNull())
             setWindowIcon(QIcon(QPixmap::fromImage(icon->image)));
     if (w.visible != isVisible()) setVisible(w.visible);
     syncSheet();
-    Snapshot now = snapshot();
-    if (now != painted) {
-        painted = std::move(now);
+    // Runs after every tick: the snapshot reuses its buffer, so an unchanged screen costs a
+    // comparison and no allocation.
+    takeSnapshot(current);
+    if (current != painted) {
+        painted.swap(current);
         update();
     }
 }

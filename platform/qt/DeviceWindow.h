@@ -44,11 +44,13 @@ private:
     void mouse(const char* action, QMouseEvent* event);
 
     using Snapshot = std::vector<std::tuple<const void*, int, int, int, int, bool>>;
-    Snapshot snapshot() const;
+    void takeSnapshot(Snapshot& into) const;
 
     Form1& form;
     QTimer timer;
     Snapshot painted;
+    Snapshot current;
+    std::string shownTitle;
     std::string pressedElement; // the element that got the mouse-down receives move and up
     const struct Element* hovered = nullptr;
     bool outlineApplied = false;
