@@ -36,6 +36,9 @@ struct DeviceState {
     bool Dragging = false;
     float DragX = 0;
     float DragY = 0;
+    // A character change hides the old pet; the next animation step draws the new one wherever
+    // the screen shows the pet. Not a stored or dumped field: it lives for one tick.
+    bool NewPetUndrawn = false;
 
     template <class Visitor> void forEachField(Visitor&& visit) {
         visit("EatingAction", EatingAction);

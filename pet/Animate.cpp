@@ -9,7 +9,11 @@ void Form1::DoAnimate() {
     // egg, whose count only ever steps to its period exactly, is tested the same way, so an egg
     // restored with a count past its period still wobbles instead of standing still for good.
     const bool frameDue = p.IntervalCount >= p.FramePeriod;
-    const bool wasVisible = elements.PipChar.visible;
+    // A pet that was showing stays showing; a new character (its change hid the old one) is
+    // drawn now unless a care screen or a game has the screen.
+    const bool wasVisible = elements.PipChar.visible ||
+                            (device.NewPetUndrawn && pet.ScreenTimeLeft == 0 && device.GameState == 0);
+    device.NewPetUndrawn = false;
     PictureHandle icon = trayIcon;
 
     if (p.CharacterNo == 0) {

@@ -45,6 +45,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
     }
 
     e.PipChar.visible = false;
+    device.NewPetUndrawn = true;
     pet.CharacterNo = CharNo;
     pet.TotalNeedCount = pet.IntervalCount = pet.SecondCount = pet.CurrentTempChar = pet.AttendSoundCount = 0;
     device.ActionStep = device.ActionFrameCount = device.FrameIndex = device.SickFrame = device.WalkStep = 0;

@@ -8,13 +8,10 @@ using namespace StoredValue;
 
 namespace {
 
-// The life lengths a new egg can draw, and the one character 7 gives.
-bool isLifeLength(int32_t minutes) {
-    for (int allowed : {240, 480, 720, 730, 960, 1200})
-        if (minutes == allowed)
-            return true;
-    return false;
-}
+// A new egg draws its life length from 240 to 1200 minutes (character 7 gives 730). A hand-edited
+// length anywhere in that range lives by the same rules; outside it the adult would die at once
+// or never.
+constexpr int32_t ShortestLife = 240, LongestLife = 1200;
 
 } // namespace
 
@@ -76,14 +73,16 @@ void Form1::DoLoadSettings() {
         }
     }
     if (auto text = read("MaxMinutes"))
-        if (auto value = toInteger(*text, 0, Max16); value && isLifeLength(*value))
+        if (auto value = toInteger(*text, ShortestLife, LongestLife))
             pet.MaxMinutes = static_cast<int16_t>(*value);
     loadInteger("CharacterNo", pet.CharacterNo, 0, 12);
     DoSetCharacter(pet.CharacterNo);
+    // The loaded screen is drawn whole once loading ends.
     elements.PipChar.visible = false;
+    device.NewPetUndrawn = false;
 
     loadInteger("IntervalCount", pet.IntervalCount, 0, 1000);
-    loadInteger("SecondCount", pet.SecondCount, 0, 60);
+    loadInteger("SecondCount", pet.SecondCount, 0, 59);
     loadInteger("MinuteCount", pet.MinuteCount, 0, INT32_MAX);
     loadInteger("CurrentTempChar", pet.CurrentTempChar, 0, 15);
     loadCheck("Sound", "mPopupSound");

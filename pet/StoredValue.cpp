@@ -1,9 +1,10 @@
 #include "pet/StoredValue.h"
 
+#include "platform/Numbers.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -55,9 +56,8 @@ std::optional<double> toSingle(const std::string& text, double min, double max) 
     std::string value = trimmed(text);
     if (value.empty())
         return std::nullopt;
-    char* end = nullptr;
-    double number = std::strtod(value.c_str(), &end);
-    if (end != value.c_str() + value.size() || !std::isfinite(number) || number < min || number > max)
+    const std::optional<double> number = Numbers::parse(value);
+    if (!number || !std::isfinite(*number) || *number < min || *number > max)
         return std::nullopt;
     return number;
 }

@@ -34,7 +34,8 @@ void countSecond(Form1& form, int16_t second) {
             pet.AttentionSleep = pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
         }
     }
-    if (pet.SecondCount == 60) {
+    // "60 or more": a count past 60 from any source must still end its minute, not run on for good.
+    if (pet.SecondCount >= 60) {
         if (pet.DyingTimeLeft > 0) {
             pet.DyingTimeLeft = static_cast<int16_t>(pet.DyingTimeLeft - 1);
         } else {
@@ -45,7 +46,8 @@ void countSecond(Form1& form, int16_t second) {
         }
         pet.MinuteCount += 1;
         pet.SecondCount = 0;
-        form.DoMinuteNeeds();
+        // A pet that has just begun to die has no needs: no calls, no droppings over its dying.
+        if (pet.DyingAction == 0) form.DoMinuteNeeds();
         form.DoSaveSettings();
     }
 }

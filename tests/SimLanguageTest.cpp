@@ -1,5 +1,6 @@
 // The script language's own rules: errors name their line and stop the script with status 2,
 // queued chance values come first, and time moves only in periods.
+#include "pet/StoredValue.h"
 #include "platform/qt/common/QtPicture.h"
 #include "tests/Sim.h"
 
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <fstream>
 
 namespace {
@@ -98,6 +100,24 @@ TEST(PictureLoader, DecodesGifWithTransparencyIconsAndCursors) {
     auto pointer = loader.load(bin + "\\other\\point.cur");
     ASSERT_NE(pointer, nullptr);
     EXPECT_GT(pointer->width(), 0);
+}
+
+} // namespace
+
+namespace {
+
+// Numbers in stored values, scripts and the printed state read and write the same wherever the
+// decimal separator is a comma (the desktop adopts the user's locale).
+TEST(SimLanguage, NumbersDoNotDependOnTheLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    std::string output;
+    const int status = runScript("rnd 0.5\nstart\nset DragX 2.5\nget DragX\n", output);
+    EXPECT_EQ(StoredValue::toSingle("1.5", 0, 10), 1.5);
+    EXPECT_FALSE(StoredValue::toSingle("1,5", 0, 10));
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(status, 0) << output;
+    EXPECT_NE(output.find("\"DragX\": 2.5"), std::string::npos) << output;
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "platform/qt/SheetWindow.h"
 
 #include "app/Form1.h"
-#include "platform/qt/QtInput.h"
+#include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/QtPicture.h"
 
@@ -18,7 +18,14 @@ constexpr double Twips = Element::TwipsPerPixel;
 
 } // namespace
 
-DeviceWindow::DeviceWindow(Form1& form) : form(form) {
+DeviceWindow::DeviceWindow(Form1& form)
+    : form(form), keys([this](int16_t code, bool down) {
+          if (down)
+              this->form.Form_KeyDown(code, 0);
+          else
+              this->form.Form_KeyUp(code, 0);
+          sync();
+      }) {
     setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::StrongFocus);
@@ -191,21 +198,9 @@ void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     sync();
 }
 
-void DeviceWindow::keyPressEvent(QKeyEvent* event) {
-    if (int16_t code = virtualKeyCode(event)) {
-        form.Form_KeyDown(code, 0);
-        sync();
-    }
-}
+void DeviceWindow::keyPressEvent(QKeyEvent* event) { keys.press(event); }
 
-void DeviceWindow::keyReleaseEvent(QKeyEvent* event) {
-    // Auto-repeat arrives as repeated key-downs, as the toy expects; its releases are not real.
-    if (event->isAutoRepeat()) return;
-    if (int16_t code = virtualKeyCode(event)) {
-        form.Form_KeyUp(code, 0);
-        sync();
-    }
-}
+void DeviceWindow::keyReleaseEvent(QKeyEvent* event) { keys.release(event); }
 
 void DeviceWindow::closeEvent(QCloseEvent* event) {
     form.Form_Unload();

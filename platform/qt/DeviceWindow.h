@@ -6,6 +6,8 @@
 //    (twips relative to the element, Windows key codes). After every event it mirrors the
 //    device's window state onto the desktop and repaints only when an element changed;
 //    each element's own mouse pointer and tooltip while the mouse rests on it.
+#include "platform/qt/KeyForwarder.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -56,4 +58,5 @@ private:
     bool outlineApplied = false;
     bool topmost = false;
     std::unique_ptr<SheetWindow> sheetWindow;
+    KeyForwarder keys;
 };

@@ -1,7 +1,7 @@
 #include "platform/qt/SheetWindow.h"
 
 #include "app/Form1.h"
-#include "platform/qt/QtInput.h"
+#include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/QtPicture.h"
 
@@ -17,7 +17,16 @@ constexpr double Twips = Element::TwipsPerPixel;
 } // namespace
 
 SheetWindow::SheetWindow(Form1& form, QWidget& device, std::function<void()> changed)
-    : form(form), device(device), changed(std::move(changed)), sheet(form.sheet.get()) {
+    : form(form), device(device), changed(std::move(changed)), sheet(form.sheet.get()),
+      keys([this](int16_t code, bool down) {
+          Form5* s = current();
+          if (!s) return;
+          if (down)
+              s->Form_KeyDown(code, 0);
+          else
+              s->Form_KeyUp(code, 0);
+          this->changed();
+      }) {
     // A tool window: no entry of its own in the task bar, and no parent that would keep it
     // above the toy it must slide behind.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
@@ -127,22 +136,6 @@ void SheetWindow::mouseReleaseEvent(QMouseEvent* event) {
     changed();
 }
 
-void SheetWindow::keyPressEvent(QKeyEvent* event) {
-    Form5* s = current();
-    if (!s) return;
-    if (int16_t code = virtualKeyCode(event)) {
-        s->Form_KeyDown(code, 0);
-        changed();
-    }
-}
+void SheetWindow::keyPressEvent(QKeyEvent* event) { keys.press(event); }
 
-void SheetWindow::keyReleaseEvent(QKeyEvent* event) {
-    // Auto-repeat arrives as repeated key-downs, as the toy expects; its releases are not real.
-    if (event->isAutoRepeat()) return;
-    Form5* s = current();
-    if (!s) return;
-    if (int16_t code = virtualKeyCode(event)) {
-        s->Form_KeyUp(code, 0);
-        changed();
-    }
-}
+void SheetWindow::keyReleaseEvent(QKeyEvent* event) { keys.release(event); }

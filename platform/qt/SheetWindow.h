@@ -8,6 +8,8 @@
 // The device window creates it when Form1 loads the sheet and drops it when the sheet unloads;
 // every handler here finds the sheet through Form1, since a menu chosen on the sheet may remove
 // it while the handler runs.
+#include "platform/qt/KeyForwarder.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -49,4 +51,5 @@ private:
     bool outlineApplied = false;
     bool topmost = false;
     bool behind = false; // the toy was last raised above the sheet
+    KeyForwarder keys;
 };

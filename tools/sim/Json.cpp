@@ -1,5 +1,7 @@
 #include "tools/sim/Json.h"
 
+#include "platform/Numbers.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -87,9 +89,7 @@ Json& Json::value(const std::string& key, double number) {
         out += "null";
         return *this;
     }
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", number);
-    out += text;
+    out += Numbers::format(number, 9);
     return *this;
 }
 

@@ -1,5 +1,6 @@
 #include "tools/sim/ScriptRunner.h"
 
+#include "platform/Numbers.h"
 #include "platform/qt/common/DevicePainter.h"
 #include "tools/sim/Json.h"
 
@@ -35,15 +36,10 @@ std::optional<long long> wholeNumber(const std::string& text) {
 }
 
 std::optional<double> realNumber(const std::string& text) {
-    try {
-        std::size_t used = 0;
-        double value = std::stod(text, &used);
-        if (used != text.size() || !std::isfinite(value))
-            return std::nullopt;
-        return value;
-    } catch (...) {
+    const std::optional<double> value = Numbers::parse(text);
+    if (!value || !std::isfinite(*value))
         return std::nullopt;
-    }
+    return value;
 }
 
 std::string stripSlash(std::string path) {

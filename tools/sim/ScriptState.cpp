@@ -2,6 +2,7 @@
 #include "tools/sim/Json.h"
 #include "tools/sim/ScriptRunner.h"
 
+#include "platform/Numbers.h"
 #include "platform/qt/common/DevicePainter.h"
 
 #include <algorithm>
@@ -37,10 +38,9 @@ template <class T> bool parseField(const std::string& text, T& field) {
         field = text;
         return true;
     } else if constexpr (std::is_floating_point_v<T>) {
-        char* end = nullptr;
-        double value = std::strtod(text.c_str(), &end);
-        if (text.empty() || *end) return false;
-        field = static_cast<T>(value);
+        const std::optional<double> value = Numbers::parse(text);
+        if (!value) return false;
+        field = static_cast<T>(*value);
         return true;
     } else {
         long long value = 0;

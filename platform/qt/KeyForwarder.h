@@ -1,0 +1,24 @@
+#pragma once
+
+// Keys of one window on their way to the device. This file provides:
+//  - KeyForwarder: turns a widget's key events into Windows key codes, going down on every
+//    press and repetition and up once when the key is really released (see KeyRepeatFilter),
+//    and hands them to the window's key handlers.
+#include "platform/qt/common/KeyRepeatFilter.h"
+
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <functional>
+
+class KeyForwarder {
+public:
+    explicit KeyForwarder(KeyRepeatFilter::Deliver deliver);
+
+    void press(const QKeyEvent* event);
+    void release(const QKeyEvent* event);
+
+private:
+    KeyRepeatFilter filter;
+    QTimer flushTimer;
+};
