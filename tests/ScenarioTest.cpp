@@ -1,7 +1,7 @@
 // Runs every script in tests/scenarios through the headless device. A comment line
 //   #> {"member": value, ...}
 // asserts that the last JSON object printed holds these members (objects compared member by
-// member, everything else exactly). "#app tests/assets" as the first line runs the script on the
+// member, everything else exactly). "#app tests/tree" as the first line runs the script on the
 // small test asset tree instead of the generated default one.
 #include "tests/Sim.h"
 

@@ -51,7 +51,7 @@ TestTree::TestTree(bool copyTextTree) {
              ("pipling-tree-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fs::remove_all(folder);
     fs::create_directories(folder);
-    if (copyTextTree) fs::copy(fs::path(PIPLING_TEST_DIR) / "assets", folder, fs::copy_options::recursive);
+    if (copyTextTree) fs::copy(fs::path(PIPLING_TEST_DIR) / "tree", folder, fs::copy_options::recursive);
 }
 
 TestTree::~TestTree() {

@@ -14,11 +14,11 @@
 #include <string>
 
 // A program folder for one test, in a fresh temporary folder: the text files of the small test
-// tree in tests/assets (label, skin and character files) plus pictures written at run time, so
+// tree in tests/tree (label, skin and character files) plus pictures written at run time, so
 // the repository holds no binary files.
 class TestTree {
 public:
-    // copyTextTree: start from tests/assets (true) or from an empty folder (false).
+    // copyTextTree: start from tests/tree (true) or from an empty folder (false).
     explicit TestTree(bool copyTextTree = true);
     ~TestTree();
     TestTree(const TestTree&) = delete;

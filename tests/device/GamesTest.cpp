@@ -1,6 +1,6 @@
 // The games: the title, the turns of Game A and Game B with their draws, the cheat wins, the
 // final score and what a game does to the pet, the refusal and quitting.
-#include "tests/CareDevice.h"
+#include "tests/device/CareDevice.h"
 
 #include <algorithm>
 

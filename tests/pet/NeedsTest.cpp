@@ -1,6 +1,6 @@
 // The minute step: the baby's script, the sleep cycle, the stage end and the hourly needs, each
 // with exactly the random draws its rules take.
-#include "tests/NeedsFixture.h"
+#include "tests/pet/NeedsFixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The event operations as the Cheats menu starts them, and the cancelling of what the screen is
 // busy with before an event takes over.
-#include "tests/NeedsFixture.h"
+#include "tests/pet/NeedsFixture.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The light, medicine, flush and discipline screens and what each does to the pet's record.
-#include "tests/CareDevice.h"
+#include "tests/device/CareDevice.h"
 
 namespace {
 

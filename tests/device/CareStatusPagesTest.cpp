@@ -1,6 +1,6 @@
 // The digits, bars and hearts on the health meter's pages at the edges of their ranges. (Paging
 // with A, B and C is driven by care_status_pages.sim.)
-#include "tests/CareDevice.h"
+#include "tests/device/CareDevice.h"
 
 namespace {
 

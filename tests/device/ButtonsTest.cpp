@@ -1,6 +1,6 @@
 // The three buttons in each state of the toy. (The icon cursor and the clock on B are driven by
 // buttons_icons.sim.)
-#include "tests/CareDevice.h"
+#include "tests/device/CareDevice.h"
 
 #include <algorithm>
 

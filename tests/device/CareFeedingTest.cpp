@@ -1,6 +1,6 @@
 // The feed screen: its menu, what a meal or a snack does to the pet, the refusals, and the two
 // eating animations step by step.
-#include "tests/CareDevice.h"
+#include "tests/device/CareDevice.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The keyboard: arrow keys held and repeated, A+C together, the keys that leave the buttons
 // alone, and the typed sequence of the Cheats menu.
-#include "tests/CareDevice.h"
+#include "tests/device/CareDevice.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // pet, hearts lost on coins, the hour's own discipline calls and the calls at zero hearts.
 // Draws, in order: the illness value; a coin if ill; per heart kind with hearts left a coin, and
 // after a coin of 0 a die of three.
-#include "tests/NeedsFixture.h"
+#include "tests/pet/NeedsFixture.h"
 
 namespace {
 
