@@ -5,6 +5,7 @@
 #include "ExtrasArt.h"
 #include "IconArt.h"
 #include "PageArt.h"
+#include "PluginArt.h"
 #include "ScreenArt.h"
 #include "ShellArt.h"
 #include "SoundArt.h"
@@ -41,6 +42,7 @@ std::string AssetGenerator::run() {
         ExtrasArt(ctx).generate();
         SoundArt(ctx).generate();
         PageArt(ctx).generate();
+        PluginArt(ctx).generate();
     } catch (const std::exception& e) {
         return e.what();
     }

@@ -15,7 +15,7 @@ void ExtrasArt::generate() {
     ctx_.out.gif("other/about.gif", toy.copy(0, 1, toy.width(), toy.height() - 1));
     for (const std::string& skin : ShellArt::skinNames(ctx_))
         windowIcon(skin, assembledToy("Chars/01/0.gif", "original", skin));
-    ctx_.out.gif("other/inssheet.gif", insulatingSheet());
+    ctx_.out.gif("other/inssheet.gif", insulatingSheet({}));
 }
 
 void ExtrasArt::pointers() {
@@ -74,10 +74,11 @@ QImage ExtrasArt::assembledToy(const std::string& petPicture, const std::string&
     p.drawImage(ctx_.layout.pixels("pipscr"), ctx_.out.picture("other/pipscr.gif"));
     const std::string place = ctx_.out.picture(petPicture).isNull() ? std::string() : petPlace;
     if (!place.empty()) {
-        // The pet's place comes from its char.ini (twips), the same numbers the program reads.
+        // The pet's place comes from its char.ini (twips), the same numbers the program reads; a
+        // plug-in's pet stands where the program's own one does.
+        const std::string folder = petPicture.substr(0, petPicture.rfind('/'));
         std::string ini;
-        textutil::readFile(ctx_.out.root() + "/" + petPicture.substr(0, petPicture.rfind('/')) + "/char.ini",
-                           ini);
+        textutil::readFile(ctx_.out.root() + "/" + folder.substr(folder.find("Chars/")) + "/char.ini", ini);
         int left = 0, top = 0;
         for (const auto& line : textutil::splitLines(ini)) {
             const auto eq = line.find('=');
@@ -111,13 +112,12 @@ void ExtrasArt::windowIcon(const std::string& skin, const QImage& toy) {
     ctx_.out.icon("skins/" + skin + "/skin.ico", sizes);
 }
 
-QImage ExtrasArt::insulatingSheet() const {
+QImage ExtrasArt::insulatingSheet(const SheetColors& colors) const {
     // 78 x 34 pixels, the window outline of the sheet: a strip with a rounded
     // end and a ring-shaped pull tab.
     QImage image(78, 34, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    const QRgb film = qRgb(0xd9, 0xee, 0xf8), edge = qRgb(0x6f, 0x9d, 0xbd), ink = qRgb(0x35, 0x5f, 0x80);
-    const QRgb hole = qRgb(0xa9, 0xcb, 0xe0);
+    const QRgb film = colors.film, edge = colors.edge, ink = colors.ink, hole = colors.hole;
     auto inSheet = [](double x, double y) {
         return ShellShape::inEllipse(x, y, 46, 1, 79, 35) || (x >= 5 && x < 60 && y >= 9 && y < 26) ||
                ShellShape::inEllipse(x, y, 0, 9, 17, 27);
