@@ -201,7 +201,8 @@ void ShellArt::faceplate(QImage& image) const {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const double px = x + 0.5, py = y + 0.5;
-            if (!inRoundRect(px, py, gl - 5, gt - 5, gr + 5, gb + 4, rt, rb)) continue;
+            if (!shape_.inside(x, y) || !inRoundRect(px, py, gl - 5, gt - 5, gr + 5, gb + 4, rt, rb))
+                continue;
             if (inRoundRect(px, py, gl + 1, gt + 1, gr - 1, gb - 1, radius(rt, 5), radius(rb, 4))) {
                 image.setPixel(x, y, qRgba(0, 0, 0, 0));
                 continue;
