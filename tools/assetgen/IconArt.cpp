@@ -1,5 +1,6 @@
 #include "IconArt.h"
 
+#include "PaintUtil.h"
 #include "PoseMaker.h"
 
 #include <QPainter>
@@ -7,13 +8,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+using paint::mix;
 
-QRgb mix(QRgb a, QRgb b, double t) {
-    t = std::clamp(t, 0.0, 1.0);
-    auto ch = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
-    return qRgb(ch(qRed(a), qRed(b)), ch(qGreen(a), qGreen(b)), ch(qBlue(a), qBlue(b)));
-}
+namespace {
 
 QRgb colorOf(const ArtBook& book, const std::string& key) {
     return 0xff000000u | static_cast<QRgb>(std::stoul(book.setting(key).substr(1), nullptr, 16));
