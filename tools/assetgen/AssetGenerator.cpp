@@ -3,10 +3,12 @@
 #include "ArtContext.h"
 #include "CharacterArt.h"
 #include "ExtrasArt.h"
+#include "IconArt.h"
 #include "PageArt.h"
+#include "PluginArt.h"
+#include "ScreenArt.h"
 #include "ShellArt.h"
 #include "SoundArt.h"
-#include "ScreenArt.h"
 #include "TextUtil.h"
 
 #include <stdexcept>
@@ -16,8 +18,7 @@ std::string AssetGenerator::labelFile(const LayoutFile& layout) const {
     if (!textutil::readFile(artDir_ + "/labels.ini", labels))
         throw std::runtime_error("cannot read labels.ini");
     std::string ini = labels;
-    if (!ini.empty() && ini.back() != '\n')
-        ini += '\n';
+    if (!ini.empty() && ini.back() != '\n') ini += '\n';
     ini += "\n[Positions]\n";
     for (const auto& entry : layout.entries())
         ini += entry.key + " = " + std::to_string(entry.twips) + "\n";
@@ -41,10 +42,22 @@ std::string AssetGenerator::run() {
         ExtrasArt(ctx).generate();
         SoundArt(ctx).generate();
         PageArt(ctx).generate();
+        PluginArt(ctx).generate();
     } catch (const std::exception& e) {
         return e.what();
     }
-    if (!out_.errors().empty())
-        return out_.errors().front();
+    if (!out_.errors().empty()) return out_.errors().front();
+    return {};
+}
+
+std::string AssetGenerator::icons() {
+    try {
+        ArtContext ctx{artDir_, out_, {}, {}, {}, {}};
+        ctx.painter = LcdPainter(LcdPainter::styleFrom(ctx.book("lcd.txt")));
+        IconArt(ctx).generate();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    if (!out_.errors().empty()) return out_.errors().front();
     return {};
 }

@@ -26,10 +26,14 @@ void AssetTree::gif(const std::string& path, const QImage& image) {
     pictures_.push_back({path, image});
 }
 
+void AssetTree::png(const std::string& path, const QImage& image) {
+    record(path, image.save(QString::fromStdString(prepare(path)), "PNG") ? std::string() : "cannot write");
+    pictures_.push_back({path, image});
+}
+
 void AssetTree::icon(const std::string& path, const std::vector<QImage>& sizes) {
     record(path, IconWriter::writeIcon(sizes, prepare(path)));
-    if (!sizes.empty())
-        pictures_.push_back({path, sizes.back()});
+    if (!sizes.empty()) pictures_.push_back({path, sizes.back()});
 }
 
 void AssetTree::cursor(const std::string& path, const QImage& image, int hotX, int hotY) {
@@ -58,7 +62,6 @@ std::map<std::string, int> AssetTree::countsByFolder() const {
 
 QImage AssetTree::picture(const std::string& path) const {
     for (const auto& p : pictures_)
-        if (p.path == path)
-            return p.image;
+        if (p.path == path) return p.image;
     return {};
 }

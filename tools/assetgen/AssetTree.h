@@ -20,6 +20,7 @@ public:
     };
 
     void gif(const std::string& path, const QImage& image);
+    void png(const std::string& path, const QImage& image);
     void icon(const std::string& path, const std::vector<QImage>& sizes);
     void cursor(const std::string& path, const QImage& image, int hotX, int hotY);
     void wave(const std::string& path, const std::vector<std::int16_t>& samples, int sampleRate);

@@ -2,6 +2,7 @@
 
 #include "ArtContext.h"
 #include "Grid.h"
+#include "PoseMaker.h"
 
 #include <string>
 
@@ -12,6 +13,9 @@ class CharacterArt {
 public:
     explicit CharacterArt(ArtContext& context) : ctx_(context) {}
     void generate();
+    // Every pose picture and tray icon frame of a pet (not the egg) into `folder`.
+    void poses(const std::string& folder, const PoseMaker& maker);
+    static std::string folderOf(int number);
 
 private:
     void egg(const ArtBook& book);
@@ -19,7 +23,6 @@ private:
     void charIni(int number, const ArtBook& book);
     void pictures(const std::string& folder, const std::string& stem, const Grid& grid);
     void trayIcon(const std::string& path, const Grid& grid);
-    static std::string folderOf(int number);
 
     ArtContext& ctx_;
     ArtBook effects_;

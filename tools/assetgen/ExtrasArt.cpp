@@ -1,5 +1,6 @@
 #include "ExtrasArt.h"
 
+#include "ShellArt.h"
 #include "ShellShape.h"
 #include "TextUtil.h"
 
@@ -10,10 +11,11 @@
 void ExtrasArt::generate() {
     pointers();
     stateIcons();
-    const QImage toy = assembledToy("Chars/02/happy0.gif", "happy");
+    const QImage toy = assembledToy("Chars/02/happy0.gif", "happy", "Default");
     ctx_.out.gif("other/about.gif", toy.copy(0, 1, toy.width(), toy.height() - 1));
-    windowIcon(assembledToy("Chars/01/0.gif", "original"));
-    ctx_.out.gif("other/inssheet.gif", insulatingSheet());
+    for (const std::string& skin : ShellArt::skinNames(ctx_))
+        windowIcon(skin, assembledToy("Chars/01/0.gif", "original", skin));
+    ctx_.out.gif("other/inssheet.gif", insulatingSheet({}));
 }
 
 void ExtrasArt::pointers() {
@@ -38,9 +40,9 @@ Grid ExtrasArt::tile(const Grid& symbol) const {
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
             const bool corner = (x == 0 || x == 15) && (y == 0 || y == 15);
-            if (corner)
-                continue;
-            const bool edge = x == 0 || y == 0 || x == 15 || y == 15 || ((x == 1 || x == 14) && (y == 1 || y == 14));
+            if (corner) continue;
+            const bool edge =
+                x == 0 || y == 0 || x == 15 || y == 15 || ((x == 1 || x == 14) && (y == 1 || y == 14));
             g.at(x, y) = edge ? Grid::on() : Grid::off();
         }
     g.blit(symbol, (16 - symbol.width()) / 2, (16 - symbol.height()) / 2);
@@ -51,7 +53,8 @@ void ExtrasArt::stateIcons() {
     const ArtBook things = ctx_.book("screen/things.txt");
     const ArtBook icons = ctx_.book("screen/icons.txt");
     auto icon = [&](const std::string& file, const Grid& grid) {
-        ctx_.out.icon("other/" + file, {ctx_.painter.paintPixels(grid, 1), ctx_.painter.paintPixels(grid, 2)});
+        ctx_.out.icon("other/" + file,
+                      {ctx_.painter.paintPixels(grid, 1), ctx_.painter.paintPixels(grid, 2)});
     };
     icon("skull.ico", tile(things.grid("skull")));
     icon("attend.ico", tile(icons.grid("attend")));
@@ -62,7 +65,8 @@ void ExtrasArt::stateIcons() {
     }
 }
 
-QImage ExtrasArt::assembledToy(const std::string& petPicture, const std::string& petPlace) const {
+QImage ExtrasArt::assembledToy(const std::string& petPicture, const std::string& petPlace,
+                               const std::string& skin) const {
     // Window coordinates: the screen below, the shell over it, then the buttons.
     QImage toy(ShellShape::Width, ShellShape::Height, QImage::Format_ARGB32);
     toy.fill(Qt::transparent);
@@ -70,31 +74,30 @@ QImage ExtrasArt::assembledToy(const std::string& petPicture, const std::string&
     p.drawImage(ctx_.layout.pixels("pipscr"), ctx_.out.picture("other/pipscr.gif"));
     const std::string place = ctx_.out.picture(petPicture).isNull() ? std::string() : petPlace;
     if (!place.empty()) {
-        // The pet's place comes from its char.ini (twips), the same numbers the program reads.
+        // The pet's place comes from its char.ini (twips), the same numbers the program reads; a
+        // plug-in's pet stands where the program's own one does.
+        const std::string folder = petPicture.substr(0, petPicture.rfind('/'));
         std::string ini;
-        textutil::readFile(ctx_.out.root() + "/" + petPicture.substr(0, petPicture.rfind('/')) + "/char.ini", ini);
+        textutil::readFile(ctx_.out.root() + "/" + folder.substr(folder.find("Chars/")) + "/char.ini", ini);
         int left = 0, top = 0;
         for (const auto& line : textutil::splitLines(ini)) {
             const auto eq = line.find('=');
-            if (eq == std::string::npos)
-                continue;
+            if (eq == std::string::npos) continue;
             const std::string key = textutil::trim(line.substr(0, eq));
-            if (key == place + ".left")
-                left = std::stoi(line.substr(eq + 1)) / LayoutFile::TwipsPerPixel;
-            if (key == place + ".top")
-                top = std::stoi(line.substr(eq + 1)) / LayoutFile::TwipsPerPixel;
+            if (key == place + ".left") left = std::stoi(line.substr(eq + 1)) / LayoutFile::TwipsPerPixel;
+            if (key == place + ".top") top = std::stoi(line.substr(eq + 1)) / LayoutFile::TwipsPerPixel;
         }
         p.drawImage(left, top, ctx_.out.picture(petPicture));
     }
     p.drawImage(ctx_.layout.pixels("pipicon2"), ctx_.out.picture("other/pipicon2.gif"));
-    p.drawImage(0, 1, ctx_.out.picture("skins/Default/front.gif"));
+    p.drawImage(0, 1, ctx_.out.picture("skins/" + skin + "/front.gif"));
     for (const char* b : {"buttona", "buttonb", "buttonc"})
-        p.drawImage(ctx_.layout.pixels(b), ctx_.out.picture("skins/Default/button0.gif"));
+        p.drawImage(ShellArt::place(ctx_, skin, b), ctx_.out.picture("skins/" + skin + "/button0.gif"));
     p.end();
     return toy;
 }
 
-void ExtrasArt::windowIcon(const QImage& toy) {
+void ExtrasArt::windowIcon(const std::string& skin, const QImage& toy) {
     std::vector<QImage> sizes;
     const QImage body = toy.copy(0, 20, toy.width(), toy.height() - 20);
     for (int size : {16, 32}) {
@@ -106,16 +109,15 @@ void ExtrasArt::windowIcon(const QImage& toy) {
         p.end();
         sizes.push_back(square);
     }
-    ctx_.out.icon("skins/Default/skin.ico", sizes);
+    ctx_.out.icon("skins/" + skin + "/skin.ico", sizes);
 }
 
-QImage ExtrasArt::insulatingSheet() const {
+QImage ExtrasArt::insulatingSheet(const SheetColors& colors) const {
     // 78 x 34 pixels, the window outline of the sheet: a strip with a rounded
     // end and a ring-shaped pull tab.
     QImage image(78, 34, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    const QRgb film = qRgb(0xd9, 0xee, 0xf8), edge = qRgb(0x6f, 0x9d, 0xbd), ink = qRgb(0x35, 0x5f, 0x80);
-    const QRgb hole = qRgb(0xa9, 0xcb, 0xe0);
+    const QRgb film = colors.film, edge = colors.edge, ink = colors.ink, hole = colors.hole;
     auto inSheet = [](double x, double y) {
         return ShellShape::inEllipse(x, y, 46, 1, 79, 35) || (x >= 5 && x < 60 && y >= 9 && y < 26) ||
                ShellShape::inEllipse(x, y, 0, 9, 17, 27);
@@ -123,15 +125,13 @@ QImage ExtrasArt::insulatingSheet() const {
     for (int y = 0; y < 34; ++y)
         for (int x = 0; x < 78; ++x) {
             const double px = x + 0.5, py = y + 0.5;
-            if (!inSheet(px, py))
-                continue;
-            const bool border = !inSheet(px - 1, py) || !inSheet(px + 1, py) || !inSheet(px, py - 1) ||
-                                !inSheet(px, py + 1);
+            if (!inSheet(px, py)) continue;
+            const bool border =
+                !inSheet(px - 1, py) || !inSheet(px + 1, py) || !inSheet(px, py - 1) || !inSheet(px, py + 1);
             QRgb c = border ? edge : film;
             if (ShellShape::inEllipse(px, py, 54, 9, 71, 27))
                 c = ShellShape::inEllipse(px, py, 55, 10, 70, 26) ? hole : edge;
-            if (!border && y == 10 && x > 6 && x < 50)
-                c = qRgb(0xff, 0xff, 0xff); // a glint along the film
+            if (!border && y == 10 && x > 6 && x < 50) c = qRgb(0xff, 0xff, 0xff); // a glint along the film
             image.setPixel(x, y, c);
         }
     ctx_.textFont.draw(image, 10, 14, "PULL", ink);

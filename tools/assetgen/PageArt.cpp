@@ -7,35 +7,25 @@
 
 #include <stdexcept>
 
-namespace {
-
-const QRgb Paper = qRgb(0xfd, 0xf7, 0xec);
-const QRgb Ink = qRgb(0x3b, 0x30, 0x42);
-const QRgb Accent = qRgb(0xc2, 0x5a, 0x82);
-const QRgb Border = qRgb(0xf4, 0xb3, 0xc6);
-
-} // namespace
-
-void PageArt::generate() {
-    const QStringList files = QDir(QString::fromStdString(ctx_.artPath("instruct")))
+void PageArt::generate(const std::string& source, const std::string& target) {
+    const QStringList files = QDir(QString::fromStdString(ctx_.artPath(source)))
                                   .entryList({"page[0-9][0-9].txt"}, QDir::Files, QDir::Name);
-    if (files.isEmpty())
-        throw std::runtime_error("art/instruct has no pages");
+    if (files.isEmpty()) throw std::runtime_error("art/" + source + " has no pages");
     for (int i = 0; i < files.size(); ++i) {
         if (files[i] != QString("page%1.txt").arg(i + 1, 2, 10, QChar('0')))
             throw std::runtime_error("instruction pages must be numbered from 01 without gaps");
         std::string text;
-        textutil::readFile(ctx_.artPath("instruct/" + files[i].toStdString()), text);
+        textutil::readFile(ctx_.artPath(source + "/" + files[i].toStdString()), text);
         const std::string stem = files[i].left(6).toStdString();
-        ctx_.out.gif("instruct/" + stem + ".gif", page(text, i + 1, static_cast<int>(files.size())));
+        ctx_.out.gif(target + "/" + stem + ".gif", page(text, i + 1, static_cast<int>(files.size())));
     }
 }
 
 QImage PageArt::page(const std::string& source, int number, int count) const {
     QImage image(Width, Height, QImage::Format_ARGB32);
-    image.fill(Paper);
+    image.fill(style_.paper);
     QPainter p(&image);
-    p.setPen(QPen(QColor(Border), 3));
+    p.setPen(QPen(QColor(style_.border), 3));
     p.drawRoundedRect(QRectF(2.5, 2.5, Width - 5, Height - 5), 10, 10);
     const PixelFont& font = ctx_.textFont;
     const int margin = 14, lineHeight = font.height() + 3;
@@ -46,11 +36,10 @@ QImage PageArt::page(const std::string& source, int number, int count) const {
             y += 4;
             continue;
         }
-        if (line[0] == ';')
-            continue;
+        if (line[0] == ';') continue;
         if (line.starts_with("# ")) {
             const std::string heading = line.substr(2);
-            font.draw(image, (Width - 2 * font.textWidth(heading)) / 2, y, heading, Accent, 2);
+            font.draw(image, (Width - 2 * font.textWidth(heading)) / 2, y, heading, style_.accent, 2);
             y += 2 * font.height() + 6;
             continue;
         }
@@ -69,8 +58,7 @@ QImage PageArt::page(const std::string& source, int number, int count) const {
         }
         if (words[0] == "@pic" && words.size() >= 4) {
             const QImage picture = ctx_.out.picture(words[1]);
-            if (picture.isNull())
-                throw std::runtime_error("page picture not generated yet: " + words[1]);
+            if (picture.isNull()) throw std::runtime_error("page picture not generated yet: " + words[1]);
             const int scale = words.size() > 4 ? std::stoi(words[4]) : 1;
             p.drawImage(QRect(std::stoi(words[2]), std::stoi(words[3]), picture.width() * scale,
                               picture.height() * scale),
@@ -82,7 +70,7 @@ QImage PageArt::page(const std::string& source, int number, int count) const {
         for (const auto& word : words) {
             const std::string trial = current.empty() ? word : current + " " + word;
             if (font.textWidth(trial) > width - indent && !current.empty()) {
-                font.draw(image, margin + indent, y, current, Ink);
+                font.draw(image, margin + indent, y, current, style_.ink);
                 y += lineHeight;
                 current = word;
             } else {
@@ -90,13 +78,14 @@ QImage PageArt::page(const std::string& source, int number, int count) const {
             }
         }
         if (!current.empty()) {
-            font.draw(image, margin + indent, y, current, Ink);
+            font.draw(image, margin + indent, y, current, style_.ink);
             y += lineHeight;
         }
     }
     p.end();
     const std::string footer = std::to_string(number) + " / " + std::to_string(count);
-    font.draw(image, Width - margin - font.textWidth(footer), Height - margin - font.height() + 2, footer, Accent);
+    font.draw(image, Width - margin - font.textWidth(footer), Height - margin - font.height() + 2, footer,
+              style_.accent);
     if (y > Height - margin - font.height())
         throw std::runtime_error("instruction page " + std::to_string(number) + " is too long");
     return image;

@@ -20,10 +20,20 @@ public:
     static constexpr int Width = 340; // the booklet window's picture is 5100 x 3450 twips
     static constexpr int Height = 230;
 
+    struct Style {
+        QRgb paper = qRgb(0xfd, 0xf7, 0xec);
+        QRgb ink = qRgb(0x3b, 0x30, 0x42);
+        QRgb accent = qRgb(0xc2, 0x5a, 0x82);
+        QRgb border = qRgb(0xf4, 0xb3, 0xc6);
+    };
+
     explicit PageArt(ArtContext& context) : ctx_(context) {}
-    void generate();
+    PageArt(ArtContext& context, Style style) : ctx_(context), style_(style) {}
+    // Pages from art/<source>/pageNN.txt to <target>/pageNN.gif.
+    void generate(const std::string& source = "instruct", const std::string& target = "instruct");
 
 private:
     QImage page(const std::string& source, int number, int count) const;
     ArtContext& ctx_;
+    Style style_;
 };

@@ -24,6 +24,9 @@ void eraseMarks(Grid& grid, Cell::Mark mark) {
 PoseMaker::PoseMaker(const ArtBook& character, const ArtBook& effects)
     : book_(character), effects_(effects), body_(character.grid("body")) {}
 
+PoseMaker::PoseMaker(const ArtBook& character, const ArtBook& effects, Grid body)
+    : book_(character), effects_(effects), body_(std::move(body)) {}
+
 Grid::Box PoseMaker::bounds() const {
     Grid::Box box{body_.width(), body_.height(), -1, -1};
     for (int y = 0; y < body_.height(); ++y)

@@ -16,6 +16,8 @@ public:
     enum class Mouth { Keep, Open, Chew, Smile, Frown, Hidden };
 
     PoseMaker(const ArtBook& character, const ArtBook& effects);
+    // The same character with another body drawn over its own (a hat, a scarf ...).
+    PoseMaker(const ArtBook& character, const ArtBook& effects, Grid body);
 
     // Poses by file stem: "0".."3", "eat0", "no1", "unhp2", "play3", ...
     Grid pose(const std::string& name) const;

@@ -142,13 +142,17 @@ void ScreenArt::statusPages() {
     dots("heart.gif", things_.grid("heart"));
 }
 
-void ScreenArt::menus() {
+Grid ScreenArt::feedMenu(const Grid& meal, const Grid& snack) const {
     Grid feed = screen();
     text(feed, 5, 1, "MEAL");
     text(feed, 5, 9, "SNACK");
-    feed.blit(things_.grid("meal0"), 25, 0);
-    feed.blit(things_.grid("snack0"), 25, 8);
-    dots("feedmenu.gif", feed);
+    feed.blit(meal, 25, 0);
+    feed.blit(snack, 25, 8);
+    return feed;
+}
+
+void ScreenArt::menus() {
+    dots("feedmenu.gif", feedMenu(things_.grid("meal0"), things_.grid("snack0")));
 
     Grid light = screen();
     text(light, 5, 1, "ON");

@@ -9,6 +9,8 @@ class ScreenArt {
 public:
     explicit ScreenArt(ArtContext& context) : ctx_(context) {}
     void generate();
+    // The feed menu: the words MEAL and SNACK with a picture of each beside them.
+    Grid feedMenu(const Grid& meal, const Grid& snack) const;
 
     static constexpr int ScreenDotsWide = 32;
     static constexpr int ScreenDotsHigh = 16;

@@ -2,6 +2,7 @@
 //
 //   assetgen --art ART_DIR --out PROGRAM_DIR [--contact-sheet FILE.png]
 //   assetgen --contact-sheet FILE.png        (art/ next to the sources, output to a temporary folder)
+//   assetgen [--art ART_DIR] --icons DIR      (the desktop icons, DIR/hicolor/<N>x<N>/apps/...)
 
 #include "AssetGenerator.h"
 #include "AssetTree.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     std::string outDir;
     std::string sheet;
     std::string only; // limits the contact sheet to paths with this prefix
+    std::string iconDir;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -33,10 +35,23 @@ int main(int argc, char** argv) {
             sheet = argv[++i];
         else if (arg == "--only" && hasValue)
             only = argv[++i];
+        else if (arg == "--icons" && hasValue)
+            iconDir = argv[++i];
         else {
-            std::cerr << "usage: assetgen [--art DIR] [--out DIR] [--contact-sheet FILE.png [--only PREFIX]]\n";
+            std::cerr << "usage: assetgen [--art DIR] [--out DIR] [--contact-sheet FILE.png [--only PREFIX]] "
+                         "[--icons DIR]\n";
             return 2;
         }
+    }
+    AssetTree icons(iconDir);
+    if (!iconDir.empty()) {
+        const std::string error = AssetGenerator(artDir, icons).icons();
+        if (!error.empty()) {
+            std::cerr << "assetgen: " << error << "\n";
+            return 1;
+        }
+        std::cout << "assetgen: wrote " << icons.pictures().size() << " icons to " << iconDir << "\n";
+        if (outDir.empty() && sheet.empty()) return 0;
     }
     QTemporaryDir scratch;
     if (outDir.empty()) {
@@ -59,7 +74,10 @@ int main(int argc, char** argv) {
     std::cout << "assetgen: wrote " << total << " files to " << outDir << "\n";
 
     if (!sheet.empty()) {
-        const std::string sheetError = ContactSheet::write(tree.pictures(), artDir + "/fonts/text.txt", sheet, only);
+        // The desktop icons, when made in the same run, close the sheet.
+        std::vector<AssetTree::Picture> pictures = tree.pictures();
+        pictures.insert(pictures.end(), icons.pictures().begin(), icons.pictures().end());
+        const std::string sheetError = ContactSheet::write(pictures, artDir + "/fonts/text.txt", sheet, only);
         if (!sheetError.empty()) {
             std::cerr << "assetgen: " << sheetError << "\n";
             return 1;

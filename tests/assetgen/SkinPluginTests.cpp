@@ -1,0 +1,215 @@
+// The skins, the plug-in and the desktop icons as generated from the
+// repository's art folder: each holds every file the program looks for, at
+// the sizes that line up with the toy's window, and the description files
+// carry the keys the chooser and the about window read.
+
+#include "AssetGenerator.h"
+#include "AssetTree.h"
+#include "IconArt.h"
+#include "ShellShape.h"
+#include "TextUtil.h"
+
+#include <QColor>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+namespace {
+
+const char* const NewSkins[] = {"Mint", "Midnight"};
+const char* const ShellFiles[] = {"front.gif",   "back.gif",   "button0.gif",
+                                  "button1.gif", "reset0.gif", "reset1.gif"};
+const std::string Plugin = "plugins/Winter/";
+
+class SkinsAndPlugin : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir = std::make_unique<QTemporaryDir>();
+        icons = std::make_unique<QTemporaryDir>();
+        AssetTree tree(dir->path().toStdString());
+        error = AssetGenerator(ASSETGEN_TEST_ART_DIR, tree).run();
+        AssetTree iconTree(icons->path().toStdString());
+        iconError = AssetGenerator(ASSETGEN_TEST_ART_DIR, iconTree).icons();
+    }
+    static void TearDownTestSuite() { dir.reset(), icons.reset(); }
+    static QImage picture(const std::string& path) {
+        return QImage(dir->filePath(QString::fromStdString(path)));
+    }
+    // A description file as the program reads it: trimmed lines, ";" notes, the key lower-cased.
+    static std::map<std::string, std::string> description(const std::string& path) {
+        std::string text;
+        std::map<std::string, std::string> keys;
+        if (!textutil::readFile(dir->filePath(QString::fromStdString(path)).toStdString(), text)) return keys;
+        for (const std::string& raw : textutil::splitLines(text)) {
+            const std::string line = textutil::trim(raw);
+            const auto eq = line.find('=');
+            if (line.empty() || line[0] == ';' || eq == std::string::npos) continue;
+            keys[textutil::lower(textutil::trim(line.substr(0, eq)))] = textutil::trim(line.substr(eq + 1));
+        }
+        return keys;
+    }
+    static inline std::unique_ptr<QTemporaryDir> dir, icons;
+    static inline std::string error, iconError;
+};
+
+QRgb meanColor(const QImage& image) {
+    long r = 0, g = 0, b = 0, n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (const QRgb c = image.pixel(x, y); qAlpha(c) > 127)
+                r += qRed(c), g += qGreen(c), b += qBlue(c), ++n;
+    return n ? qRgb(int(r / n), int(g / n), int(b / n)) : 0;
+}
+
+// Two shells look alike when their mean colours are close in hue and lightness.
+bool lookAlike(QRgb a, QRgb b) {
+    const QColor ca(a), cb(b);
+    const int hue = std::abs(ca.hslHue() - cb.hslHue());
+    return std::min(hue, 360 - hue) < 45 && std::abs(ca.lightnessF() - cb.lightnessF()) < 0.25;
+}
+
+} // namespace
+
+TEST_F(SkinsAndPlugin, EveryNewSkinHasTheShellPicturesAtTheDefaultSizesInsideTheWindowOutline) {
+    ASSERT_EQ(error, "");
+    const ShellShape outline;
+    std::vector<QRgb> looks{meanColor(picture("skins/Default/front.gif"))};
+    for (const char* skin : NewSkins) {
+        const std::string folder = std::string("skins/") + skin + "/";
+        for (const char* file : ShellFiles) {
+            const QImage own = picture(folder + file),
+                         fallback = picture(std::string("skins/Default/") + file);
+            ASSERT_FALSE(own.isNull()) << folder << file;
+            EXPECT_EQ(own.size(), fallback.size()) << folder << file;
+        }
+        EXPECT_FALSE(picture(folder + "skin.ico").isNull()) << folder << "skin.ico";
+        // The front sits one pixel and the back two below the window's top:
+        // nothing may show where the window is cut away.
+        const QImage views[] = {picture(folder + "front.gif"), picture(folder + "back.gif")};
+        for (int v = 0; v < 2; ++v)
+            for (int y = 0; y < views[v].height(); ++y)
+                for (int x = 0; x < views[v].width(); ++x)
+                    if (qAlpha(views[v].pixel(x, y)) > 0) {
+                        ASSERT_TRUE(outline.inside(x, y + 1 + v))
+                            << folder << (v ? "back" : "front") << " at " << x << "," << y;
+                    }
+        for (QRgb other : looks)
+            EXPECT_FALSE(lookAlike(meanColor(views[0]), other)) << skin << " looks like another skin";
+        looks.push_back(meanColor(views[0]));
+    }
+}
+
+TEST_F(SkinsAndPlugin, SkinFilesNameTheSkinAndKeepEveryButtonOnTheShell) {
+    ASSERT_EQ(error, "");
+    const std::set<std::string> known = {"name",         "description", "buttona.left", "buttona.top",
+                                         "buttonb.left", "buttonb.top", "buttonc.left", "buttonc.top",
+                                         "reset.left",   "reset.top"};
+    const auto defaults = description("skins/Default/skin.ini");
+    const ShellShape outline;
+    for (const char* skin : {"Default", "Mint", "Midnight"}) {
+        const auto keys = description(std::string("skins/") + skin + "/skin.ini");
+        for (const auto& [key, value] : keys)
+            EXPECT_TRUE(known.count(key)) << skin << ": " << key;
+        EXPECT_EQ(keys.count("name") ? keys.at("name") : "", skin);
+        EXPECT_FALSE(keys.count("description") ? keys.at("description").empty() : true) << skin;
+        // A key the skin leaves out keeps the place the program's own layout gives.
+        auto at = [&](const std::string& element) {
+            auto edge = [&](const std::string& key) {
+                return std::stoi(keys.count(key) ? keys.at(key) : defaults.at(key)) / 15;
+            };
+            return QRect(edge(element + ".left"), edge(element + ".top"), element == "reset" ? 9 : 21,
+                         element == "reset" ? 9 : 21);
+        };
+        const QRect buttons[] = {at("buttona"), at("buttonb"), at("buttonc")};
+        for (int i = 0; i < 3; ++i) {
+            for (const QPoint corner : {buttons[i].topLeft(), buttons[i].bottomRight()})
+                EXPECT_TRUE(outline.inside(corner.x(), corner.y())) << skin << " button " << i;
+            if (i > 0) {
+                EXPECT_FALSE(buttons[i].intersects(buttons[i - 1])) << skin << " buttons overlap";
+            }
+        }
+        EXPECT_TRUE(outline.inside(at("reset").center().x(), at("reset").center().y())) << skin;
+    }
+}
+
+TEST_F(SkinsAndPlugin, PluginBringsItsFilesAtTheProgramsPlacesAndSizes) {
+    ASSERT_EQ(error, "");
+    const auto keys = description(Plugin + "plugin.ini");
+    EXPECT_EQ(keys.count("name") ? keys.at("name") : "", "Winter Wonderland");
+    EXPECT_TRUE(keys.count("description"));
+    ASSERT_TRUE(keys.count("defaultskin"));
+    EXPECT_TRUE(
+        QFileInfo(dir->filePath(QString::fromStdString("skins/" + keys.at("defaultskin") + "/skin.ini")))
+            .exists());
+    EXPECT_EQ(keys.count("rolloo") ? keys.at("rolloo") : "", "Snowball");
+
+    // Its own pictures replace the program's, so each must have the size of the one it replaces.
+    for (const char* file :
+         {"other/about.gif", "other/inssheet.gif", "other/feedmenu.gif", "other/meal0.gif",
+          "other/snack3.gif", "other/stars1.gif", "instruct/page01.gif", "instruct/page02.gif"}) {
+        const QImage own = picture(Plugin + file);
+        ASSERT_FALSE(own.isNull()) << file;
+        EXPECT_EQ(own.size(), picture(file).size()) << file;
+    }
+    EXPECT_FALSE(QFileInfo(dir->filePath(QString::fromStdString(Plugin + "instruct/page03.gif"))).exists());
+    EXPECT_NE(picture(Plugin + "other/about.gif"), picture("other/about.gif"));
+
+    // Some pets are dressed, with every pose and tray frame; the rest come from the program.
+    const char* const poses[] = {"0",     "1",     "2",      "3",      "no0",    "no1",    "eat0",   "eat1",
+                                 "sick0", "sick1", "happy0", "happy1", "sleep0", "sleep1", "stool0", "stool1",
+                                 "unhp0", "unhp1", "unhp2",  "play0",  "play1",  "play2",  "play3"};
+    int dressed = 0;
+    for (int n = 0; n <= 12; ++n) {
+        const std::string folder = std::string("Chars/") + (n < 10 ? "0" : "") + std::to_string(n) + "/";
+        if (!QFileInfo(dir->filePath(QString::fromStdString(Plugin + folder))).exists()) continue;
+        ++dressed;
+        for (const char* pose : poses) {
+            const QImage own = picture(Plugin + folder + pose + ".gif");
+            EXPECT_EQ(own.size(), QSize(48, 48)) << folder << pose;
+            EXPECT_NE(own.convertToFormat(QImage::Format_ARGB32),
+                      picture(folder + pose + ".gif").convertToFormat(QImage::Format_ARGB32))
+                << folder << pose << " is not dressed";
+        }
+        for (int i = 0; i < 8; ++i)
+            EXPECT_FALSE(picture(Plugin + folder + std::to_string(i) + ".ico").isNull()) << folder << i;
+    }
+    EXPECT_GE(dressed, 2);
+    EXPECT_LT(dressed, 13);
+}
+
+TEST_F(SkinsAndPlugin, DesktopIconsComeAtEverySizeAsWholePixelArt) {
+    ASSERT_EQ(iconError, "");
+    std::map<int, QImage> bySize;
+    for (int size : IconArt::Sizes) {
+        bySize[size] = QImage(icons->filePath(QString::fromStdString(IconArt::pathFor(size))));
+        ASSERT_EQ(bySize[size].size(), QSize(size, size)) << size;
+    }
+    // Two pixels per dot at 32: every opaque 2 x 2 block is one colour.
+    const QImage& small = bySize[32];
+    for (int y = 0; y < 32; y += 2)
+        for (int x = 0; x < 32; x += 2) {
+            const QRgb c[] = {small.pixel(x, y), small.pixel(x + 1, y), small.pixel(x, y + 1),
+                              small.pixel(x + 1, y + 1)};
+            if (qAlpha(c[0]) == 255 && qAlpha(c[3]) == 255 && qAlpha(c[1]) == 255 && qAlpha(c[2]) == 255) {
+                EXPECT_TRUE(c[0] == c[1] && c[0] == c[2] && c[0] == c[3]) << "block at " << x << "," << y;
+            }
+        }
+    // The glass in the middle of the large icons holds only the screen's few
+    // colours: a smoothed picture would blend them.
+    for (int size : {128, 256}) {
+        std::set<QRgb> colors;
+        const int quarter = size / 4;
+        for (int y = quarter; y < size - quarter; ++y)
+            for (int x = quarter; x < size - quarter; ++x)
+                colors.insert(bySize[size].pixel(x, y));
+        EXPECT_LE(colors.size(), 4u) << size;
+        EXPECT_GE(colors.size(), 2u) << size;
+    }
+}
