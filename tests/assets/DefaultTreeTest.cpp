@@ -165,7 +165,7 @@ TEST_F(DefaultTreeTest, DescriptionFilesUseOnlyKeysTheReadersKnow) {
     };
     check("default.ini", {&labelKeys, &aboutKeys});
     for (const std::string& skin : skins(Bin))
-        check("skins/" + skin + "/skin.ini", {&skinKeys});
+        check("skins/" + skin + "/skin.ini", {&skinKeys, &aboutKeys});
     for (int character = 0; character <= 12; ++character)
         check("Chars/" + characterNumber(static_cast<int16_t>(character)) + "/char.ini", {&characterKeys});
     EXPECT_TRUE(unknown.empty()) << "keys no reader uses:" << joined(unknown);

@@ -48,7 +48,7 @@ QRgb ShellArt::color(const std::string& key) const {
 }
 
 double ShellArt::number(const std::string& key) const {
-    return std::stod(setting(key));
+    return textutil::toDouble(setting(key));
 }
 
 double ShellArt::buttonNorm(double u, double v) const {

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace textutil {
 
@@ -57,3 +59,13 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 }
 
 } // namespace textutil
+
+double textutil::toDouble(const std::string& text) {
+    const std::string number = trim(text);
+    const char* first = number.data() + (!number.empty() && number[0] == '+' ? 1 : 0);
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, number.data() + number.size(), value);
+    if (error != std::errc() || first == end)
+        throw std::invalid_argument("not a number: " + text);
+    return value;
+}

@@ -9,7 +9,7 @@ double ToneSynth::noteFrequency(const std::string& note) {
     static const std::map<char, int> steps{{'C', -9}, {'D', -7}, {'E', -5}, {'F', -4},
                                            {'G', -2}, {'A', 0},  {'B', 2}};
     if (note.empty() || !steps.count(note[0]))
-        return std::isdigit(static_cast<unsigned char>(note.empty() ? 'x' : note[0])) ? std::stod(note) : 0.0;
+        return std::isdigit(static_cast<unsigned char>(note.empty() ? 'x' : note[0])) ? textutil::toDouble(note) : 0.0;
     int semitone = steps.at(note[0]);
     std::size_t i = 1;
     if (i < note.size() && note[i] == '#')
@@ -38,9 +38,9 @@ bool ToneSynth::parse(const std::string& text, std::string& error) {
                 if (words[0] == "rate")
                     rate_ = std::stoi(words[2]);
                 else if (words[0] == "fade")
-                    fadeMs_ = std::stod(words[2]);
+                    fadeMs_ = textutil::toDouble(words[2]);
                 else if (words[0] == "volume")
-                    volume_ = std::stod(words[2]);
+                    volume_ = textutil::toDouble(words[2]);
                 else
                     return fail("unknown setting");
             } else if (words[0] == "sound" && words.size() == 2) {
@@ -50,16 +50,16 @@ bool ToneSynth::parse(const std::string& text, std::string& error) {
             } else if (current.empty()) {
                 return fail("a note before any sound");
             } else if (words[0] == "rest" && words.size() == 2) {
-                sounds_[current].push_back({0, 0, std::stod(words[1]), 0});
+                sounds_[current].push_back({0, 0, textutil::toDouble(words[1]), 0});
             } else if (words[0] == "square" && words.size() >= 3) {
                 Note n;
                 n.from = n.to = noteFrequency(words[1]);
-                n.ms = std::stod(words[2]);
+                n.ms = textutil::toDouble(words[2]);
                 for (std::size_t i = 3; i + 1 < words.size(); i += 2) {
                     if (words[i] == "to")
                         n.to = noteFrequency(words[i + 1]);
                     else if (words[i] == "vol")
-                        n.volume = std::stod(words[i + 1]);
+                        n.volume = textutil::toDouble(words[i + 1]);
                     else
                         return fail("unknown note option");
                 }

@@ -3,11 +3,14 @@
 
 #include "ArtBook.h"
 #include "LayoutFile.h"
+#include "TextUtil.h"
 #include "ToneSynth.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdlib>
+#include <stdexcept>
 
 TEST(ArtBook, ReadsPaletteMarksAndGrids) {
     ArtBook book;
@@ -81,4 +84,16 @@ TEST(ToneSynth, RejectsNotesItCannotPlay) {
     std::string error;
     EXPECT_FALSE(synth.parse("sound s\nsquare H9 100\n", error));
     EXPECT_FALSE(synth.parse("square A4 100\n", error)); // no sound named yet
+}
+
+// The art is read the same on a machine whose decimal separator is a comma.
+TEST(TextUtil, NumbersReadTheSameInEveryLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    const double half = textutil::toDouble(" 0.5");
+    const double tenth = textutil::toDouble("+0.1");
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(half, 0.5);
+    EXPECT_EQ(tenth, 0.1);
+    EXPECT_THROW(textutil::toDouble("0,5"), std::invalid_argument);
 }
