@@ -82,7 +82,7 @@ void Form1::DoGetCharacterIni(const std::string& PluginsStr) {
 
 void Form1::DoSetCharacterName() {
     if (pet.CharacterNo < 0 || pet.CharacterNo > 12) return;
-    pet.CharacterName = menuItem("mCheatChar" + std::to_string(pet.CharacterNo)).caption;
+    pet.CharacterName = menuItem(cheatChar(pet.CharacterNo)).caption;
 }
 
 std::vector<std::string> characterFileKeys() {

@@ -29,8 +29,7 @@ bool buttonsLive(Form1& form) {
 // A and C held together switch the sound; the dead pet's angel waits for their release.
 void pressCombination(Form1& form) {
     if (form.pet.CharacterNo < Angel) {
-        MenuItem& sound = form.menuItem("mPopupSound");
-        sound.checked = !sound.checked;
+        form.options.sound = !form.options.sound;
         care::playSoundForced(form, "\\sounds\\turnsnd.wav");
     }
     form.device.ComboHeld = true;

@@ -12,7 +12,7 @@ void playSound(Form1& form, const char* relative) {
 }
 
 void playSoundForced(Form1& form, const char* relative) {
-    form.DoPlaySound(form.appFile(relative), true, form.menuItem("mPopupWave").checked);
+    form.DoPlaySound(form.appFile(relative), true, form.options.wave);
 }
 
 bool screenCanShow(const Form1& form) {
@@ -91,7 +91,7 @@ void lightAction(Form1& form, int16_t button) {
             if (!pet.SleepAction) {
                 e.Dark.setPicture(e.TempDark[2]);
             } else {
-                pet.StatusText = form.menuItem("mCheatAction2").caption;
+                pet.StatusText = form.menuItem(MenuId::mCheatAction2).caption;
                 e.Dark.setPicture(e.TempDark[0]);
             }
             pet.DarkWidth = static_cast<int16_t>(e.Dark.width);

@@ -26,11 +26,11 @@ constexpr int16_t WinsToPlease = 3;
 constexpr int16_t TicksPerStep = 5;
 
 bool gameB(Form1& form) {
-    return form.menuItem("mPopupPlay1").checked;
+    return form.options.gameB;
 }
 // The hidden Cheats menu, once shown, lets the player win every turn.
 bool cheating(Form1& form) {
-    return form.menuItem("mCheats").visible;
+    return form.options.cheatsShown;
 }
 
 int draw(Form1& form, int range) {

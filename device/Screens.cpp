@@ -50,7 +50,7 @@ void Form1::DoMainScreen(bool flag) {
         return;
     case 2:
         e.TempImage.visible = flag;
-        if (menuItem("mPopupPlay1").checked) {
+        if (options.gameB) {
             e.PipNumber.visible = flag;
             e.ResultNumber.visible = false;
         }
@@ -61,7 +61,7 @@ void Form1::DoMainScreen(bool flag) {
     case 7:
         if (device.HappyAction || device.UnhappyAction) {
             e.TempImage.visible = flag;
-        } else if (!menuItem("mPopupPlay1").checked) {
+        } else if (!options.gameB) {
             if (device.GameGuess == 1)
                 e.RightArrow.visible = flag;
             else
@@ -107,7 +107,7 @@ void Form1::DoMainScreen(bool flag) {
                     e.PipChar.move(layout.SickLeft, layout.SickTop);
                     device.SickFrame = 0;
                     e.PipChar.setPicture(e.TempSick[0]);
-                    pet.StatusText = menuItem("mCheatAction0").caption;
+                    pet.StatusText = menuItem(MenuId::mCheatAction0).caption;
                 }
                 e.PipChar.visible = true;
                 for (std::size_t i = 0; i < droppingCount(pet.Dung); ++i) {

@@ -133,7 +133,7 @@ void Form1::showPetPicture(PictureHandle& icon) {
             icon = e.Skull.visible ? e.SickIcon : e.NullIcon;
         else
             icon = e.TempIcon[0];
-        animate::showStatus(*this, "mCheatAction3");
+        animate::showStatus(*this, MenuId::mCheatAction3);
         return;
     }
     if (p.SleepAction) return; // the sleep frames draw the sleeping pet themselves
@@ -146,7 +146,7 @@ void Form1::showPetPicture(PictureHandle& icon) {
         if (device.SickFrame > 1) device.SickFrame = 0;
         e.PipChar.setPicture(pictureAt(e.TempSick, device.SickFrame));
         icon = e.SickIcon;
-        animate::showStatus(*this, "mCheatAction0");
+        animate::showStatus(*this, MenuId::mCheatAction0);
         return;
     }
     if (p.CharacterNo == 12) return;
@@ -158,6 +158,6 @@ void Form1::showPetPicture(PictureHandle& icon) {
     } else {
         // The tray's dropping flips with the first dropping on the screen.
         icon = e.DungIcon[e.DungImage[0].picture == e.TempDung[0] ? 0 : 1];
-        animate::showStatus(*this, "mCheatAction1");
+        animate::showStatus(*this, MenuId::mCheatAction1);
     }
 }

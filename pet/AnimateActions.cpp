@@ -81,7 +81,7 @@ void Form1::animateDropping(PictureHandle& icon) {
     PetState& p = pet;
     DeviceState& d = device;
     ElementSet& e = elements;
-    animate::showStatus(*this, "mCheatAction1");
+    animate::showStatus(*this, MenuId::mCheatAction1);
     const int16_t step = d.ActionStep;
     Element& coming = e.DungImage[2]; // the dropping on its way out, beside the squatting pet
 

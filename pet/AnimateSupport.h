@@ -21,7 +21,7 @@ template <class Store> const PictureHandle& pictureAt(const Store& store, int in
 
 // The status text becomes the caption of a Cheats item (the label file may rename it). The text
 // is only copied when it changes, so a tick that repeats it builds no string.
-inline void showStatus(Form1& form, const char* item) {
+inline void showStatus(Form1& form, MenuId item) {
     const std::string& caption = form.menuItem(item).caption;
     if (form.pet.StatusText != caption) form.pet.StatusText = caption;
 }

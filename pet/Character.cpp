@@ -21,8 +21,8 @@ void Form1::DoSetCharacter(int16_t CharNo) {
             dropping.visible = false;
     };
     auto setEventItemsEnabled = [&](bool enabled) {
-        for (const char* item :
-             {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3", "mCheatAttention"})
+        for (MenuId item : {MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction2,
+                            MenuId::mCheatAction3, MenuId::mCheatAttention})
             menuItem(item).enabled = enabled;
     };
 
@@ -52,7 +52,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
     DoEndCurrentAction();
     pet.DisciplineWhenNeed = pet.SnackCount = pet.PlayCounter = pet.NeedCount = pet.CareWhenNeed = 0;
     DoSetCharacterName();
-    menuItem("mCharacterName").caption = pet.CharacterName;
+    menuItem(MenuId::mCharacterName).caption = pet.CharacterName;
     if (CharNo < 12) {
         DoGetCharacterIni("");
         if (!pet.Plugins.empty()) DoGetCharacterIni(pet.Plugins);
@@ -61,7 +61,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
     if (pet.DyingTimeLeft < 1) pet.DyingTimeLeft = static_cast<int16_t>(48 * H);
 
     pet.DelayValue = 7;
-    menuItem("mCheatChar" + std::to_string(CharNo)).checked = true;
+    menuItem(cheatChar(CharNo)).checked = true;
 
     if (CharNo == 0) {
         pet.MaxMinutes = static_cast<int16_t>(static_cast<int>(5 * platform.chance.next() + 1) * 24 * H);
@@ -82,7 +82,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         pet.LightMenuIndex = 0;
         e.Dark.visible = false;
         pet.SleepAction = pet.AttentionSleep = false;
-        menuItem("mCheatAction2").checked = false;
+        menuItem(MenuId::mCheatAction2).checked = false;
         hideDroppings();
         e.PipChar.setPicture(e.TempChar[0]);
         e.PipChar.visible = frontShown() && !pet.TimerScreen && !pet.LightOff;
@@ -134,7 +134,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         pet.SecondCount = pet.AttendTimeLeft = 0;
         pet.MinuteCount = 0;
         pet.CurrentTempChar = 0;
-        if (pet.SleepAction) menuItem("mCheatAttention").enabled = false;
+        if (pet.SleepAction) menuItem(MenuId::mCheatAttention).enabled = false;
     } else {
         DoHideIcon();
         setEventItemsEnabled(false);
@@ -150,7 +150,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         pet.SleepAction = pet.AttentionSleep = false;
         e.Dark.visible = false;
         e.SleepSign.visible = false;
-        menuItem("mCheatAction2").checked = false;
+        menuItem(MenuId::mCheatAction2).checked = false;
         pet.Dung = 0;
         hideDroppings();
         e.Angel.visible = frontShown();

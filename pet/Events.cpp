@@ -59,7 +59,7 @@ void illness(Form1& form) {
     if (petOnScreen(form)) e.Skull.visible = true;
     e.PipChar.setPicture(e.TempSick[0]);
     e.PipChar.move(form.layout.SickLeft, form.layout.SickTop);
-    form.pet.StatusText = form.menuItem("mCheatAction0").caption;
+    form.pet.StatusText = form.menuItem(MenuId::mCheatAction0).caption;
 }
 
 // Arms a pose animation of the pet so that its first frame is drawn on the very next tick.
@@ -74,7 +74,7 @@ void dropping(Form1& form) {
     auto& e = form.elements;
     if (form.pet.Dung >= 8 || form.pet.SleepAction) return;
     form.DoEndCurrentAction();
-    form.pet.StatusText = form.menuItem("mCheatAction1").caption;
+    form.pet.StatusText = form.menuItem(MenuId::mCheatAction1).caption;
     armPose(form);
     form.pet.DroppingAction = true;
     // The pose is drawn only where the pet can be seen; over the clock screen it would cover the
@@ -88,9 +88,10 @@ void dropping(Form1& form) {
 }
 
 void setSleepMenu(Form1& form, bool asleep) {
-    for (const char* item : {"mCheatAttention", "mCheatAction0", "mCheatAction1", "mCheatAction3"})
+    for (MenuId item :
+         {MenuId::mCheatAttention, MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction3})
         form.menuItem(item).enabled = !asleep;
-    form.menuItem("mCheatAction2").checked = asleep;
+    form.menuItem(MenuId::mCheatAction2).checked = asleep;
 }
 
 void wakeUp(Form1& form) {
@@ -119,7 +120,7 @@ void fallAsleep(Form1& form) {
     e.PipChar.move(form.layout.SleepLeft, form.layout.SleepTop);
     e.PipChar.setPicture(e.TempSleep[0]);
     e.SleepSign.setPicture(e.TempSleepSign[0]);
-    pet.StatusText = form.menuItem("mCheatAction2").caption;
+    pet.StatusText = form.menuItem(MenuId::mCheatAction2).caption;
     e.SleepSign.visible = petVisible;
     e.PipChar.visible = petVisible;
     setSleepMenu(form, true);
@@ -145,8 +146,8 @@ void deathStart(Form1& form) {
     form.device.ActionFrameCount = 0;
     e.PipChar.setPicture(e.TempSick[1]);
     e.PipChar.move(form.layout.DyingLeft, form.layout.DyingTop);
-    for (const char* item :
-         {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3", "mCheatAttention"})
+    for (MenuId item : {MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction2,
+                        MenuId::mCheatAction3, MenuId::mCheatAttention})
         form.menuItem(item).enabled = false;
     // The droppings stay counted: they come back if the pet is ever shown alive again.
     for (Element& dung : e.DungImage)
@@ -251,8 +252,8 @@ void Form1::DoHideIcon() {
 
 void Form1::DoResetCheatMenu() {
     for (int i = 0; i <= 12; ++i)
-        menuItem("mCheatChar" + std::to_string(i)).checked = false;
-    for (const char* item : {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3",
-                             "mCheatAttention", "mCheatAttention2"})
+        menuItem(cheatChar(i)).checked = false;
+    for (MenuId item : {MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction2,
+                        MenuId::mCheatAction3, MenuId::mCheatAttention, MenuId::mCheatAttention2})
         menuItem(item).enabled = true;
 }

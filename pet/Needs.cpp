@@ -154,5 +154,5 @@ void Form1::DoMinuteNeeds() {
 }
 
 void Form1::DoShowIfAutoShow() {
-    if (menuItem("mPopupAutoShow").checked && menuItem("mPopupStatus").checked) mPopupStatus_Click();
+    if (options.autoShow && options.hidden) mPopupStatus_Click();
 }

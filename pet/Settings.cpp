@@ -31,14 +31,10 @@ void Form1::DoLoadSettings() {
             if (auto value = toBoolean(*text))
                 field = *value;
     };
-    auto loadCheck = [&](const char* key, const char* item) { loadBoolean(key, menuItem(item).checked); };
-    // A number that picks one item of a pair: 0 the first, anything else the second.
-    auto loadPair = [&](const char* key, const char* first, const char* second) {
+    // A number that picks one of a pair: 0 the first, anything else the second (true).
+    auto loadPair = [&](const char* key, bool& second) {
         if (auto text = read(key))
-            if (auto value = toSingle(*text, -1e30, 1e30)) {
-                menuItem(first).checked = *value == 0;
-                menuItem(second).checked = *value != 0;
-            }
+            if (auto value = toSingle(*text, -1e30, 1e30)) second = *value != 0;
     };
     constexpr int32_t Max16 = INT16_MAX;
 
@@ -61,12 +57,12 @@ void Form1::DoLoadSettings() {
     keepOnScreen();
     window.visible = true;
 
-    loadPair("PlayType", "mPopupPlay0", "mPopupPlay1");
+    loadPair("PlayType", options.gameB);
     if (auto text = read("Plugins"))
         pet.Plugins = isFolderName(*text) ? *text : std::string();
-    loadCheck("AutoShow", "mPopupAutoShow");
-    loadCheck("AlwaysOnTop", "mPopupOnTop");
-    DoSetAlwaysOnTop(window, menuItem("mPopupOnTop").checked);
+    loadBoolean("AutoShow", options.autoShow);
+    loadBoolean("AlwaysOnTop", options.alwaysOnTop);
+    DoSetAlwaysOnTop(window, options.alwaysOnTop);
     if (auto text = read("CurrentSkin")) {
         if (text->empty()) {
             pet.CurrentSkin = "Default";
@@ -86,11 +82,12 @@ void Form1::DoLoadSettings() {
     loadInteger("SecondCount", pet.SecondCount, 0, 60);
     loadInteger("MinuteCount", pet.MinuteCount, 0, INT32_MAX);
     loadInteger("CurrentTempChar", pet.CurrentTempChar, 0, 15);
-    loadCheck("Sound", "mPopupSound");
-    loadPair("SoundType", "mPopupWave", "mPopupBeep");
+    loadBoolean("Sound", options.sound);
+    bool beep = !options.wave;
+    loadPair("SoundType", beep);
+    options.wave = !beep;
     if (auto text = read("FormVisible"))
-        if (auto visible = toBoolean(*text))
-            menuItem("mPopupStatus").checked = !*visible;
+        if (auto visible = toBoolean(*text)) options.hidden = !*visible;
     loadBoolean("AttentionHungry", pet.AttentionHungry);
     loadBoolean("AttentionHappy", pet.AttentionHappy);
     loadBoolean("AttentionDiscipline", pet.AttentionDiscipline);
@@ -150,18 +147,17 @@ void Form1::DoLoadSettings() {
 
 void Form1::DoSaveSettings() {
     auto number = [](auto value) { return std::to_string(value); };
-    auto check = [&](const char* item) { return fromBoolean(menuItem(item).checked); };
     std::vector<std::pair<std::string, std::string>> values = {
         {"InsulatingSheet", number(pet.InsulatingSheet)},
         {"InsulatingSheetWidthPushed", number(pet.InsulatingSheetWidthPushed)},
         {"Plugins", pet.Plugins},
-        {"AlwaysOnTop", check("mPopupOnTop")},
+        {"AlwaysOnTop", fromBoolean(options.alwaysOnTop)},
         {"AttendTimeLeft", number(pet.AttendTimeLeft)},
-        {"AutoShow", check("mPopupAutoShow")},
+        {"AutoShow", fromBoolean(options.autoShow)},
         {"CharacterNo", number(pet.CharacterNo)},
         {"CurrentSkin", pet.CurrentSkin},
         {"FeedMenuIndex", number(pet.FeedMenuIndex)},
-        {"FormVisible", fromBoolean(!menuItem("mPopupStatus").checked)},
+        {"FormVisible", fromBoolean(!options.hidden)},
         {"IntervalCount", number(pet.IntervalCount)},
         {"Left", number(window.left)},
         {"LightMenuIndex", number(pet.LightMenuIndex)},
@@ -169,13 +165,9 @@ void Form1::DoSaveSettings() {
         {"MinuteCount", number(pet.MinuteCount)},
         {"MaxMinutes", number(pet.MaxMinutes)},
         {"SecondCount", number(pet.SecondCount)},
-        {"Sound", check("mPopupSound")},
-    };
-    // With neither sound type checked the stored one is left as it was.
-    if (menuItem("mPopupWave").checked || menuItem("mPopupBeep").checked)
-        values.emplace_back("SoundType", menuItem("mPopupWave").checked ? "0" : "1");
-    std::vector<std::pair<std::string, std::string>> rest = {
-        {"PlayType", menuItem("mPopupPlay0").checked ? "0" : "1"},
+        {"Sound", fromBoolean(options.sound)},
+        {"SoundType", options.wave ? "0" : "1"},
+        {"PlayType", options.gameB ? "1" : "0"},
         {"CurrentTempChar", number(pet.CurrentTempChar)},
         {"Top", number(window.top)},
         {"TotalNeedCount", number(pet.TotalNeedCount)},
@@ -199,7 +191,6 @@ void Form1::DoSaveSettings() {
         {"NeedCount", number(pet.NeedCount)},
         {"CareWhenNeed", number(pet.CareWhenNeed)},
     };
-    values.insert(values.end(), rest.begin(), rest.end());
     platform.settings.writeSection(pet.PiplingName, values);
 }
 
@@ -212,7 +203,7 @@ void Form1::DoFirstRunDefaults() {
     window.visible = true;
     pet.MinutesPerHour = 10;
     pet.MaxMinutes = 0;
-    DoSetAlwaysOnTop(window, menuItem("mPopupOnTop").checked);
+    DoSetAlwaysOnTop(window, options.alwaysOnTop);
     pet.CharacterNo = 0;
     DoSetCharacter(0);
     pet.FeedMenuIndex = 0;
