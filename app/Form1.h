@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Vocabulary.h"
 #include "assets/LayoutState.h"
 #include "device/DeviceState.h"
 #include "device/ElementSet.h"
@@ -168,6 +169,8 @@ public:
 
     // Convenience for the many "is the front showing" tests.
     bool frontShown() const { return !elements.BackView.visible; }
+    // The pet's pictures may show: front view, no clock, light on.
+    bool screenShowsPet() const { return frontShown() && !pet.TimerScreen && !pet.LightOff; }
     MenuItem& menuItem(MenuId item);
     // Absolute path of a program-relative name such as "\sounds\beep.wav".
     std::string appFile(const std::string& relative) const { return platform.appPath + relative; }

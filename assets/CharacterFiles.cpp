@@ -81,7 +81,7 @@ void Form1::DoGetCharacterIni(const std::string& PluginsStr) {
 }
 
 void Form1::DoSetCharacterName() {
-    if (pet.CharacterNo < 0 || pet.CharacterNo > 12) return;
+    if (pet.CharacterNo < character::Egg || pet.CharacterNo > character::Angel) return;
     pet.CharacterName = menuItem(cheatChar(pet.CharacterNo)).caption;
 }
 

@@ -37,7 +37,7 @@ void Form1::DoSetToolTip() {
     }
     std::string& text = pet.StatusText;
     text.clear();
-    if (pet.CharacterNo < 1 || pet.CharacterNo > 11) return;
+    if (pet.CharacterNo < character::Baby || pet.CharacterNo > character::Secret) return;
 
     if (pet.AttentionDiscipline) {
         text = caption(*this, DisciplineItem);

@@ -23,7 +23,7 @@ void Form1::DoMainScreen(bool flag) {
     const bool timedAnimation = device.HappyAction || device.UnhappyAction || device.NegativeAction;
 
     // The dead pet: the angel, or its age page while C holds it open.
-    if (pet.CharacterNo == 12) {
+    if (pet.CharacterNo == character::Angel) {
         if (front && !pet.TimerScreen && !pet.LightOff) {
             e.Angel.visible = flag;
             if (device.ActionStep != 0) {
@@ -83,7 +83,8 @@ void Form1::DoMainScreen(bool flag) {
     if (flag) {
         // An idle pet comes back to its normal pose before it is shown again.
         if (pet.Sickness == 0 && !pet.SleepAction && !pet.DroppingAction && !device.UnhappyAction &&
-            !device.NegativeAction && pet.CharacterNo >= 1 && pet.CharacterNo <= 11) {
+            !device.NegativeAction && pet.CharacterNo >= character::Baby &&
+            pet.CharacterNo <= character::Secret) {
             e.PipChar.move(layout.OriginalLeft, layout.OriginalTop);
             pet.CurrentTempChar = 0;
             pet.IntervalCount = 0;

@@ -1,7 +1,6 @@
 #include "pet/AnimateSupport.h"
 
 using animate::pictureAt;
-using animate::screenShowsPet;
 
 void Form1::DoAnimate() {
     PetState& p = pet;
@@ -12,9 +11,9 @@ void Form1::DoAnimate() {
     const bool wasVisible = elements.PipChar.visible;
     PictureHandle icon = trayIcon;
 
-    if (p.CharacterNo == 0) {
+    if (p.CharacterNo == character::Egg) {
         animateEgg(frameDue);
-    } else if (p.CharacterNo == 12) {
+    } else if (p.CharacterNo == character::Angel) {
         animateAngel(frameDue, icon);
     } else if (frameDue) {
         p.IntervalCount = 0;
@@ -23,7 +22,7 @@ void Form1::DoAnimate() {
     }
 
     showPetPicture(icon);
-    elements.PipChar.visible = wasVisible && screenShowsPet(*this);
+    elements.PipChar.visible = wasVisible && screenShowsPet();
     // The tray follows the pet only while it lives: not before the sheet is pulled out.
     if (timerInterval != 0 && p.InsulatingSheet != 1) updateTray(icon, p.StatusText);
 }
@@ -52,7 +51,7 @@ void Form1::animateEgg(bool frameDue) {
             if (egg.left == layout.EggShakeRight) {
                 egg.left = layout.EggShakeLeft;
             } else {
-                DoPlaySound(appFile("\\sounds\\hatch.wav"));
+                DoPlaySound("\\sounds\\hatch.wav");
                 egg.left = layout.EggShakeRight;
             }
             p.CurrentTempChar = 0;
@@ -142,19 +141,19 @@ void Form1::showPetPicture(PictureHandle& icon) {
         return;
     }
     // A pet that died ill keeps its record, but the angel is no longer ill: it keeps its stars.
-    if (p.Sickness > 0 && p.CharacterNo != 12) {
+    if (p.Sickness > 0 && p.CharacterNo != character::Angel) {
         if (device.SickFrame > 1) device.SickFrame = 0;
         e.PipChar.setPicture(pictureAt(e.TempSick, device.SickFrame));
         icon = e.SickIcon;
         animate::showStatus(*this, MenuId::mCheatAction0);
         return;
     }
-    if (p.CharacterNo == 12) return;
+    if (p.CharacterNo == character::Angel) return;
     e.PipChar.setPicture(pictureAt(e.TempChar, p.CurrentTempChar));
     if (e.AttendIcon.visible) {
         icon = e.AttentionIcon;
     } else if (p.Dung <= 0) {
-        icon = pictureAt(e.TempIcon, p.CharacterNo == 0 ? p.CurrentTempChar : device.WalkStep);
+        icon = pictureAt(e.TempIcon, p.CharacterNo == character::Egg ? p.CurrentTempChar : device.WalkStep);
     } else {
         // The tray's dropping flips with the first dropping on the screen.
         icon = e.DungIcon[e.DungImage[0].picture == e.TempDung[0] ? 0 : 1];

@@ -74,7 +74,7 @@ void Form1::DoLoadSettings() {
     if (auto text = read("MaxMinutes"))
         if (auto value = toInteger(*text, 0, Max16); value && isLifeLength(*value))
             pet.MaxMinutes = static_cast<int16_t>(*value);
-    loadInteger("CharacterNo", pet.CharacterNo, 0, 12);
+    loadInteger("CharacterNo", pet.CharacterNo, character::Egg, character::Angel);
     DoSetCharacter(pet.CharacterNo);
     elements.PipChar.visible = false;
 
@@ -91,7 +91,7 @@ void Form1::DoLoadSettings() {
     loadBoolean("AttentionHungry", pet.AttentionHungry);
     loadBoolean("AttentionHappy", pet.AttentionHappy);
     loadBoolean("AttentionDiscipline", pet.AttentionDiscipline);
-    loadInteger("AttendTimeLeft", pet.AttendTimeLeft, 0, 120);
+    loadInteger("AttendTimeLeft", pet.AttendTimeLeft, 0, CallSeconds);
     elements.AttendIcon.visible = pet.AttendTimeLeft >= 1;
     loadInteger("FeedMenuIndex", pet.FeedMenuIndex, 0, 1);
     loadInteger("LightMenuIndex", pet.LightMenuIndex, 0, 1);
@@ -107,13 +107,12 @@ void Form1::DoLoadSettings() {
     if (pet.AttentionSleep) {
         pet.SleepAction = true;
         elements.AttendIcon.visible = true;
-        pet.AttendTimeLeft = 120;
+        pet.AttendTimeLeft = CallSeconds;
     }
     loadBoolean("LightOff", pet.LightOff);
     loadInteger("DyingAction", pet.DyingAction, 0, 62);
-    loadInteger("DyingTimeLeft", pet.DyingTimeLeft, INT16_MIN, 48 * pet.MinutesPerHour);
-    if (pet.DyingTimeLeft < 1)
-        pet.DyingTimeLeft = static_cast<int16_t>(48 * pet.MinutesPerHour);
+    loadInteger("DyingTimeLeft", pet.DyingTimeLeft, INT16_MIN, neglectAllowance(pet.MinutesPerHour));
+    if (pet.DyingTimeLeft < 1) pet.DyingTimeLeft = neglectAllowance(pet.MinutesPerHour);
     loadInteger("DisciplineWhenNeed", pet.DisciplineWhenNeed, 0, Max16);
     loadInteger("PlayCounter", pet.PlayCounter, 0, Max16);
     loadInteger("SnackCount", pet.SnackCount, 0, Max16);
@@ -121,7 +120,7 @@ void Form1::DoLoadSettings() {
     loadInteger("TotalNeedCount", pet.TotalNeedCount, 0, Max16);
     loadInteger("CareWhenNeed", pet.CareWhenNeed, 0, Max16);
 
-    const bool screenShowsPet = frontShown() && !pet.TimerScreen && !pet.LightOff;
+    const bool showsPet = screenShowsPet();
     if (pet.DyingAction >= 1) {
         // The pet was dying when the program closed: put the dying display back together.
         DoEndCurrentAction();
@@ -138,11 +137,9 @@ void Form1::DoLoadSettings() {
         elements.PipChar.move(layout.DyingLeft, layout.DyingTop);
         for (int i = 0; i < pet.Dung && i < 8; ++i)
             elements.DungImage[static_cast<std::size_t>(i)].visible = false;
-        if (screenShowsPet)
-            elements.Skull.visible = true;
+        if (showsPet) elements.Skull.visible = true;
     }
-    if (screenShowsPet)
-        elements.PipChar.visible = true;
+    if (showsPet) elements.PipChar.visible = true;
 }
 
 void Form1::DoSaveSettings() {
@@ -204,8 +201,8 @@ void Form1::DoFirstRunDefaults() {
     pet.MinutesPerHour = 10;
     pet.MaxMinutes = 0;
     DoSetAlwaysOnTop(window, options.alwaysOnTop);
-    pet.CharacterNo = 0;
-    DoSetCharacter(0);
+    pet.CharacterNo = character::Egg;
+    DoSetCharacter(character::Egg);
     pet.FeedMenuIndex = 0;
     pet.LightMenuIndex = 0;
     pet.LightOff = false;
