@@ -40,7 +40,7 @@ void releaseCombination(Form1& form, bool otherKeyHeld) {
     if (!otherKeyHeld) form.device.ComboHeld = false;
     if (form.pet.CharacterNo == character::Angel) {
         form.platform.desktop.setPointer(Pointer::Wait);
-        form.DoSetCharacter(0);
+        form.DoSetCharacter(character::Egg);
         form.platform.desktop.setPointer(Pointer::Default);
         care::playSound(form, "\\sounds\\reset.wav");
     }

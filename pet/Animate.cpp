@@ -33,7 +33,7 @@ void Form1::animateEgg(bool frameDue) {
     if (p.MinuteCount >= p.MinuteToChangeCharacter) {
         if (p.SecondCount >= 2) {
             platform.desktop.setPointer(Pointer::Wait);
-            DoSetCharacter(1);
+            DoSetCharacter(character::Baby);
             platform.desktop.setPointer(Pointer::Default);
         } else if (p.CurrentTempChar != 2) {
             // The first two seconds of the hatching minute show the cracking shell.

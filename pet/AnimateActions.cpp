@@ -47,7 +47,7 @@ void Form1::animateDying() {
     e.TempImage.visible = false;
     p.DyingAction = 0;
     platform.desktop.setPointer(Pointer::Wait);
-    DoSetCharacter(12);
+    DoSetCharacter(character::Angel);
     platform.desktop.setPointer(Pointer::Default);
 }
 

@@ -17,7 +17,7 @@ void Form1::ResetButton_MouseUp(int16_t Button, int16_t, float, float) {
     elements.ResetButton.setPicture(elements.ResetStatus[0].picture);
     DoPlaySound("\\sounds\\reset.wav");
     platform.desktop.setPointer(Pointer::Wait);
-    DoSetCharacter(0);
+    DoSetCharacter(character::Egg);
     pet.LightOff = false;
     pet.LightMenuIndex = 0;
     platform.desktop.setPointer(Pointer::Default);

@@ -245,7 +245,7 @@ void Form1::DoHideIcon() {
 }
 
 void Form1::DoResetCheatMenu() {
-    for (int i = 0; i <= 12; ++i)
+    for (int i = character::Egg; i <= character::Angel; ++i)
         menuItem(cheatChar(i)).checked = false;
     for (MenuId item : {MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction2,
                         MenuId::mCheatAction3, MenuId::mCheatAttention, MenuId::mCheatAttention2})

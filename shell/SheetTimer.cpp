@@ -31,7 +31,7 @@ void Form5::stopToy() {
         form.DoShowTimerScreen(false);
     }
     // Cutting the battery loses the pet: a new egg waits for the sheet to come out again.
-    form.DoSetCharacter(0);
+    form.DoSetCharacter(character::Egg);
     // The next tick sets InsulatingSheet back to 1 from the sheet's position.
     pet.InsulatingSheet = 2;
     pet.CurrentInsulatingSheet = 1;
