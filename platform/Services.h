@@ -2,6 +2,7 @@
 
 #include "platform/Picture.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -77,6 +78,7 @@ public:
 };
 
 class MenuItem;
+enum class MenuId : uint8_t;
 
 enum class Pointer { Default, Wait };
 
@@ -89,8 +91,8 @@ public:
     virtual void setPointer(Pointer pointer) = 0;
     // Lets pending events (timer ticks among them) run once, as a drag does after each move.
     virtual void processEvents() = 0;
-    // Shows the menu at the mouse; returns the name of the chosen item, or "" when none was chosen.
-    virtual std::string popupMenu(const MenuItem& root) = 0;
+    // Shows the menu at the mouse; returns the chosen item, or nothing when none was chosen.
+    virtual std::optional<MenuId> popupMenu(const MenuItem& root) = 0;
     // Gives the device window the keyboard focus.
     virtual void focusDevice() = 0;
 };

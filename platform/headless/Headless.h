@@ -76,9 +76,9 @@ public:
     int screenHeight() const override { return height; }
     void setPointer(Pointer newPointer) override { pointer = newPointer; }
     void processEvents() override { ++yields; }
-    std::string popupMenu(const MenuItem&) override {
+    std::optional<MenuId> popupMenu(const MenuItem&) override {
         ++popups;
-        return {};
+        return std::nullopt;
     }
     void focusDevice() override { focused = true; }
 
