@@ -8,12 +8,13 @@
 #include "platform/Services.h"
 #include "shell/MenuItem.h"
 #include "shell/Options.h"
-#include "shell/Sheet.h"
 #include "shell/WindowState.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
+
+class Form5;
 
 // The device window: the pet, its screen, its menu and every operation on them. Its state is
 // plain data; the operations are defined in the folder of the area that owns them. It reaches the
@@ -21,6 +22,7 @@
 class Form1 {
 public:
     explicit Form1(Platform& platform);
+    ~Form1();
 
     Platform& platform;
     PetState pet;
