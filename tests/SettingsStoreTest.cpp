@@ -2,12 +2,15 @@
 // the program is killed, and programs of two pets writing at once lose nothing.
 #include "platform/disk/IniSettingsStore.h"
 #include "platform/disk/PetLock.h"
+#include "platform/disk/StoreFile.h"
 #include "tests/Sim.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <fstream>
+#include <random>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,11 +30,23 @@ Values generation(int n, int keys = 42) {
 TEST(SettingsStore, EveryNameRoundTripsToItsOwnSection) {
     Sim sim;
     IniSettingsStore store(sim.folder() / "names.ini");
-    const std::vector<std::string> names = {
-        "Pipling", "pipling", "a/b", "a\\b", "a%2Fb", "[Pipling]", "x=y", "  spaced  name ", "Ünïcödé 🐣",
-        "line\nbreak", "semi;colon", "", std::string(300, 'q'), std::string("nul\0byte", 8)};
+    const std::vector<std::string> names = {"Pipling",
+                                            "pipling",
+                                            "a/b",
+                                            "a\\b",
+                                            "a%2Fb",
+                                            "[Pipling]",
+                                            "x=y",
+                                            "  spaced  name ",
+                                            "Ünïcödé 🐣",
+                                            "line\nbreak",
+                                            "semi;colon",
+                                            "",
+                                            std::string(300, 'q'),
+                                            std::string("nul\0byte", 8)};
     for (std::size_t i = 0; i < names.size(); ++i)
-        ASSERT_TRUE(store.writeSection(names[i], {{"Weight", std::to_string(i)}, {"odd=key", "v=" + names[i]}}));
+        ASSERT_TRUE(
+            store.writeSection(names[i], {{"Weight", std::to_string(i)}, {"odd=key", "v=" + names[i]}}));
     for (std::size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(store.read(names[i], "Weight"), std::to_string(i)) << "name #" << i;
         EXPECT_EQ(store.read(names[i], "odd=key"), "v=" + names[i]) << "name #" << i;
@@ -55,13 +70,27 @@ TEST(SettingsStore, DamagedFileLinesAreIgnoredAndTheRestReads) {
     EXPECT_EQ(store.read("Pet", "Hunger"), "2");
 }
 
-// A writer killed at random moments leaves the old file or the new one: every key of the section
-// always carries the same generation.
-TEST(SettingsStore, AKilledWriterNeverLeavesAMixedSection) {
+// Every key of the section carries the same generation, and the file is a settings file.
+void expectWholeStore(const fs::path& file, int round) {
+    ASSERT_TRUE(storefile::read(file).readable) << file << " round " << round;
+    const Values section = IniSettingsStore(file).section("Pet");
+    ASSERT_EQ(section.size(), 42u) << file << " round " << round;
+    for (const auto& [key, value] : section)
+        ASSERT_EQ(value, section.front().second) << file << " round " << round << " key " << key;
+}
+
+// A writer killed at a thousand random moments leaves the old file or the new one, and the same
+// for the backup, which every fourth round is due again.
+TEST(SettingsStore, AKilledWriterNeverLeavesADamagedOrMixedStore) {
     Sim sim;
     const fs::path file = sim.folder() / "killed.ini";
     IniSettingsStore(file).writeSection("Pet", generation(0));
-    for (int round = 0; round < 20; ++round) {
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int> moment(0, 1500); // microseconds: a few writes at most
+    for (int round = 0; round < 1000; ++round) {
+        if (round % 4 == 0)
+            fs::last_write_time(file.string() + ".bak",
+                                fs::file_time_type::clock::now() - std::chrono::hours(2));
         pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -69,14 +98,15 @@ TEST(SettingsStore, AKilledWriterNeverLeavesAMixedSection) {
             for (int n = 1;; ++n)
                 store.writeSection("Pet", generation(round * 100000 + n));
         }
-        usleep(2000 + 997 * round);
+        usleep(static_cast<useconds_t>(moment(random)));
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
-        const Values section = IniSettingsStore(file).section("Pet");
-        ASSERT_EQ(section.size(), 42u) << "round " << round;
-        for (const auto& [key, value] : section)
-            ASSERT_EQ(value, section.front().second) << "round " << round << " key " << key;
+        expectWholeStore(file, round);
+        expectWholeStore(file.string() + ".bak", round);
+        if (HasFatalFailure()) return;
     }
+    for (const auto& entry : fs::directory_iterator(sim.folder()))
+        EXPECT_EQ(entry.path().string().find("damaged"), std::string::npos) << entry.path();
 }
 
 TEST(SettingsStore, TwoPetsWritingAtOnceKeepBothSections) {
