@@ -9,7 +9,9 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -70,6 +72,11 @@ TEST(SettingsStore, DamagedFileLinesAreIgnoredAndTheRestReads) {
     EXPECT_EQ(store.read("Pet", "Hunger"), "2");
 }
 
+std::string contentOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 // Every key of the section carries the same generation, and the file is a settings file.
 void expectWholeStore(const fs::path& file, int round) {
     ASSERT_TRUE(storefile::read(file).readable) << file << " round " << round;
@@ -87,6 +94,8 @@ TEST(SettingsStore, AKilledWriterNeverLeavesADamagedOrMixedStore) {
     IniSettingsStore(file).writeSection("Pet", generation(0));
     std::mt19937 random(20240611);
     std::uniform_int_distribution<int> moment(0, 1500); // microseconds: a few writes at most
+    std::string last = contentOf(file);
+    int changed = 0; // rounds in which the child finished a write before it was killed
     for (int round = 0; round < 1000; ++round) {
         if (round % 4 == 0)
             fs::last_write_time(file.string() + ".bak",
@@ -104,7 +113,14 @@ TEST(SettingsStore, AKilledWriterNeverLeavesADamagedOrMixedStore) {
         expectWholeStore(file, round);
         expectWholeStore(file.string() + ".bak", round);
         if (HasFatalFailure()) return;
+        const std::string now = contentOf(file);
+        changed += now != last;
+        last = now;
     }
+    // Kills land both before a first write and after some: the moments are not all of one kind.
+    EXPECT_GT(changed, 0);
+    EXPECT_LT(changed, 1000);
+    std::printf("killed writers had replaced the file in %d of 1000 rounds\n", changed);
     for (const auto& entry : fs::directory_iterator(sim.folder()))
         EXPECT_EQ(entry.path().string().find("damaged"), std::string::npos) << entry.path();
 }
