@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -55,7 +56,9 @@ public:
             set(newIcon, newTip);
     }
     void remove() override { present = false; }
+    bool available() const override { return hostPresent; }
 
+    bool hostPresent = true; // false: a desktop without a notification area
     bool present = false;
     PictureHandle icon;
     std::string tip;
@@ -78,10 +81,14 @@ public:
     void processEvents() override { ++yields; }
     std::string popupMenu(const MenuItem&) override {
         ++popups;
-        return {};
+        // What the user does while the menu is open; the menu's own choice comes back.
+        return whileMenuOpen ? whileMenuOpen() : std::string();
     }
     void focusDevice() override { focused = true; }
+    void openLink(const std::string& address) override { links.push_back(address); }
 
+    std::function<std::string()> whileMenuOpen;
+    std::vector<std::string> links; // every address opened, in order
     int width = 28800;
     int height = 16200;
     Pointer pointer = Pointer::Default;
