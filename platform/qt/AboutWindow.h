@@ -6,6 +6,7 @@
 //    link colours and passing the mouse to Form2: presses on the links, and drags on the window
 //    surface, the frame, the labels and the picture. The device window creates it when Form1
 //    opens the about window and drops it when that closes.
+#include <QEvent>
 #include <QWidget>
 
 #include <functional>
