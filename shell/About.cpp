@@ -71,7 +71,8 @@ void Form2::Form_Unload() {
 
 void Form2::presentPlugin(const std::string& PluginsStr) {
     if (PluginsStr.empty()) return;
-    const auto lines = form.platform.files.readLines(form.appFile("\\plugins\\" + PluginsStr + "\\plugin.ini"));
+    const auto lines =
+        form.platform.files.readLines(form.appFile("\\plugins\\" + PluginsStr + "\\plugin.ini"));
     if (!lines) return;
     for (const std::string& raw : *lines) {
         const std::string line = trimmed(raw);

@@ -16,8 +16,8 @@ class Form2 {
 public:
     explicit Form2(Form1& form) : form(form) {}
 
-    static constexpr int Width = 6600;  // twips
-    static constexpr int Height = 5700; // twips
+    static constexpr int Width = 6600;      // twips
+    static constexpr int Height = 5700;     // twips
     static constexpr int Navy = 0x000080;   // a link at rest or after a click, 0xRRGGBB
     static constexpr int Purple = 0x800080; // a link while the mouse is pressed on it
 

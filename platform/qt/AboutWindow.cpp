@@ -68,7 +68,8 @@ AboutWindow::AboutWindow(Form1& form, std::function<void()> changed)
         if (current()) this->form.closeAbout();
         this->changed();
     });
-    for (QWidget* surfaceWidget : std::initializer_list<QWidget*>{pictureFrame, picture, title, author, description, frame})
+    for (QWidget* surfaceWidget :
+         std::initializer_list<QWidget*>{pictureFrame, picture, title, author, description, frame})
         surfaceWidget->installEventFilter(this);
 }
 
@@ -104,8 +105,10 @@ void AboutWindow::sync() {
     set(description, a->lblDescription);
     email->setStyleSheet(colourSheet(a->EmailColor));
     homepage->setStyleSheet(colourSheet(a->HomepageColor));
-    if (frame->title() != QString::fromStdString(a->Frame1)) frame->setTitle(QString::fromStdString(a->Frame1));
-    if (text->toPlainText() != QString::fromStdString(a->Text2)) text->setPlainText(QString::fromStdString(a->Text2));
+    if (frame->title() != QString::fromStdString(a->Frame1))
+        frame->setTitle(QString::fromStdString(a->Frame1));
+    if (text->toPlainText() != QString::fromStdString(a->Text2))
+        text->setPlainText(QString::fromStdString(a->Text2));
     if (ok->text() != QString::fromStdString(a->cmdOK)) ok->setText(QString::fromStdString(a->cmdOK));
     const auto* image = dynamic_cast<const QtPicture*>(a->AboutPicture.picture.get());
     if (image != shownPicture) {
@@ -159,9 +162,15 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void AboutWindow::mousePressEvent(QMouseEvent* event) { surface(QEvent::MouseButtonPress, event, this); }
-void AboutWindow::mouseMoveEvent(QMouseEvent* event) { surface(QEvent::MouseMove, event, this); }
-void AboutWindow::mouseReleaseEvent(QMouseEvent* event) { surface(QEvent::MouseButtonRelease, event, this); }
+void AboutWindow::mousePressEvent(QMouseEvent* event) {
+    surface(QEvent::MouseButtonPress, event, this);
+}
+void AboutWindow::mouseMoveEvent(QMouseEvent* event) {
+    surface(QEvent::MouseMove, event, this);
+}
+void AboutWindow::mouseReleaseEvent(QMouseEvent* event) {
+    surface(QEvent::MouseButtonRelease, event, this);
+}
 
 void AboutWindow::closeEvent(QCloseEvent* event) {
     event->ignore();

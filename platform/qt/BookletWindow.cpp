@@ -60,7 +60,8 @@ void BookletWindow::sync() {
     if (pointer != shownPointer) {
         shownPointer = pointer;
         if (pointer)
-            setCursor(QCursor(QPixmap::fromImage(pointer->image), pointer->hotSpot.x(), pointer->hotSpot.y()));
+            setCursor(
+                QCursor(QPixmap::fromImage(pointer->image), pointer->hotSpot.x(), pointer->hotSpot.y()));
         else
             unsetCursor();
     }
@@ -86,7 +87,8 @@ void BookletWindow::paintEvent(QPaintEvent*) {
 void BookletWindow::mousePressEvent(QMouseEvent* event) {
     Form4* b = current();
     if (!b) return;
-    b->Picture1_MouseDown(mouseButtonCode(event->button()), 0, static_cast<float>(event->position().x() * Twips),
+    b->Picture1_MouseDown(mouseButtonCode(event->button()), 0,
+                          static_cast<float>(event->position().x() * Twips),
                           static_cast<float>(event->position().y() * Twips));
     changed();
 }
@@ -94,7 +96,8 @@ void BookletWindow::mousePressEvent(QMouseEvent* event) {
 void BookletWindow::mouseMoveEvent(QMouseEvent* event) {
     Form4* b = current();
     if (!b) return;
-    b->Picture1_MouseMove(mouseButtonCode(event->buttons()), 0, static_cast<float>(event->position().x() * Twips),
+    b->Picture1_MouseMove(mouseButtonCode(event->buttons()), 0,
+                          static_cast<float>(event->position().x() * Twips),
                           static_cast<float>(event->position().y() * Twips));
     changed();
 }
@@ -102,14 +105,19 @@ void BookletWindow::mouseMoveEvent(QMouseEvent* event) {
 void BookletWindow::mouseReleaseEvent(QMouseEvent* event) {
     Form4* b = current();
     if (!b) return;
-    b->Picture1_MouseUp(mouseButtonCode(event->button()), 0, static_cast<float>(event->position().x() * Twips),
+    b->Picture1_MouseUp(mouseButtonCode(event->button()), 0,
+                        static_cast<float>(event->position().x() * Twips),
                         static_cast<float>(event->position().y() * Twips));
     changed();
 }
 
-void BookletWindow::keyPressEvent(QKeyEvent* event) { keys.press(event); }
+void BookletWindow::keyPressEvent(QKeyEvent* event) {
+    keys.press(event);
+}
 
-void BookletWindow::keyReleaseEvent(QKeyEvent* event) { keys.release(event); }
+void BookletWindow::keyReleaseEvent(QKeyEvent* event) {
+    keys.release(event);
+}
 
 void BookletWindow::closeEvent(QCloseEvent* event) {
     // The desktop's own close control: the booklet closes as with Escape.

@@ -12,7 +12,11 @@ namespace {
 bool validUtf8(const std::string& text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        const std::size_t length = lead < 0x80    ? 1
+                                   : lead >= 0xF0 ? 4
+                                   : lead >= 0xE0 ? 3
+                                   : lead >= 0xC0 ? 2
+                                                  : 0;
         if (length == 0 || i + length > text.size()) return false;
         for (std::size_t k = 1; k < length; ++k)
             if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
@@ -28,8 +32,8 @@ TEST(TrayTip, IsCutAfterSixtyThreeCharactersNeverInsideOne) {
     // Two bytes a character, and a four-byte one at the boundary.
     std::string accents;
     for (int i = 0; i < 62; ++i)
-        accents += "\xC3\xA9"; // é
-    accents += "\xF0\x9F\x90\xA3";  // a hatching chick
+        accents += "\xC3\xA9";     // é
+    accents += "\xF0\x9F\x90\xA3"; // a hatching chick
     accents += "\xC3\xA9";
     const std::string cut(Form1::trayTipText(accents));
     EXPECT_TRUE(validUtf8(cut));
