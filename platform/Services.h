@@ -2,6 +2,7 @@
 
 #include "platform/Picture.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -80,6 +81,7 @@ public:
 };
 
 class MenuItem;
+enum class MenuId : uint8_t;
 
 enum class Pointer { Default, Wait };
 
@@ -92,8 +94,8 @@ public:
     virtual void setPointer(Pointer pointer) = 0;
     // Lets pending events (timer ticks among them) run once, as a drag does after each move.
     virtual void processEvents() = 0;
-    // Shows the menu at the mouse; returns the name of the chosen item, or "" when none was chosen.
-    virtual std::string popupMenu(const MenuItem& root) = 0;
+    // Shows the menu at the mouse; returns the chosen item, or nothing when none was chosen.
+    virtual std::optional<MenuId> popupMenu(const MenuItem& root) = 0;
     // Gives the device window the keyboard focus.
     virtual void focusDevice() = 0;
     // Opens a web address or a "mailto:" address with the desktop's default handler.

@@ -53,13 +53,13 @@ void Form2::Form_Load() {
     Text2 = AboutText::Terms;
     form.setToyEnabled(false);
     cmdOK = form.pet.OKButtonText;
-    window.title = form.menuItem("mPopupAbout").caption;
+    window.title = form.menuItem(MenuId::mPopupAbout).caption;
     window.width = Width;
     window.height = Height;
     window.left = (form.platform.desktop.screenWidth() - Width) / 2;
     window.top = (form.platform.desktop.screenHeight() - Height) / 2;
     window.visible = true;
-    form.DoSetAlwaysOnTop(window, form.menuItem("mPopupOnTop").checked);
+    form.DoSetAlwaysOnTop(window, form.options.alwaysOnTop);
     presentPlugin(form.pet.Plugins);
 }
 

@@ -24,22 +24,21 @@ std::string_view Form1::trayTipText(std::string_view tip) {
 }
 
 void Form1::mPopupStatus_Click() {
-    MenuItem& hide = menuItem("mPopupStatus");
-    MenuItem& sheetItem = menuItem("mPopupInsulatingSheet");
+    MenuItem& sheetItem = menuItem(MenuId::mPopupInsulatingSheet);
     // Without a notification area nothing could bring an invisible toy back: there the toy goes
     // to the task bar instead.
     const bool trayHost = platform.tray.available();
-    if (!hide.checked) {
+    if (!options.hidden) {
         DoPlaySound("\\sounds\\hide.wav");
-        hide.checked = true;
+        options.hidden = true;
         if (trayHost)
             window.visible = false;
         else
             window.minimized = true;
-        if (!sheetItem.checked) sheetItem.enabled = false;
+        if (!options.insulatingSheet) sheetItem.enabled = false;
     } else {
         DoPlaySound("\\sounds\\restore.wav");
-        hide.checked = false;
+        options.hidden = false;
         window.visible = true;
         window.minimized = false;
         if (pet.InsulatingSheet != 1) {
@@ -80,10 +79,10 @@ void Form1::trayEvent(int32_t message) {
 }
 
 void Form1::windowRestoredByUser() {
-    if (menuItem("mPopupStatus").checked && window.minimized) mPopupStatus_Click();
+    if (options.hidden && window.minimized) mPopupStatus_Click();
 }
 
 void Form1::showIfNoTray() {
     // A toy stored hidden where no tray could bring it back starts shown.
-    if (!platform.tray.available()) menuItem("mPopupStatus").checked = false;
+    if (!platform.tray.available()) options.hidden = false;
 }

@@ -25,13 +25,13 @@ std::string pageNumber(int page) {
 // input, and the items that would open another window or change the toy's place are greyed.
 void Form1::setToyEnabled(bool enabled) {
     window.enabled = enabled;
-    for (const char* item : {"mPopupStatus", "mPopupOnTop", "mCheats", "mPopupChangeSkin", "mPopupPlugins",
-                             "mPopupInstructions", "mPopupAbout"})
+    for (MenuId item : {MenuId::mPopupStatus, MenuId::mPopupOnTop, MenuId::mCheats, MenuId::mPopupChangeSkin,
+                        MenuId::mPopupPlugins, MenuId::mPopupInstructions, MenuId::mPopupAbout})
         menuItem(item).enabled = enabled;
-    if (menuItem("mPopupInsulatingSheet").checked) {
+    if (options.insulatingSheet) {
         if (sheet) sheet->window.enabled = enabled;
     } else {
-        menuItem("mPopupInsulatingSheet").enabled = enabled;
+        menuItem(MenuId::mPopupInsulatingSheet).enabled = enabled;
     }
 }
 
@@ -89,8 +89,8 @@ bool Form4::Form_Load() {
     window.top = (form.platform.desktop.screenHeight() - Height) / 2;
     window.visible = true;
     form.setToyEnabled(false);
-    window.title = form.menuItem("mPopupInstructions").caption;
-    form.DoSetAlwaysOnTop(window, form.menuItem("mPopupOnTop").checked);
+    window.title = form.menuItem(MenuId::mPopupInstructions).caption;
+    form.DoSetAlwaysOnTop(window, form.options.alwaysOnTop);
     PageDragging = false;
     return true;
 }

@@ -79,15 +79,15 @@ public:
     int screenHeight() const override { return height; }
     void setPointer(Pointer newPointer) override { pointer = newPointer; }
     void processEvents() override { ++yields; }
-    std::string popupMenu(const MenuItem&) override {
+    std::optional<MenuId> popupMenu(const MenuItem&) override {
         ++popups;
         // What the user does while the menu is open; the menu's own choice comes back.
-        return whileMenuOpen ? whileMenuOpen() : std::string();
+        return whileMenuOpen ? whileMenuOpen() : std::nullopt;
     }
     void focusDevice() override { focused = true; }
     void openLink(const std::string& address) override { links.push_back(address); }
 
-    std::function<std::string()> whileMenuOpen;
+    std::function<std::optional<MenuId>()> whileMenuOpen;
     std::vector<std::string> links; // every address opened, in order
     int width = 28800;
     int height = 16200;

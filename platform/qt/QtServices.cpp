@@ -109,7 +109,7 @@ void addItems(QMenu& menu, const MenuItem& parent) {
             continue;
         }
         QAction* action = menu.addAction(QString::fromStdString(item.caption));
-        action->setObjectName(QString::fromStdString(item.name));
+        action->setData(static_cast<int>(item.id));
         action->setEnabled(item.enabled);
         action->setCheckable(item.checked);
         action->setChecked(item.checked);
@@ -118,11 +118,12 @@ void addItems(QMenu& menu, const MenuItem& parent) {
 
 } // namespace
 
-std::string QtDesktop::popupMenu(const MenuItem& root) {
+std::optional<MenuId> QtDesktop::popupMenu(const MenuItem& root) {
     QMenu menu;
     addItems(menu, root);
     QAction* chosen = menu.exec(QCursor::pos());
-    return chosen ? chosen->objectName().toStdString() : std::string();
+    if (!chosen) return std::nullopt;
+    return static_cast<MenuId>(chosen->data().toInt());
 }
 
 void QtDesktop::focusDevice() {

@@ -49,7 +49,7 @@ class Tray : public testing::Test {
 protected:
     void start(const std::string& setup = "") { sim.run("store InsulatingSheet 0\n" + setup + "start"); }
     Form1& form() { return sim.form(); }
-    bool hidden() { return form().menuItem("mPopupStatus").checked; }
+    bool hidden() { return form().options.hidden; }
     Sim sim;
 };
 
@@ -57,13 +57,13 @@ TEST_F(Tray, AClickWhileItsMenuIsOpenIsDropped) {
     start();
     HeadlessDesktop& desktop = sim.script().desktop;
     int nested = 0;
-    desktop.whileMenuOpen = [&]() -> std::string {
+    desktop.whileMenuOpen = [&]() -> std::optional<MenuId> {
         // The user right-clicks and double-clicks the icon again while the menu is open.
         if (++nested == 1) {
             form().trayEvent(517);
             form().trayEvent(515);
         }
-        return "";
+        return std::nullopt;
     };
     sim.run("tray rup");
     EXPECT_EQ(desktop.popups, 1);
@@ -71,7 +71,7 @@ TEST_F(Tray, AClickWhileItsMenuIsOpenIsDropped) {
     EXPECT_TRUE(form().window.visible);
     EXPECT_FALSE(form().TrayBusy);
     // Once the menu has closed the tray answers again, and a choice from it runs.
-    desktop.whileMenuOpen = [] { return std::string("mPopupStatus"); };
+    desktop.whileMenuOpen = [] { return std::optional<MenuId>(MenuId::mPopupStatus); };
     sim.run("tray rup");
     EXPECT_EQ(desktop.popups, 2);
     EXPECT_TRUE(hidden());
@@ -104,14 +104,14 @@ TEST_F(Tray, AToyStoredHiddenStartsShownOnlyWhereNoTrayCouldBringItBack) {
     start("store FormVisible False\n");
     EXPECT_TRUE(hidden());
     EXPECT_FALSE(form().window.visible);
-    EXPECT_FALSE(form().menuItem("mPopupInsulatingSheet").enabled);
+    EXPECT_FALSE(form().menuItem(MenuId::mPopupInsulatingSheet).enabled);
 
     Sim noTray;
     noTray.script().tray.hostPresent = false;
     noTray.run("store InsulatingSheet 0\nstore FormVisible False\nstart");
-    EXPECT_FALSE(noTray.form().menuItem("mPopupStatus").checked);
+    EXPECT_FALSE(noTray.form().options.hidden);
     EXPECT_TRUE(noTray.form().window.visible);
-    EXPECT_TRUE(noTray.form().menuItem("mPopupInsulatingSheet").enabled);
+    EXPECT_TRUE(noTray.form().menuItem(MenuId::mPopupInsulatingSheet).enabled);
     // It is saved as shown, too.
     noTray.run("quit");
     EXPECT_EQ(noTray.settings().value("FormVisible").toString(), "True");
@@ -130,7 +130,7 @@ TEST_F(Tray, TheSheetStillInGoesAndComesBackBelowTheToy) {
     EXPECT_TRUE(form().window.topmost);
     EXPECT_FALSE(form().sheet->window.topmost);
     // The item stays as the sheet wants it: checked and greyed while the sheet is in.
-    EXPECT_FALSE(form().menuItem("mPopupInsulatingSheet").enabled);
+    EXPECT_FALSE(form().menuItem(MenuId::mPopupInsulatingSheet).enabled);
 }
 
 } // namespace

@@ -226,9 +226,9 @@ void ScriptRunner::addCommands() {
         if (auto error = needDevice())
             return error;
         std::string item = trim(args);
-        auto path = form->menu.pathTo(item);
-        if (path.empty() || item == "mPopup")
-            return "unknown menu item: " + item;
+        const auto id = menuIdNamed(item);
+        if (!id || *id == MenuId::mPopup) return "unknown menu item: " + item;
+        const auto path = form->presentedMenu().pathTo(*id);
         for (std::size_t i = 1; i < path.size(); ++i) {
             if (!path[i]->visible || !path[i]->enabled) {
                 print(Json()
@@ -240,7 +240,7 @@ void ScriptRunner::addCommands() {
                 return std::nullopt;
             }
         }
-        form->menuClick(item);
+        form->menuClick(*id);
         return std::nullopt;
     };
     addInputCommands();

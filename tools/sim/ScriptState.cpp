@@ -134,7 +134,7 @@ std::optional<std::string> ScriptRunner::dump() {
         json.endObject();
     });
     json.endObject().beginObject("menu");
-    f.menu.forEachDescendant([&](const MenuItem& item) {
+    f.presentedMenu().forEachDescendant([&](const MenuItem& item) {
         json.beginObject(item.name)
             .value("caption", item.caption)
             .value("checked", item.checked)
