@@ -10,7 +10,6 @@
 #include "shell/Instructions.h"
 #include "shell/MenuItem.h"
 #include "shell/Options.h"
-#include "shell/Sheet.h"
 #include "shell/WindowState.h"
 
 #include <cstdint>
@@ -18,12 +17,15 @@
 #include <string>
 #include <string_view>
 
+class Form5;
+
 // The device window: the pet, its screen, its menu and every operation on them. Its state is
 // plain data; the operations are defined in the folder of the area that owns them. It reaches the
 // desktop only through the platform it is given.
 class Form1 {
 public:
     explicit Form1(Platform& platform);
+    ~Form1();
 
     Platform& platform;
     PetState pet;

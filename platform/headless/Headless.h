@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/Services.h"
-#include "shell/MenuItem.h"
 
 #include <cstdint>
 #include <deque>
@@ -79,7 +78,7 @@ public:
     int screenHeight() const override { return height; }
     void setPointer(Pointer newPointer) override { pointer = newPointer; }
     void processEvents() override { ++yields; }
-    std::optional<MenuId> popupMenu(const MenuItem&) override {
+    std::optional<int> popupMenu(const PopupMenuEntry&) override {
         ++popups;
         // What the user does while the menu is open; the menu's own choice comes back.
         return whileMenuOpen ? whileMenuOpen() : std::nullopt;

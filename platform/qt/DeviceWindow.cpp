@@ -4,6 +4,7 @@
 #include "platform/qt/BookletWindow.h"
 
 #include "app/Form1.h"
+#include "shell/Sheet.h"
 #include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/QtPicture.h"
@@ -142,7 +143,7 @@ void DeviceWindow::sync() {
 
 void DeviceWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    DevicePainter::paint(form, painter);
+    DevicePainter::paint(form.elements, painter);
 }
 
 bool DeviceWindow::hit(const QPointF& point, std::string& name, float& x, float& y) const {
