@@ -6,8 +6,6 @@
 #include "device/ElementSet.h"
 #include "pet/PetState.h"
 #include "platform/Services.h"
-#include "shell/About.h"
-#include "shell/Instructions.h"
 #include "shell/MenuItem.h"
 #include "shell/Options.h"
 #include "shell/WindowState.h"
@@ -17,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+class Form2;
+class Form4;
 class Form5;
 
 // The device window: the pet, its screen, its menu and every operation on them. Its state is

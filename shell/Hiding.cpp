@@ -1,5 +1,6 @@
 // Hiding the toy into the tray and bringing it back, the tray's clicks, and the tray tip.
 #include "app/Form1.h"
+#include "shell/Sheet.h"
 
 #include <cmath>
 

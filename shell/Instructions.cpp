@@ -4,6 +4,7 @@
 
 #include "app/Form1.h"
 #include "device/KeyCodes.h"
+#include "shell/Sheet.h"
 
 #include <cmath>
 #include <cstdio>

@@ -86,7 +86,7 @@ public:
     void focusDevice() override { focused = true; }
     void openLink(const std::string& address) override { links.push_back(address); }
 
-    std::function<std::optional<MenuId>()> whileMenuOpen;
+    std::function<std::optional<int>()> whileMenuOpen;
     std::vector<std::string> links; // every address opened, in order
     int width = 28800;
     int height = 16200;

@@ -1,6 +1,7 @@
 #include "platform/qt/AboutWindow.h"
 
 #include "app/Form1.h"
+#include "shell/About.h"
 #include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
 

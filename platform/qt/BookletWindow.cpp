@@ -1,6 +1,7 @@
 #include "platform/qt/BookletWindow.h"
 
 #include "app/Form1.h"
+#include "shell/Instructions.h"
 #include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
 

@@ -1,6 +1,7 @@
 // The about window's plug-in presentation on description files a test writes, its version line
 // and the links it hands to the desktop. (The window's load, colours, dragging and OK are driven
 // by the about_* scenario scripts.)
+#include "shell/About.h"
 #include "tests/TestTree.h"
 
 #include "PiplingVersion.h"

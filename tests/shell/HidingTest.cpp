@@ -1,6 +1,7 @@
 // Hiding into the tray where a script cannot reach: a tray click while the tray menu is open,
 // desktops without a notification area, and tips in other scripts than Latin. (The clicks, the
 // "Insulating Sheet" item and Auto Show are driven by the tray_* scenario scripts.)
+#include "shell/Sheet.h"
 #include "tests/Sim.h"
 
 #include <QJsonArray>
@@ -57,7 +58,7 @@ TEST_F(Tray, AClickWhileItsMenuIsOpenIsDropped) {
     start();
     HeadlessDesktop& desktop = sim.script().desktop;
     int nested = 0;
-    desktop.whileMenuOpen = [&]() -> std::optional<MenuId> {
+    desktop.whileMenuOpen = [&]() -> std::optional<int> {
         // The user right-clicks and double-clicks the icon again while the menu is open.
         if (++nested == 1) {
             form().trayEvent(517);
@@ -71,7 +72,7 @@ TEST_F(Tray, AClickWhileItsMenuIsOpenIsDropped) {
     EXPECT_TRUE(form().window.visible);
     EXPECT_FALSE(form().TrayBusy);
     // Once the menu has closed the tray answers again, and a choice from it runs.
-    desktop.whileMenuOpen = [] { return std::optional<MenuId>(MenuId::mPopupStatus); };
+    desktop.whileMenuOpen = [] { return std::optional<int>(static_cast<int>(MenuId::mPopupStatus)); };
     sim.run("tray rup");
     EXPECT_EQ(desktop.popups, 2);
     EXPECT_TRUE(hidden());

@@ -1,6 +1,7 @@
 // The booklet on page sets a test lays out itself: gaps in the numbering, a plug-in's own pages
 // or none, no pages at all, and a page that goes away while the booklet is open. (Turning,
 // sounds, keys, dragging and the toy at rest are driven by the booklet_* scenario scripts.)
+#include "shell/Instructions.h"
 #include "tests/TestTree.h"
 
 #include <QJsonArray>

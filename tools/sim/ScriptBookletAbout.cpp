@@ -1,4 +1,6 @@
 // The instructions booklet Form4, the about window Form2 and the tray icon in scripts.
+#include "shell/About.h"
+#include "shell/Instructions.h"
 #include "tools/sim/Json.h"
 #include "tools/sim/ScriptRunner.h"
 
