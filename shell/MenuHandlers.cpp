@@ -135,13 +135,9 @@ void Form1::mPopupAutoShow_Click() {
     options.autoShow = !options.autoShow;
 }
 
-// Hiding into the tray and restoring come with the tray; the chooser, instructions and about
-// windows with their own work. Until then these items do nothing.
-void Form1::mPopupStatus_Click() {}
+// The chooser window comes with its own work. Until then these items do nothing.
 void Form1::mPopupChangeSkin_Click() {}
 void Form1::mPopupPlugins_Click() {}
-void Form1::mPopupInstructions_Click() {}
-void Form1::mPopupAbout_Click() {}
 
 // Checked, the sheet is put back beside the toy, which then stays on top so the sheet slides in
 // behind it; unchecked, the sheet is thrown away and the toy runs without one.

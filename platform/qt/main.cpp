@@ -12,6 +12,7 @@
 #include <QApplication>
 
 #include <iostream>
+#include <memory>
 #include <string>
 
 namespace {
@@ -55,16 +56,22 @@ int main(int argc, char** argv) {
     DiskFiles files;
     QtPictureLoader pictures;
     QtSound sound;
-    QtTray tray{QIcon()};
+    std::unique_ptr<Form1> device; // the tray asks for the window's icon once the device exists
+    QtTray tray{[&device]() { return device ? device->window.icon : PictureHandle(); }};
     QtDesktop desktop;
     Platform platform{clock, chance, store, files, pictures, sound, tray, desktop, programFolder({})};
 
-    Form1 form(platform);
+    device = std::make_unique<Form1>(platform);
+    Form1& form = *device;
     DeviceWindow window(form);
     desktop.setDeviceWidget(&window);
+    // The tray's clicks reach the device as the Windows tray's mouse messages: a double-click
+    // (515) hides or restores the toy, a right click (517, the release) opens its menu.
     tray.onActivated = [&](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Context)
-            form.popupMenu();
+        if (reason == QSystemTrayIcon::DoubleClick)
+            form.trayEvent(515);
+        else if (reason == QSystemTrayIcon::Context)
+            form.trayEvent(517);
         window.sync();
     };
     form.Form_Load(name);
