@@ -84,6 +84,9 @@ int main(int argc, char** argv) {
         return value ? std::optional<std::string>(value) : std::nullopt;
     });
     if (display.platform) setenv("QT_QPA_PLATFORM", display.platform->c_str(), 1);
+    if (display.scaleFactor) setenv("QT_SCALE_FACTOR", display.scaleFactor->c_str(), 1);
+    // Screen scales such as 1.5 round to whole numbers, so pictures never blur.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     if (!display.warning.empty()) std::cerr << "pipling: " << display.warning << '\n';
     int qtArgc = 1;
     QApplication app(qtArgc, argv);

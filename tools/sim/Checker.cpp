@@ -136,8 +136,7 @@ void Walk::unknownKey(const std::string& relative, const std::string& key, KeySe
 void Walk::value(const std::string& relative, const DescriptionLine& line, KeySet set) {
     const std::string where = " (key \"" + line.key + "\")";
     if (line.key == "defaultskin") {
-        if (!line.value.empty() &&
-            !(isPlainName(line.value) && files.exists(at(base, "skins/" + line.value))))
+        if (!line.value.empty() && !(isPlainName(line.value) && resolve(base, "skins/" + line.value)))
             add(Kind::Value, relative, "no skin folder \"" + line.value + "\" in the program folder" + where);
         return;
     }

@@ -178,25 +178,30 @@ std::vector<CheckLine> checkFolder(const std::string& folder, const std::string&
     const std::string parent = lowerAscii(here.parent_path().filename().string());
     const fs::path owner = here.parent_path().parent_path();
     DiskFiles files;
-    auto holds = [&](const std::string& name) { return files.exists(here.string() + "\\" + name); };
+    auto holds = [&](const std::string& name) {
+        return resolvePath(here.string() + "\\" + name).has_value();
+    };
     // A skin or plug-in inside a program folder is meant for that folder.
     const bool owned =
         (parent == "skins" || parent == "plugins") && files.exists(owner.string() + "\\default.ini");
     Walk walk(here.string(), owned ? owner.string() : base);
-    if (holds("default.ini") || holds("other") || holds("skins")) {
+    // A plug-in mirrors the program folder's layout, so its own description file tells it apart.
+    if (holds("default.ini")) {
         walk.programFolder();
     } else if (parent == "plugins" || holds("plugin.ini")) {
         walk.plugin("");
     } else if (parent == "skins" || holds("skin.ini") || holds("front.gif")) {
         walk.skin("", false);
         walk.unusedFiles("", false);
+    } else if (holds("other") || holds("skins")) {
+        walk.programFolder();
     } else {
         walk.lines.push_back({Kind::Empty, ".",
                               "no default.ini, skin.ini, front.gif or plugin.ini here: "
                               "not a program folder, a skin or a plug-in"});
     }
-    if (walk.lines.front().kind != Kind::Empty && !isSafeName(here.filename().string()))
-        walk.lines.push_back({Kind::Name, here.filename().string() + "/", SafeNameAdvice});
+    if (walk.lines.front().kind != Kind::Empty && !checker::isSafeName(here.filename().string()))
+        walk.lines.push_back({Kind::Name, here.filename().string() + "/", checker::SafeNameAdvice});
     return walk.lines;
 }
 

@@ -3,6 +3,7 @@
 // The walk behind `pipling-sim --check`, shared by the checks of files and of folders.
 #include "assets/DescriptionFile.h"
 #include "platform/disk/DiskFiles.h"
+#include "platform/disk/PathResolver.h"
 #include "platform/qt/common/QtPicture.h"
 #include "tools/sim/Checker.h"
 
@@ -22,10 +23,10 @@ inline const std::vector<std::string> OtherExtras = {"about.gif", "inssheet.gif"
                                                      "instruct.cur"};
 
 // The sounds the device plays; a plug-in cannot bring its own.
-inline const std::vector<std::string> Sounds = {"attend.wav",   "beep.wav",     "change.wav",  "discipln.wav",
-                                                "hatch.wav",    "pagedown.wav", "pageup.wav",  "playing.wav",
-                                                "plyhappy.wav", "plystart.wav", "plystop.wav", "plyunhap.wav",
-                                                "reset.wav",    "turn.wav",     "turnsnd.wav"};
+inline const std::vector<std::string> Sounds = {
+    "attend.wav",   "beep.wav",   "change.wav",  "discipln.wav", "hatch.wav",    "hide.wav",
+    "pagedown.wav", "pageup.wav", "playing.wav", "plyhappy.wav", "plystart.wav", "plystop.wav",
+    "plyunhap.wav", "reset.wav",  "restore.wav", "turn.wav",     "turnsnd.wav"};
 
 inline std::string lowered(const std::string& text) {
     return lowerAscii(text);
@@ -68,20 +69,12 @@ private:
     bool has(const std::string& relative) const { return files.exists(at(root, relative)); }
     bool hasFolder(const std::string& relative) const {
         const auto found = resolve(root, relative);
-        return found && fs::is_directory(*found);
+        return found && std::filesystem::is_directory(*found);
     }
-    std::optional<fs::path> resolve(const std::string& folder, const std::string& relative) const {
-        if (!files.exists(at(folder, relative))) return std::nullopt;
-        fs::path path = folder;
-        for (const auto& part : fs::path(relative)) {
-            std::string wanted = lowered(part.string());
-            std::error_code error;
-            fs::path match = path / part;
-            for (const auto& entry : fs::directory_iterator(path, error))
-                if (lowered(entry.path().filename().string()) == wanted) match = entry.path();
-            path = match;
-        }
-        return path;
+    // The file or folder the program would open for a name, matched without regard to case.
+    std::optional<std::filesystem::path> resolve(const std::string& folder,
+                                                 const std::string& relative) const {
+        return resolvePath(at(folder, relative));
     }
     std::vector<std::string> subfolders(const std::string& relative) const;
 

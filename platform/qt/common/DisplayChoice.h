@@ -9,6 +9,9 @@
 struct DisplayChoice {
     std::optional<std::string> platform; // a value for QT_QPA_PLATFORM to set, if any
     std::string warning;                 // one line for stderr, empty when all works
+    // The toy's pixel art stays crisp only at whole-number scales: a QT_SCALE_FACTOR such as
+    // 1.5 is replaced by the whole number it rounds to (at least 1).
+    std::optional<std::string> scaleFactor;
 };
 
 // `environment` returns a variable's value, or nothing when it is not set. An explicit

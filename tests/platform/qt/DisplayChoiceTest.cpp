@@ -29,4 +29,13 @@ TEST(DisplayChoiceTest, WaylandUsesXWaylandWhenThereAndSaysWhatIsLostWhenNot) {
     EXPECT_EQ(choose({}).warning, "");
 }
 
+TEST(DisplayChoiceTest, ScaleFactorsBecomeWholeNumbers) {
+    EXPECT_EQ(choose({{"QT_SCALE_FACTOR", "1.5"}}).scaleFactor, "2");
+    EXPECT_EQ(choose({{"QT_SCALE_FACTOR", "1.4"}}).scaleFactor, "1");
+    EXPECT_EQ(choose({{"QT_SCALE_FACTOR", "0.6"}}).scaleFactor, "1"); // never below one
+    EXPECT_EQ(choose({{"QT_SCALE_FACTOR", "2"}}).scaleFactor, std::nullopt);
+    EXPECT_EQ(choose({{"QT_SCALE_FACTOR", "big"}}).scaleFactor, std::nullopt);
+    EXPECT_EQ(choose({}).scaleFactor, std::nullopt);
+}
+
 } // namespace
