@@ -81,8 +81,11 @@ void Walk::plugin(const std::string& prefix) {
     }
     if (!has(prefix + pageName(1)))
         add(Kind::Inherited, prefix + pageName(1), "the program's instruction pages are shown");
-    for (int page = 1; has(prefix + pageName(page)); ++page)
+    int page = 1;
+    for (; has(prefix + pageName(page)); ++page)
         picture(prefix + pageName(page), IfMissing::Problem, "", pageName(page));
+    // The first missing number ends the booklet; a page after it is never shown.
+    looked.insert(lowered(prefix + pageName(page)));
     unusedFiles(prefix, true);
 }
 
@@ -122,8 +125,10 @@ void Walk::programFolder() {
             has("sounds/" + sound) ? "" : "the toy beeps instead");
     }
     if (!has(pageName(1))) add(Kind::Missing, pageName(1), "the booklet has no pages");
-    for (int page = 1; has(pageName(page)); ++page)
+    int page = 1;
+    for (; has(pageName(page)); ++page)
         picture(pageName(page), IfMissing::Problem, "", pageName(page));
+    looked.insert(pageName(page));
     for (const std::string& name : subfolders("plugins")) {
         if (!isSafeName(name)) add(Kind::Name, "plugins/" + name + "/", SafeNameAdvice);
         plugin("plugins/" + name + "/");
@@ -190,7 +195,8 @@ std::vector<CheckLine> checkFolder(const std::string& folder, const std::string&
         walk.programFolder();
     } else if (parent == "plugins" || holds("plugin.ini")) {
         walk.plugin("");
-    } else if (parent == "skins" || holds("skin.ini") || holds("front.gif")) {
+    } else if (parent == "skins" || holds("skin.ini") || holds("front.gif") || holds("back.gif") ||
+               holds("button0.gif")) {
         walk.skin("", false);
         walk.unusedFiles("", false);
     } else if (holds("other") || holds("skins")) {

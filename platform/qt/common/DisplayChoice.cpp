@@ -37,9 +37,11 @@ DisplayChoice choosePlatform(const std::function<std::optional<std::string>(cons
     const auto session = environment("XDG_SESSION_TYPE");
     const bool wayland = set("WAYLAND_DISPLAY") || (session && *session == "wayland");
     if (!wayland) return {};
-    if (set("DISPLAY")) return {std::string("xcb"), {}};
-    return {std::nullopt, "a Wayland session without XWayland: the toy cannot go back to its saved "
-                          "position or stay always on top (drag it where you want it)"};
+    if (set("DISPLAY")) return {std::string("xcb"), {}, std::nullopt};
+    return {std::nullopt,
+            "a Wayland session without XWayland: the toy cannot go back to its saved "
+            "position or stay always on top (drag it where you want it)",
+            std::nullopt};
 }
 
 } // namespace

@@ -163,6 +163,7 @@ TEST(CheckerSoundsTest, EverySoundTheSourcesPlayIsChecked) {
     for (const char* folder : {"app", "device", "pet", "shell", "platform"})
         for (const auto& entry :
              fs::recursive_directory_iterator(fs::path(PIPLING_TEST_DIR) / ".." / folder)) {
+            if (!entry.is_regular_file()) continue;
             std::ifstream in(entry.path());
             const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
             for (auto it = std::sregex_iterator(text.begin(), text.end(), sound);
