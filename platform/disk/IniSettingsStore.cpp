@@ -15,14 +15,15 @@ namespace {
 
 constexpr char Hex[] = "0123456789ABCDEF";
 
-bool plainNameChar(unsigned char c) {
-    return std::isalnum(c) || c == '_' || c == '-' || c == '.';
-}
+bool plainNameChar(unsigned char c) { return std::isalnum(c) || c == '_' || c == '-' || c == '.'; }
 
 int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
     return -1;
 }
 
@@ -60,10 +61,12 @@ std::string unescapeValue(const std::string& text) {
 class FileLock {
 public:
     explicit FileLock(const fs::path& path) : fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-        if (fd >= 0) ::flock(fd, LOCK_EX);
+        if (fd >= 0)
+            ::flock(fd, LOCK_EX);
     }
     ~FileLock() {
-        if (fd >= 0) ::close(fd);
+        if (fd >= 0)
+            ::close(fd);
     }
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
@@ -106,8 +109,7 @@ std::string IniSettingsStore::escapeName(const std::string& name) {
 std::string IniSettingsStore::unescapeName(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-            hexValue(text[i + 2]) >= 0) {
+        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 && hexValue(text[i + 2]) >= 0) {
             out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
             i += 2;
         } else {
@@ -123,13 +125,16 @@ IniSettingsStore::Content IniSettingsStore::load() const {
     std::string line;
     Section* current = nullptr;
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             std::string name = unescapeName(line.substr(1, line.size() - 2));
             current = nullptr;
             for (auto& [sectionName, section] : content)
-                if (sectionName == name) current = &section;
-            if (!current) current = &content.emplace_back(name, Section{}).second;
+                if (sectionName == name)
+                    current = &section;
+            if (!current)
+                current = &content.emplace_back(name, Section{}).second;
             continue;
         }
         std::size_t equals = line.find('=');
@@ -143,7 +148,8 @@ IniSettingsStore::Content IniSettingsStore::load() const {
                 v = value;
                 replaced = true;
             }
-        if (!replaced) current->emplace_back(key, value);
+        if (!replaced)
+            current->emplace_back(key, value);
     }
     return content;
 }
@@ -160,7 +166,8 @@ bool IniSettingsStore::save(const Content& content) const {
     fs::path temporary = path;
     temporary += ".tmp";
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     std::size_t written = 0;
     while (written < data.size()) {
         ssize_t n = ::write(fd, data.data() + written, data.size() - written);
@@ -184,13 +191,15 @@ std::optional<std::string> IniSettingsStore::read(const std::string& section, co
     for (const auto& [name, values] : load())
         if (name == section)
             for (const auto& [k, v] : values)
-                if (k == key) return v;
+                if (k == key)
+                    return v;
     return std::nullopt;
 }
 
 std::vector<std::pair<std::string, std::string>> IniSettingsStore::section(const std::string& name) const {
     for (auto& [sectionName, values] : load())
-        if (sectionName == name) return values;
+        if (sectionName == name)
+            return values;
     return {};
 }
 
@@ -204,8 +213,10 @@ bool IniSettingsStore::writeSection(const std::string& section,
     Content content = load();
     Section* target = nullptr;
     for (auto& [name, existing] : content)
-        if (name == section) target = &existing;
-    if (!target) target = &content.emplace_back(section, Section{}).second;
+        if (name == section)
+            target = &existing;
+    if (!target)
+        target = &content.emplace_back(section, Section{}).second;
     for (const auto& [key, value] : values) {
         bool replaced = false;
         for (auto& [k, v] : *target)
@@ -213,7 +224,8 @@ bool IniSettingsStore::writeSection(const std::string& section,
                 v = value;
                 replaced = true;
             }
-        if (!replaced) target->emplace_back(key, value);
+        if (!replaced)
+            target->emplace_back(key, value);
     }
     return save(content);
 }

@@ -22,5 +22,6 @@ PetLock::PetLock(const std::filesystem::path& folder, const std::string& petName
 }
 
 PetLock::~PetLock() {
-    if (fd >= 0) ::close(fd);
+    if (fd >= 0)
+        ::close(fd);
 }
