@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The device window: the pet, its screen, its menu and every operation on them. Its state is
 // plain data; the operations are defined in the folder of the area that owns them. It reaches the
@@ -21,6 +22,9 @@
 class Form1 {
 public:
     explicit Form1(Platform& platform);
+    // The menu index points into this object's own menu tree.
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
 
     Platform& platform;
     PetState pet;
@@ -171,6 +175,8 @@ public:
     bool frontShown() const { return !elements.BackView.visible; }
     // The pet's pictures may show: front view, no clock, light on.
     bool screenShowsPet() const { return frontShown() && !pet.TimerScreen && !pet.LightOff; }
+    // The item of an id, found through an index built once: status texts ask for captions on
+    // every tick.
     MenuItem& menuItem(MenuId item);
     // Absolute path of a program-relative name such as "\sounds\beep.wav".
     std::string appFile(const std::string& relative) const { return platform.appPath + relative; }
@@ -181,6 +187,7 @@ public:
 private:
     void buildOutline();
     void sendTray(bool add);
+    std::vector<MenuItem*> menuIndex; // by id; the tree never changes shape after construction
     // Steps of DoAnimate (pet/Animate*.cpp). Those with an icon argument put the tray icon
     // they choose there.
     void animateEgg(bool frameDue);

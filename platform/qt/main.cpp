@@ -62,7 +62,9 @@ int main(int argc, char** argv) {
     Form1 form(platform);
     DeviceWindow window(form);
     desktop.setDeviceWidget(&window);
+    clock.follow(&window.scheduler());
     tray.onActivated = [&](QSystemTrayIcon::ActivationReason reason) {
+        window.inputArrived();
         if (reason == QSystemTrayIcon::Context)
             form.popupMenu();
         window.sync();
