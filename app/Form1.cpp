@@ -1,5 +1,7 @@
 #include "app/Form1.h"
 
+#include "shell/Sheet.h"
+
 #include <cassert>
 
 Form1::Form1(Platform& platform) : platform(platform), menu(makePopupMenu()) {
@@ -15,6 +17,9 @@ Form1::Form1(Platform& platform) : platform(platform), menu(makePopupMenu()) {
     index(menu);
     menu.forEachDescendant(index);
 }
+
+// Out of line, where the sheet's class is complete.
+Form1::~Form1() = default;
 
 MenuItem& Form1::menuItem(MenuId item) {
     const auto id = static_cast<std::size_t>(item);

@@ -8,7 +8,6 @@
 #include "platform/Services.h"
 #include "shell/MenuItem.h"
 #include "shell/Options.h"
-#include "shell/Sheet.h"
 #include "shell/WindowState.h"
 
 #include <cstdint>
@@ -16,12 +15,15 @@
 #include <string>
 #include <vector>
 
+class Form5;
+
 // The device window: the pet, its screen, its menu and every operation on them. Its state is
 // plain data; the operations are defined in the folder of the area that owns them. It reaches the
 // desktop only through the platform it is given.
 class Form1 {
 public:
     explicit Form1(Platform& platform);
+    ~Form1();
     // The menu index points into this object's own menu tree.
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Picture.h"
+#include "platform/PopupMenu.h"
 
 #include <cstdint>
 #include <optional>
@@ -77,9 +78,6 @@ public:
     virtual void remove() = 0;
 };
 
-class MenuItem;
-enum class MenuId : uint8_t;
-
 enum class Pointer { Default, Wait };
 
 // What the core asks of the desktop beyond its own window state (which it keeps as data).
@@ -92,7 +90,7 @@ public:
     // Lets pending events (timer ticks among them) run once, as a drag does after each move.
     virtual void processEvents() = 0;
     // Shows the menu at the mouse; returns the chosen item, or nothing when none was chosen.
-    virtual std::optional<MenuId> popupMenu(const MenuItem& root) = 0;
+    virtual std::optional<int> popupMenu(const PopupMenuEntry& root) = 0;
     // Gives the device window the keyboard focus.
     virtual void focusDevice() = 0;
 };

@@ -2,8 +2,9 @@
 #include "platform/qt/SheetWindow.h"
 
 #include "app/Form1.h"
-#include "platform/qt/common/DevicePainter.h"
+#include "shell/Sheet.h"
 #include "platform/qt/common/QtInput.h"
+#include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/QtPicture.h"
 
 #include <QApplication>
@@ -121,7 +122,7 @@ void DeviceWindow::sync() {
 
 void DeviceWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    DevicePainter::paint(form, painter);
+    DevicePainter::paint(form.elements, painter);
 }
 
 bool DeviceWindow::hit(const QPointF& point, std::string& name, float& x, float& y) const {

@@ -54,7 +54,7 @@ public:
     int screenHeight() const override;
     void setPointer(Pointer pointer) override;
     void processEvents() override;
-    std::optional<MenuId> popupMenu(const MenuItem& root) override;
+    std::optional<int> popupMenu(const PopupMenuEntry& root) override;
     void focusDevice() override;
     void setDeviceWidget(QWidget* widget) { device = widget; }
 

@@ -2,6 +2,7 @@
 // on and off, and the mouse and menu around it.
 #include "tests/Sim.h"
 #include "tests/TestTree.h"
+#include "shell/Sheet.h"
 
 #include <QJsonArray>
 

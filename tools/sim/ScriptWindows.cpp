@@ -3,6 +3,8 @@
 #include "tools/sim/Json.h"
 #include "tools/sim/ScriptRunner.h"
 
+#include "shell/Sheet.h"
+
 #include <charconv>
 #include <sstream>
 
