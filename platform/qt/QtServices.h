@@ -38,6 +38,8 @@ public:
     void remove() override;
     // Called with the tray's activation reason (double-click, context click).
     std::function<void(QSystemTrayIcon::ActivationReason)> onActivated;
+    // The icon as the desktop has it, or null while there is none.
+    const QSystemTrayIcon* shown() const { return tray.get(); }
 
 private:
     void apply(const PictureHandle& icon, const std::string& tip);

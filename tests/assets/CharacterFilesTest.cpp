@@ -44,16 +44,6 @@ TEST_F(CharacterFilesTest, EggLoadsOnlyItsIdleFramesAndIcons) {
     EXPECT_EQ(at(e.TempSleep[1]), "/chars/03/sleep1.gif");
 }
 
-TEST_F(CharacterFilesTest, EggPlacementMovesThePet) {
-    Form1& f = start().form();
-    f.elements.PipChar.move(0, 0);
-    f.DoGetCharacterIni("");
-    EXPECT_EQ(f.elements.PipChar.left, 900);
-    EXPECT_EQ(f.elements.PipChar.top, 1020);
-    EXPECT_EQ(f.layout.EggShakeRight, 915);
-    EXPECT_EQ(f.layout.EggHatchTop, 990);
-}
-
 TEST_F(CharacterFilesTest, EveryActionPlaceIsRead) {
     Form1& f = start("store CharacterNo 3\n").form();
     const LayoutState& l = f.layout;
@@ -65,21 +55,6 @@ TEST_F(CharacterFilesTest, EveryActionPlaceIsRead) {
     for (std::size_t i = 0; i < std::size(places); ++i)
         EXPECT_EQ(places[i], (i % 2 == 0 ? 600 : 1050) + static_cast<int>(i / 2) * 10) << "place " << i;
     EXPECT_EQ(l.OriginalLeft, 800);
-}
-
-TEST_F(CharacterFilesTest, WalkIsAWordNotANumber) {
-    Form1& f = start("store CharacterNo 3\n").form();
-    const std::pair<const char*, bool> cases[] = {{"TRUE", true}, {"yes", false}, {"True", true},
-                                                  {"1", false},   {"true", true}, {"-1", false},
-                                                  {"true ", true}};
-    for (const auto& [value, walks] : cases) {
-        tree.text("Chars/03/char.ini", std::string("walk = ") + value + "\n");
-        f.DoGetCharacterIni("");
-        EXPECT_EQ(f.layout.CanWalk, walks) << value;
-    }
-    tree.text("Chars/03/char.ini", "walk =\n");
-    f.DoGetCharacterIni("");
-    EXPECT_TRUE(f.layout.CanWalk); // an empty value is skipped
 }
 
 TEST_F(CharacterFilesTest, PluginDescriptionOverridesOnlyTheKeysItNames) {
@@ -121,18 +96,6 @@ TEST_F(CharacterFilesTest, MissingOrGarbageDescriptionKeepsEveryPlace) {
     f.DoGetCharacterIni("");
     f.DoLoadCharacter();
     EXPECT_EQ(f.layout.OriginalLeft, 800);
-}
-
-TEST_F(CharacterFilesTest, DisplayNameIsTheCaptionOfTheCharactersMenuItem) {
-    Form1& f = start("store Plugins Lang\nstore CharacterNo 3\n").form();
-    EXPECT_EQ(f.pet.CharacterName, "Sprout");
-    EXPECT_EQ(f.menuItem(MenuId::mCharacterName).caption, "Sprout");
-    f.pet.CharacterNo = 11;
-    f.DoSetCharacterName();
-    EXPECT_EQ(f.pet.CharacterName, "Strangelo (Secret Character)");
-    f.pet.CharacterNo = 13;
-    f.DoSetCharacterName();
-    EXPECT_EQ(f.pet.CharacterName, "Strangelo (Secret Character)");
 }
 
 } // namespace
