@@ -1,11 +1,8 @@
-// The skins, the plug-in and the desktop icons as generated from the
-// repository's art folder: each holds every file the program looks for, at
-// the sizes that line up with the toy's window, and the description files
-// carry the keys the chooser and the about window read.
+// The skins and the plug-in as generated from the repository's art folder: each holds every file
+// the program looks for, at the sizes that line up with the toy's window.
 
 #include "AssetGenerator.h"
 #include "AssetTree.h"
-#include "IconArt.h"
 #include "ShellShape.h"
 #include "TextUtil.h"
 
@@ -18,7 +15,6 @@
 
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 
 namespace {
@@ -32,13 +28,10 @@ class SkinsAndPlugin : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         dir = std::make_unique<QTemporaryDir>();
-        icons = std::make_unique<QTemporaryDir>();
         AssetTree tree(dir->path().toStdString());
         error = AssetGenerator(ASSETGEN_TEST_ART_DIR, tree).run();
-        AssetTree iconTree(icons->path().toStdString());
-        iconError = AssetGenerator(ASSETGEN_TEST_ART_DIR, iconTree).icons();
     }
-    static void TearDownTestSuite() { dir.reset(), icons.reset(); }
+    static void TearDownTestSuite() { dir.reset(); }
     static QImage picture(const std::string& path) {
         return QImage(dir->filePath(QString::fromStdString(path)));
     }
@@ -55,8 +48,8 @@ protected:
         }
         return keys;
     }
-    static inline std::unique_ptr<QTemporaryDir> dir, icons;
-    static inline std::string error, iconError;
+    static inline std::unique_ptr<QTemporaryDir> dir;
+    static inline std::string error;
 };
 
 QRgb meanColor(const QImage& image) {
