@@ -58,33 +58,6 @@ TEST_F(AssetLoadingTest, PluginReplacesExactlyThePicturesItBrings) {
     EXPECT_EQ(at(e().TempChar[0]), "/chars/00/0.gif");
 }
 
-TEST_F(AssetLoadingTest, MissingSkinFolderKeepsTheShellPictures) {
-    Sim& s = start();
-    Form1& f = s.form();
-    f.pet.CurrentSkin = "Nowhere";
-    f.DoGetPlugins("");
-    EXPECT_EQ(at(e().FrontView), "/skins/default/front.gif");
-    EXPECT_EQ(at(e().BackView), "/skins/default/back.gif");
-    EXPECT_EQ(at(e().ButtonA), "/skins/default/button0.gif");
-    // The reset pictures are first loaded from the shared folder, so without a skin they are the
-    // shared ones, as for a skin that has none of its own.
-    EXPECT_EQ(at(e().ResetStatus[0]), "/other/reset0.gif");
-    EXPECT_EQ(at(f.window.icon), "/skins/default/skin.ico");
-    EXPECT_EQ(at(e().PipScr), "/other/pipscr.gif");
-}
-
-TEST_F(AssetLoadingTest, SwitchingPluginsKeepsWhatNeitherProvides) {
-    tree.picture("plugins/One/other/meter1.gif");
-    tree.picture("plugins/Two/other/meter2.gif");
-    tree.remove("other/meter1.gif");
-    Sim& s = start("store Plugins One\n");
-    EXPECT_EQ(at(e().Meter[1]), "/plugins/one/other/meter1.gif");
-    s.form().pet.Plugins = "Two";
-    s.form().DoGetPlugins("Two");
-    EXPECT_EQ(at(e().Meter[1]), "/plugins/one/other/meter1.gif"); // nobody else has it
-    EXPECT_EQ(at(e().Meter[2]), "/plugins/two/other/meter2.gif");
-}
-
 TEST_F(AssetLoadingTest, DamagedOrMissingFilesKeepThePictureTheyWouldReplace) {
     tree.garbage("plugins/Broken/other/heart.gif");  // damaged in the plug-in: the base one serves
     tree.garbage("plugins/Broken/other/attend.gif"); // damaged in both: the old picture stays

@@ -13,24 +13,6 @@ protected:
     CharacterFilesTest() { tree.completeBaseTree("Default", {0, 3, 7}); }
 };
 
-TEST_F(CharacterFilesTest, CharacterSevenUsesFolderZeroSeven) {
-    Form1& f = start("store CharacterNo 7\n").form();
-    EXPECT_EQ(f.layout.OriginalLeft, 707);
-    EXPECT_EQ(f.layout.OriginalTop, 1007);
-    EXPECT_TRUE(f.layout.CanWalk);
-    const ElementSet& e = f.elements;
-    EXPECT_EQ(at(e.TempChar[3]), "/chars/07/3.gif");
-    EXPECT_EQ(at(e.TempPlay[2]), "/chars/07/play2.gif");
-    EXPECT_EQ(at(e.TempIcon[7]), "/chars/07/7.ico");
-    EXPECT_EQ(at(e.TempDropping[1]), "/chars/07/stool1.gif");
-    EXPECT_EQ(at(e.TempNegative[0]), "/chars/07/no0.gif");
-    // The unhappy animation swings back through its first frame.
-    EXPECT_EQ(at(e.TempUnhappy[0]), "/chars/07/unhp0.gif");
-    EXPECT_EQ(at(e.TempUnhappy[1]), "/chars/07/unhp1.gif");
-    EXPECT_EQ(at(e.TempUnhappy[2]), "/chars/07/unhp0.gif");
-    EXPECT_EQ(at(e.TempUnhappy[3]), "/chars/07/unhp2.gif");
-}
-
 TEST_F(CharacterFilesTest, EggLoadsOnlyItsIdleFramesAndIcons) {
     Form1& f = start("store CharacterNo 3\n").form();
     f.pet.CharacterNo = 0;
@@ -62,17 +44,6 @@ TEST_F(CharacterFilesTest, PluginDescriptionOverridesOnlyTheKeysItNames) {
     EXPECT_EQ(f.layout.EatLeft, 333);
     EXPECT_EQ(f.layout.EatTop, 1050);
     EXPECT_EQ(f.layout.OriginalLeft, 800);
-}
-
-TEST_F(CharacterFilesTest, PositionsFollowTheArgumentPicturesFollowTheStoredPlugin) {
-    tree.picture("plugins/Pics/Chars/03/0.gif");
-    Form1& f = start("store CharacterNo 3\n").form();
-    f.pet.Plugins = "Pics";
-    f.DoGetCharacterIni("Lang");
-    f.DoLoadCharacter();
-    EXPECT_EQ(f.layout.EatLeft, 333);
-    EXPECT_EQ(at(f.elements.TempChar[0]), "/plugins/pics/chars/03/0.gif");
-    EXPECT_EQ(at(f.elements.TempChar[1]), "/chars/03/1.gif");
 }
 
 TEST_F(CharacterFilesTest, MissingOrGarbageDescriptionKeepsEveryPlace) {

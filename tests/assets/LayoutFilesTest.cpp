@@ -94,24 +94,6 @@ TEST_F(LayoutFilesTest, SkinFileMovesOnlyTheButtonsAndWinsOverTheLabelFile) {
     EXPECT_EQ(f.pet.ResetButtonLeft, 270);
 }
 
-TEST_F(LayoutFilesTest, PluginLabelFileTranslatesWithoutClearingOrRecording) {
-    Form1& f = start("store Plugins Lang\n").form();
-    EXPECT_EQ(caption(MenuId::mCheatAttention0), "Hunger");
-    EXPECT_EQ(caption(MenuId::mCheatChar3), "Sprout");
-    EXPECT_EQ(caption(MenuId::mCheatAttention2), "Discipline"); // not named by the plug-in
-    EXPECT_EQ(f.layout.AgeToolTip, "Years");
-    EXPECT_EQ(f.layout.WeightToolTip, "Weight"); // kept from default.ini: plugin.ini clears nothing
-    EXPECT_EQ(f.elements.ButtonA.toolTip, "Select");
-    EXPECT_EQ(f.elements.PipScr.left, 390);
-
-    // Button places are recorded only from default.ini.
-    tree.text("plugins/Lang/plugin.ini", "buttona.left = 111\n");
-    f.elements.ButtonA.left = 5;
-    f.DoGetLayoutIni("Lang");
-    EXPECT_EQ(f.pet.ButtonALeft, 600);
-    EXPECT_EQ(f.elements.ButtonA.left, 615); // the skin file still has the last word
-}
-
 TEST_F(LayoutFilesTest, GarbageLabelFileKeepsEverythingItDoesNotSayClearly) {
     Form1& f = start().form();
     std::string junk;
