@@ -1,5 +1,9 @@
 #include "app/Form1.h"
 
+#include "shell/About.h"
+#include "shell/Instructions.h"
+#include "shell/Sheet.h"
+
 #include <cassert>
 
 Form1::Form1(Platform& platform) : platform(platform), menu(makePopupMenu()) {
@@ -8,6 +12,9 @@ Form1::Form1(Platform& platform) : platform(platform), menu(makePopupMenu()) {
     for (Element* shown : {&elements.FrontView, &elements.PipScr, &elements.ButtonA, &elements.ButtonB, &elements.ButtonC})
         shown->visible = true;
 }
+
+// Out of line, where the classes of the windows it owns are complete.
+Form1::~Form1() = default;
 
 MenuItem& Form1::menuItem(MenuId item) {
     MenuItem* found = menu.find(item);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Picture.h"
+#include "platform/PopupMenu.h"
 
 #include <cstdint>
 #include <optional>
@@ -75,10 +76,10 @@ public:
     virtual void add(const PictureHandle& icon, const std::string& tip) = 0;
     virtual void modify(const PictureHandle& icon, const std::string& tip) = 0;
     virtual void remove() = 0;
+    // Whether the desktop has a notification area at all; without one a hidden window could not
+    // be brought back.
+    virtual bool available() const { return true; }
 };
-
-class MenuItem;
-enum class MenuId : uint8_t;
 
 enum class Pointer { Default, Wait };
 
@@ -92,9 +93,11 @@ public:
     // Lets pending events (timer ticks among them) run once, as a drag does after each move.
     virtual void processEvents() = 0;
     // Shows the menu at the mouse; returns the chosen item, or nothing when none was chosen.
-    virtual std::optional<MenuId> popupMenu(const MenuItem& root) = 0;
+    virtual std::optional<int> popupMenu(const PopupMenuEntry& root) = 0;
     // Gives the device window the keyboard focus.
     virtual void focusDevice() = 0;
+    // Opens a web address or a "mailto:" address with the desktop's default handler.
+    virtual void openLink(const std::string& address) = 0;
 };
 
 struct Platform {

@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "shell/Sheet.h"
 
 bool Form1::menuClick(MenuId item) {
     const int index = static_cast<int>(item);
@@ -86,8 +87,22 @@ const MenuItem& Form1::presentedMenu() {
     return menu;
 }
 
+namespace {
+
+// The desktop draws the menu from a neutral description and answers with an entry's id.
+PopupMenuEntry describe(const MenuItem& item) {
+    PopupMenuEntry entry{static_cast<int>(item.id), item.caption, item.checked, item.enabled, item.visible, {}};
+    entry.children.reserve(item.children.size());
+    for (const MenuItem& child : item.children)
+        entry.children.push_back(describe(child));
+    return entry;
+}
+
+} // namespace
+
 void Form1::popupMenu() {
-    if (auto chosen = platform.desktop.popupMenu(presentedMenu())) menuClick(*chosen);
+    if (auto chosen = platform.desktop.popupMenu(describe(presentedMenu())))
+        menuClick(static_cast<MenuId>(*chosen));
 }
 
 void Form1::mPopupSound_Click() {
@@ -120,13 +135,9 @@ void Form1::mPopupAutoShow_Click() {
     options.autoShow = !options.autoShow;
 }
 
-// Hiding into the tray and restoring come with the tray; the chooser, instructions and about
-// windows with their own work. Until then these items do nothing.
-void Form1::mPopupStatus_Click() {}
+// The chooser window comes with its own work. Until then these items do nothing.
 void Form1::mPopupChangeSkin_Click() {}
 void Form1::mPopupPlugins_Click() {}
-void Form1::mPopupInstructions_Click() {}
-void Form1::mPopupAbout_Click() {}
 
 // Checked, the sheet is put back beside the toy, which then stays on top so the sheet slides in
 // behind it; unchecked, the sheet is thrown away and the toy runs without one.

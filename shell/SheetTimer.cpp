@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "device/CareScreens.h"
 #include "device/KeyCodes.h"
+#include "shell/Sheet.h"
 
 void Form5::Timer1_Timer() {
     PetState& pet = form.pet;

@@ -1,5 +1,6 @@
 // Moving the toy with the mouse, its pop-up menu, turning it around, and keeping it on the screen.
 #include "app/Form1.h"
+#include "shell/Sheet.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/Services.h"
-#include "shell/MenuItem.h"
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -55,7 +55,9 @@ public:
             set(newIcon, newTip);
     }
     void remove() override { present = false; }
+    bool available() const override { return hostPresent; }
 
+    bool hostPresent = true; // false: a desktop without a notification area
     bool present = false;
     PictureHandle icon;
     std::string tip;
@@ -76,12 +78,16 @@ public:
     int screenHeight() const override { return height; }
     void setPointer(Pointer newPointer) override { pointer = newPointer; }
     void processEvents() override { ++yields; }
-    std::optional<MenuId> popupMenu(const MenuItem&) override {
+    std::optional<int> popupMenu(const PopupMenuEntry&) override {
         ++popups;
-        return std::nullopt;
+        // What the user does while the menu is open; the menu's own choice comes back.
+        return whileMenuOpen ? whileMenuOpen() : std::nullopt;
     }
     void focusDevice() override { focused = true; }
+    void openLink(const std::string& address) override { links.push_back(address); }
 
+    std::function<std::optional<int>()> whileMenuOpen;
+    std::vector<std::string> links; // every address opened, in order
     int width = 28800;
     int height = 16200;
     Pointer pointer = Pointer::Default;

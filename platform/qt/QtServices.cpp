@@ -1,11 +1,13 @@
 #include "platform/qt/QtServices.h"
 
 #include "platform/qt/common/QtPicture.h"
-#include "shell/MenuItem.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
+#include <QPainter>
+#include <QUrl>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPixmap>
@@ -18,18 +20,37 @@ TimeOfDay QtClock::now() const {
     return {time.hour(), time.minute(), time.second(), time.msec()};
 }
 
-QtTray::QtTray(const QIcon& windowIcon) : windowIcon(windowIcon) {}
+QtTray::QtTray(std::function<PictureHandle()> windowIcon) : windowIcon(std::move(windowIcon)) {}
+
+QIcon QtTray::programIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(40, 60, 110), 2));
+    painter.setBrush(QColor(120, 190, 240));
+    painter.drawEllipse(QRectF(5, 2, 22, 28));
+    painter.setBrush(QColor(210, 230, 190));
+    painter.drawRoundedRect(QRectF(10, 9, 12, 10), 2, 2);
+    return QIcon(pixmap);
+}
+
+bool QtTray::available() const {
+    return QSystemTrayIcon::isSystemTrayAvailable() || qEnvironmentVariableIsSet("PIPLING_FORCE_TRAY");
+}
 
 void QtTray::apply(const PictureHandle& icon, const std::string& tip) {
-    const auto* picture = dynamic_cast<const QtPicture*>(icon.get());
-    tray->setIcon(picture ? QIcon(QPixmap::fromImage(picture->image)) : windowIcon);
+    // The window's icon where the tray has none of its own to show, and never a blank one.
+    const PictureHandle shown = icon ? icon : (windowIcon ? windowIcon() : nullptr);
+    const auto* picture = dynamic_cast<const QtPicture*>(shown.get());
+    tray->setIcon(picture ? QIcon(QPixmap::fromImage(picture->image)) : programIcon());
     tray->setToolTip(QString::fromStdString(tip));
     shownIcon = icon;
     shownTip = tip;
 }
 
 void QtTray::add(const PictureHandle& icon, const std::string& tip) {
-    if (!QSystemTrayIcon::isSystemTrayAvailable() && !qEnvironmentVariableIsSet("PIPLING_FORCE_TRAY"))
+    if (!available())
         return; // no notification area: the toy lives on the desktop only
     tray = std::make_unique<QSystemTrayIcon>();
     QObject::connect(tray.get(), &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -72,8 +93,8 @@ void QtDesktop::processEvents() { QCoreApplication::processEvents(); }
 
 namespace {
 
-void addItems(QMenu& menu, const MenuItem& parent) {
-    for (const MenuItem& item : parent.children) {
+void addItems(QMenu& menu, const PopupMenuEntry& parent) {
+    for (const PopupMenuEntry& item : parent.children) {
         if (!item.visible)
             continue;
         if (item.isSeparator()) {
@@ -87,7 +108,7 @@ void addItems(QMenu& menu, const MenuItem& parent) {
             continue;
         }
         QAction* action = menu.addAction(QString::fromStdString(item.caption));
-        action->setData(static_cast<int>(item.id));
+        action->setData(item.id);
         action->setEnabled(item.enabled);
         action->setCheckable(item.checked);
         action->setChecked(item.checked);
@@ -96,12 +117,12 @@ void addItems(QMenu& menu, const MenuItem& parent) {
 
 } // namespace
 
-std::optional<MenuId> QtDesktop::popupMenu(const MenuItem& root) {
+std::optional<int> QtDesktop::popupMenu(const PopupMenuEntry& root) {
     QMenu menu;
     addItems(menu, root);
     QAction* chosen = menu.exec(QCursor::pos());
     if (!chosen) return std::nullopt;
-    return static_cast<MenuId>(chosen->data().toInt());
+    return chosen->data().toInt();
 }
 
 void QtDesktop::focusDevice() {
@@ -109,4 +130,8 @@ void QtDesktop::focusDevice() {
         device->activateWindow();
         device->setFocus();
     }
+}
+
+void QtDesktop::openLink(const std::string& address) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }

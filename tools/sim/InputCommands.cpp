@@ -39,6 +39,8 @@ void ScriptRunner::addInputCommands() {
         return [this, down, up](const std::string& args) -> std::optional<std::string> {
             if (!form)
                 return std::string("no device: use start first");
+            if (!form->window.enabled)
+                return std::nullopt;
             std::istringstream in(args);
             std::string name, extra;
             in >> name;
@@ -59,6 +61,9 @@ void ScriptRunner::addInputCommands() {
     commands["key"] = [this](const std::string& args) -> std::optional<std::string> {
         if (!form)
             return std::string("no device: use start first");
+        // A disabled window (the booklet or the about window is open) takes no input.
+        if (!form->window.enabled)
+            return std::nullopt;
         std::istringstream in(args);
         std::string codeText, action, extra;
         in >> codeText >> action;
@@ -75,6 +80,9 @@ void ScriptRunner::addInputCommands() {
     commands["type"] = [this](const std::string& args) -> std::optional<std::string> {
         if (!form)
             return std::string("no device: use start first");
+        // A disabled window (the booklet or the about window is open) takes no input.
+        if (!form->window.enabled)
+            return std::nullopt;
         for (char c : args) {
             if (!std::isalpha(static_cast<unsigned char>(c)))
                 return std::string("type takes letters only");
@@ -90,6 +98,9 @@ void ScriptRunner::addInputCommands() {
     commands["mouse"] = [this](const std::string& args) -> std::optional<std::string> {
         if (!form)
             return std::string("no device: use start first");
+        // A disabled window (the booklet or the about window is open) takes no input.
+        if (!form->window.enabled)
+            return std::nullopt;
         std::istringstream in(args);
         std::string element, action, buttonText, xText, yText, extra;
         in >> element >> action >> buttonText >> xText >> yText;

@@ -159,7 +159,14 @@ std::optional<std::string> ScriptRunner::dump() {
         .value("enabled", f.window.enabled)
         .value("title", f.window.title)
         .value("topmost", f.window.topmost)
+        .value("minimized", f.window.minimized)
         .endObject();
+    // Pop-up menus shown and addresses opened, since the start of the script.
+    json.value("popups", desktop.popups);
+    json.beginArray("links");
+    for (const auto& link : desktop.links)
+        json.value("", link);
+    json.endArray();
     json.beginObject("screen").value("width", desktop.width).value("height", desktop.height).endObject();
     json.value("timer", f.timerInterval);
     json.beginArray("sounds");
@@ -195,7 +202,7 @@ std::optional<std::string> ScriptRunner::render(const std::string& args) {
         if (error != std::errc() || end != scaleText.data() + scaleText.size() || scale < 1 || scale > 16)
             return "render scale is a whole number from 1 to 16";
     }
-    QImage image = DevicePainter::render(*form, scale);
+    QImage image = DevicePainter::render(form->elements, form->window, scale);
     if (!image.save(QString::fromStdString(file), "PNG")) return "cannot write " + file;
     return std::nullopt;
 }

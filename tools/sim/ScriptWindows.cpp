@@ -3,6 +3,8 @@
 #include "tools/sim/Json.h"
 #include "tools/sim/ScriptRunner.h"
 
+#include "shell/Sheet.h"
+
 #include <charconv>
 #include <sstream>
 
@@ -13,17 +15,6 @@ std::optional<long long> number(const std::string& text) {
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
-}
-
-void windowJson(Json& json, const WindowState& window) {
-    json.value("left", window.left)
-        .value("top", window.top)
-        .value("width", window.width)
-        .value("height", window.height)
-        .value("visible", window.visible)
-        .value("enabled", window.enabled)
-        .value("title", window.title)
-        .value("topmost", window.topmost);
 }
 
 // The insulating sheet: `window Form5 mouse down|move|up BUTTON X Y` (X, Y in twips relative
@@ -70,7 +61,19 @@ std::optional<std::string> sheetCommand(Form5& sheet, std::istringstream& in) {
 
 } // namespace
 
+void windowJson(Json& json, const WindowState& window) {
+    json.value("left", window.left)
+        .value("top", window.top)
+        .value("width", window.width)
+        .value("height", window.height)
+        .value("visible", window.visible)
+        .value("enabled", window.enabled)
+        .value("title", window.title)
+        .value("topmost", window.topmost);
+}
+
 void ScriptRunner::addWindowCommands() {
+    addTrayCommand();
     // The sheet's 100 ms timer, while the sheet is loaded and its timer runs.
     slowTimers.push_back([this] {
         if (form && !form->unloaded && form->sheet && form->sheet->timerInterval != 0)
@@ -83,8 +86,13 @@ void ScriptRunner::addWindowCommands() {
         in >> name;
         if (name == "Form5") {
             if (!form->sheet) return std::string("the window Form5 is not loaded");
+            // A disabled window takes no input.
+            if (!form->sheet->window.enabled) return std::nullopt;
             return sheetCommand(*form->sheet, in);
         }
+        // the booklet and the about window
+        if (name == "Form4") return bookletCommand(in);
+        if (name == "Form2") return aboutCommand(in);
         return "unknown window: " + name;
     };
 }
@@ -109,5 +117,6 @@ void ScriptRunner::dumpWindows(Json& json) {
     } else {
         json.null("Form5");
     }
+    dumpBookletAbout(json);
     json.endObject();
 }
