@@ -128,12 +128,6 @@ TEST_F(DescriptionFileTest, EveryLineEndingEndsALine) {
     EXPECT_EQ(lines[3].value, "4");
 }
 
-TEST_F(DescriptionFileTest, KeepsRepeatedKeysInOrderSoTheLastWins) {
-    const auto lines = read("hide=One\n;hide=Comment\nhide=Two\n");
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines.back().value, "Two");
-}
-
 TEST_F(DescriptionFileTest, TextArrivesAsUtf8WhateverItWasWrittenIn) {
     // A byte-order mark is not part of the first key.
     EXPECT_EQ(read("\xEF\xBB\xBFhungry=Hunger\n").at(0).key, "hungry");
@@ -150,10 +144,6 @@ TEST_F(DescriptionFileTest, TextArrivesAsUtf8WhateverItWasWrittenIn) {
                   .value,
               "M\xC3\xBC"
               "de \xE2\x82\xAC");
-}
-
-TEST_F(DescriptionFileTest, MissingFileIsNoFile) {
-    EXPECT_FALSE(readDescriptionFile(files, (tree.root() / "absent.ini").string()));
 }
 
 TEST_F(DescriptionFileTest, GarbageNeverCrashesAndOnlyWellFormedLinesCount) {

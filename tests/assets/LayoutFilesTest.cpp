@@ -83,19 +83,6 @@ TEST_F(LayoutFilesTest, LineRulesOfTheLabelFile) {
     EXPECT_EQ(caption(MenuId::mCheatAttention0), "Two");
 }
 
-TEST_F(LayoutFilesTest, BothSpellingsOfATwoKeyLabelWork) {
-    start();
-    readLabels("alwaysontop=Pinned\nauto show=Pop "
-               "up\ncolors=Paint\nbuttonb=Go\nresetbutton=Again\nok=Yes\ncancel=No\n");
-    EXPECT_EQ(caption(MenuId::mPopupOnTop), "Pinned");
-    EXPECT_EQ(caption(MenuId::mPopupAutoShow), "Pop up");
-    EXPECT_EQ(caption(MenuId::mPopupChangeSkin), "Paint");
-    EXPECT_EQ(sim->form().elements.ButtonB.toolTip, "Go");
-    EXPECT_EQ(sim->form().elements.ResetButton.toolTip, "Again");
-    EXPECT_EQ(sim->form().pet.OKButtonText, "Yes");
-    EXPECT_EQ(sim->form().pet.CancelButtonText, "No");
-}
-
 TEST_F(LayoutFilesTest, SkinFileMovesOnlyTheButtonsAndWinsOverTheLabelFile) {
     Form1& f = start().form();
     // default.ini puts button A at 600; the Default skin moves it to 615 and cannot move the screen.
@@ -105,55 +92,6 @@ TEST_F(LayoutFilesTest, SkinFileMovesOnlyTheButtonsAndWinsOverTheLabelFile) {
     EXPECT_EQ(f.pet.ButtonALeft, 600);
     EXPECT_EQ(f.pet.ButtonBTop, 2130);
     EXPECT_EQ(f.pet.ResetButtonLeft, 270);
-}
-
-TEST_F(LayoutFilesTest, MissingSkinFileLeavesTheButtonsWhereTheLabelFilePutThem) {
-    tree.remove("skins/Default/skin.ini");
-    Form1& f = start().form();
-    EXPECT_EQ(f.elements.ButtonA.left, 600);
-}
-
-TEST_F(LayoutFilesTest, PluginLabelFileTranslatesWithoutClearingOrRecording) {
-    Form1& f = start("store Plugins Lang\n").form();
-    EXPECT_EQ(caption(MenuId::mCheatAttention0), "Hunger");
-    EXPECT_EQ(caption(MenuId::mCheatChar3), "Sprout");
-    EXPECT_EQ(caption(MenuId::mCheatAttention2), "Discipline"); // not named by the plug-in
-    EXPECT_EQ(f.layout.AgeToolTip, "Years");
-    EXPECT_EQ(f.layout.WeightToolTip, "Weight"); // kept from default.ini: plugin.ini clears nothing
-    EXPECT_EQ(f.elements.ButtonA.toolTip, "Select");
-    EXPECT_EQ(f.elements.PipScr.left, 390);
-
-    // Button places are recorded only from default.ini.
-    tree.text("plugins/Lang/plugin.ini", "buttona.left = 111\n");
-    f.elements.ButtonA.left = 5;
-    f.DoGetLayoutIni("Lang");
-    EXPECT_EQ(f.pet.ButtonALeft, 600);
-    EXPECT_EQ(f.elements.ButtonA.left, 615); // the skin file still has the last word
-}
-
-TEST_F(LayoutFilesTest, PluginWithoutLabelFileFallsBackToDefaultAndClearsTooltipsFirst) {
-    Form1& f = start().form();
-    tree.text("default.ini", "hide=Away\n"); // names no tooltips at all
-    f.elements.ButtonC.toolTip = "stale";
-    f.layout.HappyToolTip = "stale";
-    f.pet.ButtonALeft = -1;
-    f.DoGetLayoutIni("NoLabels");
-    EXPECT_EQ(caption(MenuId::mPopupStatus), "Away");
-    EXPECT_EQ(f.elements.ButtonC.toolTip, "");
-    EXPECT_EQ(f.layout.HappyToolTip, "");
-    EXPECT_EQ(f.pet.ButtonALeft, 615); // recorded after default.ini: the button's place at that moment
-}
-
-TEST_F(LayoutFilesTest, MissingLabelFileChangesNothingAndSkipsTheSkinFile) {
-    Form1& f = start().form();
-    tree.remove("default.ini");
-    f.elements.ButtonA.left = 1;
-    f.elements.ButtonA.toolTip = "kept?";
-    f.DoGetLayoutIni("");
-    EXPECT_EQ(f.elements.ButtonA.left, 1);
-    EXPECT_EQ(f.elements.ButtonA.toolTip, ""); // cleared before the file was looked for
-    EXPECT_EQ(f.elements.PipScr.left, 375);
-    EXPECT_EQ(caption(MenuId::mCheatAttention0), "Hungry");
 }
 
 TEST_F(LayoutFilesTest, GarbageLabelFileKeepsEverythingItDoesNotSayClearly) {

@@ -72,58 +72,6 @@ protected:
     Sim sim{Sim::noAssets()};
 };
 
-TEST_F(Animate, EggWobblesOnItsFramesOnly) {
-    form().DoSetCharacter(0);
-    std::vector<int> shown;
-    for (int i = 0; i < 24; ++i) {
-        tick();
-        shown.push_back(pet().CurrentTempChar);
-    }
-    // Eight ticks of 10 make one frame of 80.
-    EXPECT_EQ(shown[6], 0);
-    EXPECT_EQ(shown[7], 1);
-    EXPECT_EQ(shown[14], 1);
-    EXPECT_EQ(shown[15], 0);
-    EXPECT_EQ(shown[23], 1);
-    EXPECT_EQ(nameOf(form().elements.PipChar.picture), "char1");
-    EXPECT_EQ(nameOf(form().trayIcon), "icon1") << "the egg's tray picture follows its frame";
-}
-
-TEST_F(Animate, EggShakesWithTheHatchSoundInItsLastTwoSeconds) {
-    form().DoSetCharacter(0);
-    pet().SecondCount = 58;
-    Element& egg = form().elements.PipChar;
-    egg.left = 600;
-    tick(8);
-    EXPECT_EQ(egg.left, 660);
-    ASSERT_EQ(sounds(), std::vector<std::string>{"\\sounds\\hatch.wav"});
-    tick(8);
-    EXPECT_EQ(egg.left, 600);
-    EXPECT_TRUE(sounds().empty()) << "the knock sounds on the way right only";
-    EXPECT_EQ(pet().CurrentTempChar, 0);
-}
-
-TEST_F(Animate, EggCracksInTheFirstTwoSecondsOfMinuteOneThenHatches) {
-    form().DoSetCharacter(0);
-    pet().MinuteCount = 1;
-    pet().SecondCount = 1;
-    tick();
-    EXPECT_EQ(pet().CharacterNo, 0);
-    EXPECT_EQ(pet().CurrentTempChar, 2);
-    EXPECT_EQ(nameOf(form().elements.PipChar.picture), "char2");
-    EXPECT_EQ(form().elements.PipChar.left, 615);
-    EXPECT_EQ(form().elements.PipChar.top, 300);
-    EXPECT_TRUE(form().elements.PipChar.visible);
-    tick(50);
-    EXPECT_EQ(pet().CharacterNo, 0) << "no hatching before second 2";
-    pet().SecondCount = 2;
-    tick();
-    EXPECT_EQ(pet().CharacterNo, 1);
-    EXPECT_EQ(pet().Weight, 5);
-    EXPECT_TRUE(form().elements.PipChar.visible) << "the baby shows where the egg showed";
-    EXPECT_EQ(sim.script().desktop.pointer, Pointer::Default);
-}
-
 TEST_F(Animate, DyingBlinksSlowsDownLaysAnEggAndEndsAsTheAngel) {
     form().DoSetCharacter(6);
     // The death start arms the animation this way: its first frame comes on the next tick.
@@ -157,24 +105,6 @@ TEST_F(Animate, DyingBlinksSlowsDownLaysAnEggAndEndsAsTheAngel) {
     EXPECT_EQ(pet().CharacterNo, 12);
     EXPECT_EQ(pet().DyingAction, 0);
     EXPECT_FALSE(form().elements.TempImage.visible);
-}
-
-TEST_F(Animate, DyingShowsItsCaptionAndTheBlinkingSkullInTheTray) {
-    form().DoSetCharacter(6);
-    pet().DyingAction = 1;
-    pet().FramePeriod = 120;
-    pet().IntervalCount = 119;
-    tick();
-    EXPECT_EQ(pet().StatusText, "Dying");
-    EXPECT_EQ(nameOf(form().trayIcon), "sickicon");
-    EXPECT_EQ(sim.script().tray.tip, "Dying");
-    nextFrame();
-    EXPECT_EQ(nameOf(form().trayIcon), "nullicon");
-    pet().DyingAction = 50;
-    nextFrame();
-    EXPECT_EQ(nameOf(form().trayIcon), "icon0");
-    EXPECT_EQ(nameOf(form().elements.PipChar.picture), "stool1");
-    EXPECT_EQ(form().elements.PipChar.left, 450);
 }
 
 TEST_F(Animate, DroppingTakesFifteenFramesAndLeavesTheEighthDropping) {
@@ -213,91 +143,6 @@ TEST_F(Animate, DroppingTakesFifteenFramesAndLeavesTheEighthDropping) {
     EXPECT_EQ(pet().Dung, 8);
 }
 
-TEST_F(Animate, AdultsSleepInFourStepsYoungerInTwo) {
-    form().DoSetCharacter(6);
-    pet().SleepAction = true;
-    std::vector<std::string> bodies, signs;
-    for (int i = 0; i < 4; ++i) {
-        nextFrame();
-        bodies.push_back(nameOf(form().elements.PipChar.picture));
-        signs.push_back(nameOf(form().elements.SleepSign.picture));
-    }
-    EXPECT_EQ(bodies, (std::vector<std::string>{"sleep0", "sleep0", "sleep1", "sleep0"}));
-    EXPECT_EQ(signs, (std::vector<std::string>{"sign0", "sign0", "sign1", "sign1"}));
-    EXPECT_EQ(form().elements.PipChar.left, 400);
-
-    form().DoSetCharacter(3);
-    pet().SleepAction = true;
-    bodies.clear();
-    for (int i = 0; i < 3; ++i) {
-        nextFrame();
-        bodies.push_back(nameOf(form().elements.PipChar.picture));
-    }
-    EXPECT_EQ(bodies, (std::vector<std::string>{"sleep0", "sleep1", "sleep0"}));
-    EXPECT_EQ(nameOf(form().trayIcon), "sleepicon0");
-    EXPECT_EQ(nameOf(form().elements.Dark.picture), "dark0");
-}
-
-TEST_F(Animate, SickPetAlternatesItsTwoPictures) {
-    form().DoSetCharacter(4);
-    pet().Sickness = 1;
-    std::vector<std::string> shown;
-    for (int i = 0; i < 4; ++i) {
-        nextFrame();
-        shown.push_back(nameOf(form().elements.PipChar.picture));
-    }
-    EXPECT_EQ(shown, (std::vector<std::string>{"sick1", "sick0", "sick1", "sick0"}));
-    EXPECT_EQ(nameOf(form().trayIcon), "sickicon");
-    EXPECT_EQ(pet().StatusText, "Sick");
-}
-
-TEST_F(Animate, WalkingPetStaysInsideTheScreenAndFacesItsWay) {
-    form().DoSetCharacter(2);
-    form().layout.CanWalk = true;
-    Element& pip = form().elements.PipChar;
-    pip.left = 600;
-    pip.width = 300;
-    bool turnedRight = false, turnedLeft = false;
-    for (int i = 0; i < 60; ++i) {
-        const int before = pip.left;
-        nextFrame();
-        EXPECT_GE(pip.left, 0);
-        EXPECT_LE(pip.left + pip.width, 1500);
-        EXPECT_EQ(std::abs(pip.left - before), 90);
-        const bool right = pip.left > before;
-        EXPECT_EQ(pet().CurrentTempChar >= 2, right) << "frames 2/3 face right, 0/1 left";
-        turnedRight |= right;
-        turnedLeft |= turnedRight && !right;
-    }
-    EXPECT_TRUE(turnedRight && turnedLeft);
-    EXPECT_EQ(form().device.WalkStep, 60 % 8);
-}
-
-TEST_F(Animate, StandingPetCyclesItsFourFrames) {
-    form().DoSetCharacter(2);
-    form().layout.CanWalk = false;
-    std::vector<int> frames;
-    for (int i = 0; i < 5; ++i) {
-        nextFrame();
-        frames.push_back(pet().CurrentTempChar);
-    }
-    EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 0, 1}));
-    EXPECT_EQ(nameOf(form().trayIcon), "icon5");
-}
-
-TEST_F(Animate, LightOffHidesThePetButTheTrayFollowsIt) {
-    form().DoSetCharacter(2);
-    form().elements.PipChar.visible = true;
-    pet().LightOff = true;
-    nextFrame();
-    EXPECT_FALSE(form().elements.PipChar.visible);
-    EXPECT_EQ(nameOf(form().elements.PipChar.picture), "char1");
-    EXPECT_EQ(nameOf(sim.script().tray.icon), "icon1");
-    form().elements.AttendIcon.visible = true;
-    tick();
-    EXPECT_EQ(nameOf(sim.script().tray.icon), "attendicon");
-}
-
 TEST_F(Animate, TrayIsSentOnlyWhenItChangesAndOnlyWhileThePetLives) {
     form().DoSetCharacter(2);
     form().layout.CanWalk = false;
@@ -311,18 +156,6 @@ TEST_F(Animate, TrayIsSentOnlyWhenItChangesAndOnlyWhileThePetLives) {
     pet().InsulatingSheet = 1;
     nextFrame();
     EXPECT_EQ(sim.script().tray.calls, calls + 1) << "the sheet is in: the tray keeps the window icon";
-}
-
-TEST_F(Animate, AngelTwinklesAndStaysAnAngelWhenItDiedIll) {
-    form().DoSetCharacter(12);
-    pet().Sickness = 2;
-    tick(8);
-    EXPECT_EQ(nameOf(form().elements.PipChar.picture), "stars1");
-    EXPECT_EQ(form().elements.PipChar.left, 100);
-    EXPECT_EQ(nameOf(form().trayIcon), "angelicon1");
-    tick(8);
-    EXPECT_EQ(nameOf(form().elements.PipChar.picture), "stars0");
-    EXPECT_EQ(nameOf(form().trayIcon), "angelicon0");
 }
 
 TEST_F(Animate, ResetButtonStartsANewEggOnALeftRelease) {

@@ -52,43 +52,6 @@ TEST_F(Events, DisciplineCheatTakesAHeartChosenByACoin) {
     expectAllDrawsTaken();
 }
 
-TEST_F(Events, IllnessShowsTheSickPoseAndSign) {
-    form().layout.SickLeft = 450;
-    form().layout.SickTop = 600;
-    choose("mCheatAction0");
-    EXPECT_EQ(pet().Sickness, 1);
-    EXPECT_TRUE(form().elements.Skull.visible);
-    EXPECT_EQ(form().elements.PipChar.picture, form().elements.TempSick[0]);
-    EXPECT_EQ(form().elements.PipChar.left, 450);
-    EXPECT_EQ(form().elements.PipChar.top, 600);
-    EXPECT_EQ(pet().StatusText, "Sick");
-}
-
-TEST_F(Events, SignsStayHiddenWhileThePetCannotBeSeen) {
-    pet().LightOff = true;
-    choose("mCheatAction0");
-    EXPECT_EQ(pet().Sickness, 1);
-    EXPECT_FALSE(form().elements.Skull.visible);
-
-    pet().LightOff = false;
-    pet().TimerScreen = true;
-    form().elements.PipChar.visible = false;
-    choose("mCheatAction1");
-    EXPECT_TRUE(pet().DroppingAction);
-    EXPECT_FALSE(form().elements.PipChar.visible) << "the pose does not cover the clock";
-}
-
-TEST_F(Events, DroppingUsesTheCaptionOfItsItem) {
-    form().menuItem(MenuId::mCheatAction1).caption = "Oops";
-    form().layout.Stool0Left = 300;
-    choose("mCheatAction1");
-    EXPECT_TRUE(pet().DroppingAction);
-    EXPECT_EQ(pet().StatusText, "Oops");
-    EXPECT_EQ(form().elements.PipChar.picture, form().elements.TempDropping[0]);
-    EXPECT_EQ(form().elements.PipChar.left, 300);
-    EXPECT_TRUE(form().elements.PipChar.visible);
-}
-
 TEST_F(Events, FallingAsleepIsACallAndLocksTheOtherEvents) {
     form().elements.PipChar.visible = false; // the sign follows the pet's visibility
     form().layout.SleepLeft = 510;
@@ -164,43 +127,6 @@ TEST_F(Events, AnInterruptedDroppingStillLands) {
     pet().DroppingAction = true;
     form().DoEndCurrentAction();
     EXPECT_EQ(pet().Dung, 8);
-}
-
-TEST_F(Events, EndingTheHappyDisplayOfAFlushReturnsToTheMainScreen) {
-    form().device.FlushAction = form().device.HappyAction = true;
-    pet().ScreenTimeLeft = 6;
-    form().elements.TempImage.visible = true;
-    choose("mCheatAction1");
-    EXPECT_FALSE(form().device.FlushAction);
-    EXPECT_FALSE(form().device.HappyAction);
-    EXPECT_EQ(pet().ScreenTimeLeft, 0);
-    EXPECT_FALSE(form().elements.TempImage.visible);
-    EXPECT_TRUE(pet().DroppingAction);
-}
-
-TEST_F(Events, HidingTheIconCursor) {
-    form().device.ShownIcon = form().device.SelectedIcon = 2;
-    form().device.IconTimeLeft = 5;
-    form().elements.PipIcon[2].visible = true;
-    form().DoHideIcon();
-    EXPECT_FALSE(form().elements.PipIcon[2].visible);
-    EXPECT_EQ(form().device.SelectedIcon, 7);
-    EXPECT_EQ(form().device.IconTimeLeft, 0);
-
-    form().device.ShownIcon = -3; // a corrupt cursor is ignored rather than read out of range
-    form().DoHideIcon();
-    EXPECT_EQ(form().device.ShownIcon, -3);
-}
-
-TEST_F(Events, ResettingTheCheatMenuReenablesEveryEvent) {
-    fallAsleep();
-    form().menuItem(MenuId::mCheatAttention2).enabled = false;
-    form().DoResetCheatMenu();
-    for (MenuId item : {MenuId::mCheatAttention, MenuId::mCheatAttention2, MenuId::mCheatAction0,
-                        MenuId::mCheatAction1, MenuId::mCheatAction2, MenuId::mCheatAction3})
-        EXPECT_TRUE(form().menuItem(item).enabled) << static_cast<int>(item);
-    for (int i = 0; i <= 12; ++i)
-        EXPECT_FALSE(form().menuItem(cheatChar(i)).checked);
 }
 
 } // namespace

@@ -111,27 +111,6 @@ TEST(SettingsLoad, ValuesOutsideWhatTheRulesProduceAreSkipped) {
                   std::stoi(good));
 }
 
-TEST(SettingsLoad, FolderNamesMustBeSingleFolders) {
-    for (const char* bad : {"../../etc", "a/b", "a\\b", ".", ".."}) {
-        QJsonObject skin = loaded(with("CurrentSkin", bad)).value("fields").toObject();
-        EXPECT_EQ(skin.value("CurrentSkin").toString(), "Default") << bad;
-        QJsonObject plugin = loaded(with("Plugins", bad)).value("fields").toObject();
-        EXPECT_EQ(plugin.value("Plugins").toString(), "") << bad;
-    }
-    EXPECT_EQ(loaded(with("CurrentSkin", "Night Shift")).value("fields").toObject().value("CurrentSkin").toString(),
-              "Night Shift");
-}
-
-TEST(SettingsLoad, AGarbageSheetStateIsNoFirstRun) {
-    Sim sim(Sim::noAssets());
-    IniSettingsStore(sim.storeFile()).writeSection("Pipling", with("InsulatingSheet", "junk"));
-    sim.run("start");
-    // The pet is kept (no new egg); only the sheet goes back to its fresh state.
-    EXPECT_EQ(sim.number("CharacterNo"), 6);
-    EXPECT_EQ(sim.number("MinuteCount"), 321);
-    EXPECT_EQ(sim.number("InsulatingSheet"), 1);
-}
-
 TEST(SettingsLoad, ACloseAndANewStartContinueTheSameMinute) {
     Sim sim(Sim::noAssets());
     IniSettingsStore(sim.storeFile()).writeSection("Pipling", SavedPet);

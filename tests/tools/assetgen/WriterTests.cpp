@@ -56,29 +56,6 @@ TEST(GifWriter, DecodesToTheSamePixelsAndKeepsTransparency) {
         }
 }
 
-TEST(GifWriter, ReducesManyColoursWithoutLosingTheShape) {
-    // More than 256 colours: the palette is reduced, but transparency and
-    // rough colour must survive.
-    QImage original(40, 40, QImage::Format_ARGB32);
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 40; ++x)
-            original.setPixel(x, y, x < 5 ? qRgba(0, 0, 0, 0) : qRgb(x * 6, y * 6, (x * y) % 256));
-    QTemporaryDir dir;
-    const std::string path = (dir.path() + "/many.gif").toStdString();
-    ASSERT_EQ(GifWriter::write(original, path), "");
-    const QImage back = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(back.size(), original.size());
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 40; ++x) {
-            if (x < 5) {
-                EXPECT_EQ(qAlpha(back.pixel(x, y)), 0);
-                continue;
-            }
-            EXPECT_NEAR(qRed(back.pixel(x, y)), qRed(original.pixel(x, y)), 40);
-            EXPECT_NEAR(qGreen(back.pixel(x, y)), qGreen(original.pixel(x, y)), 40);
-        }
-}
-
 TEST(IconWriter, IconHoldsBothSizesThatQtReadsBack) {
     const QImage small = testPicture(16, 16), large = testPicture(32, 32);
     const auto bytes = IconWriter::encode({small, large}, false, 0, 0);
@@ -109,15 +86,6 @@ TEST(IconWriter, IconHoldsBothSizesThatQtReadsBack) {
                 EXPECT_EQ(first.pixel(x, y) & 0xffffff, small.pixel(x, y) & 0xffffff) << x << "," << y;
             }
         }
-}
-
-TEST(IconWriter, CursorKeepsItsHotspot) {
-    const auto bytes = IconWriter::encode({testPicture(32, 32)}, true, 10, 27);
-    EXPECT_EQ(read16(bytes, 2), 2u); // cursor
-    EXPECT_EQ(read16(bytes, 4), 1u);
-    EXPECT_EQ(read16(bytes, 6 + 4), 10u);
-    EXPECT_EQ(read16(bytes, 6 + 6), 27u);
-    EXPECT_EQ(read32(bytes, 6 + 12), 22u); // the bitmap follows the one-entry directory
 }
 
 TEST(WavWriter, HeaderDescribesTheSamples) {

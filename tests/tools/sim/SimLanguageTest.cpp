@@ -39,22 +39,6 @@ TEST(SimLanguage, ErrorsNameTheLineAndEndWithStatusTwo) {
     EXPECT_EQ(runScript("start\ntick 3\nquit\n", output), 0) << output;
 }
 
-TEST(SimLanguage, QueuedValuesComeBeforeTheSeededSequence) {
-    Sim sim(Sim::noAssets());
-    sim.run("seed 7");
-    const double first = sim.script().chance.next();
-    sim.run("seed 7\nrnd 0.25 0.75");
-    EXPECT_EQ(sim.script().chance.next(), 0.25);
-    EXPECT_EQ(sim.script().chance.next(), 0.75);
-    EXPECT_EQ(sim.script().chance.next(), first);
-}
-
-TEST(SimLanguage, TimeMovesInTenMillisecondPeriods) {
-    Sim sim(Sim::noAssets());
-    sim.run("clock 23:59:59\nwait 0.5\ntick 51\nstart\ndump");
-    EXPECT_EQ(sim.last().value("clock").toString(), "00:00:00.010");
-}
-
 TEST(PictureLoader, FilesThatDoNotDecodeGiveNoPicture) {
     Sim sim(Sim::noAssets());
     QtPictureLoader loader;
