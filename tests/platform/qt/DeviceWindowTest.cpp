@@ -25,7 +25,9 @@ protected:
     static QPoint inside(const Element& e) {
         return {(e.left + e.width / 2) / 15, (e.top + e.height / 4) / 15};
     }
-    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) { QTest::mousePress(window.get(), button, {}, at); }
+    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(window.get(), button, {}, at);
+    }
     void release(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseRelease(window.get(), button, {}, at);
     }
