@@ -15,7 +15,10 @@
 #include <QUrl>
 #include <QWidget>
 
-QtClock::QtClock() : NominalClock([] { return int64_t{QTime::currentTime().msecsSinceStartOfDay()}; }) {}
+TimeOfDay QtClock::now() const {
+    QTime time = QTime::currentTime();
+    return {time.hour(), time.minute(), time.second(), time.msec()};
+}
 
 QtTray::QtTray(std::function<PictureHandle()> windowIcon) : windowIcon(std::move(windowIcon)) {}
 

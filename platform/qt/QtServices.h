@@ -1,12 +1,11 @@
 #pragma once
 
 // The real desktop's services. This file provides:
-//  - QtClock: the local time of day; once the device window runs, the time of the period it runs;
+//  - QtClock: the local time of day;
 //  - QtChance: a Mersenne Twister in [0, 1);
 //  - QtTray: the notification-area icon (QSystemTrayIcon), reporting its clicks;
 //  - QtDesktop: screen size, pointers, pending events, the pop-up menu (QMenu) and focus.
 #include "platform/Services.h"
-#include "platform/qt/common/TickScheduler.h"
 
 #include <QObject>
 #include <QSystemTrayIcon>
@@ -17,9 +16,9 @@
 
 class QWidget;
 
-class QtClock : public NominalClock {
+class QtClock : public Clock {
 public:
-    QtClock();
+    TimeOfDay now() const override;
 };
 
 class QtChance : public Chance {
