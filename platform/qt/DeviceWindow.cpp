@@ -2,6 +2,7 @@
 #include "platform/qt/AboutWindow.h"
 #include "platform/qt/BookletWindow.h"
 #include "platform/qt/SheetWindow.h"
+#include "platform/qt/WindowMirror.h"
 
 #include "app/Form1.h"
 #include "platform/qt/common/DevicePainter.h"
@@ -110,14 +111,8 @@ void DeviceWindow::sync() {
         return;
     }
     const WindowState& w = form.window;
-    if (w.topmost != topmost) {
-        topmost = w.topmost;
-        const bool wasVisible = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-        if (wasVisible) show();
-    }
-    QRect geometry(qRound(w.left / Twips), qRound(w.top / Twips), qRound(w.width / Twips),
-                   qRound(w.height / Twips));
+    WindowMirror::topmost(*this, w.topmost, topmost);
+    const QRect geometry = WindowMirror::pixels(w);
     if (this->geometry() != geometry) setGeometry(geometry);
     if (!outlineApplied && !w.outline.empty()) {
         setMask(DevicePainter::outline(w));
@@ -218,11 +213,7 @@ void DeviceWindow::mouseMoveEvent(QMouseEvent* event) {
     const Element* element = hit(event->position(), name, x, y) ? form.elements.find(name) : nullptr;
     if (element == hovered) return;
     hovered = element;
-    const auto* pointer = element ? dynamic_cast<const QtPicture*>(element->pointer.get()) : nullptr;
-    if (pointer)
-        setCursor(QCursor(QPixmap::fromImage(pointer->image), pointer->hotSpot.x(), pointer->hotSpot.y()));
-    else
-        unsetCursor();
+    WindowMirror::pointer(*this, element ? element->pointer : PictureHandle(), shownPointer);
     setToolTip(element ? QString::fromStdString(element->toolTip) : QString());
 }
 void DeviceWindow::mouseReleaseEvent(QMouseEvent* event) {
