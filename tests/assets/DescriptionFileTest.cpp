@@ -128,24 +128,6 @@ TEST_F(DescriptionFileTest, EveryLineEndingEndsALine) {
     EXPECT_EQ(lines[3].value, "4");
 }
 
-TEST_F(DescriptionFileTest, TextArrivesAsUtf8WhateverItWasWrittenIn) {
-    // A byte-order mark is not part of the first key.
-    EXPECT_EQ(read("\xEF\xBB\xBFhungry=Hunger\n").at(0).key, "hungry");
-    // UTF-8 stays as it is; 8-bit Windows text is converted.
-    EXPECT_EQ(read("hungry=M\xC3\xBC"
-                   "de\n")
-                  .at(0)
-                  .value,
-              "M\xC3\xBC"
-              "de");
-    EXPECT_EQ(read("hungry=M\xFC"
-                   "de \x80\n")
-                  .at(0)
-                  .value,
-              "M\xC3\xBC"
-              "de \xE2\x82\xAC");
-}
-
 TEST_F(DescriptionFileTest, GarbageNeverCrashesAndOnlyWellFormedLinesCount) {
     std::mt19937 generator(7);
     std::string noise(256 * 1024, '\0');
