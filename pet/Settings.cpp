@@ -25,8 +25,7 @@ void Form1::DoLoadSettings() {
     };
     auto loadBoolean = [&](const char* key, bool& field) {
         if (auto text = read(key))
-            if (auto value = toBoolean(*text))
-                field = *value;
+            if (auto value = toBoolean(*text)) field = *value;
     };
     // A number that picks one of a pair: 0 the first, anything else the second (true).
     auto loadPair = [&](const char* key, bool& second) {
@@ -55,8 +54,7 @@ void Form1::DoLoadSettings() {
     window.visible = true;
 
     loadPair("PlayType", options.gameB);
-    if (auto text = read("Plugins"))
-        pet.Plugins = isFolderName(*text) ? *text : std::string();
+    if (auto text = read("Plugins")) pet.Plugins = isFolderName(*text) ? *text : std::string();
     loadBoolean("AutoShow", options.autoShow);
     loadBoolean("AlwaysOnTop", options.alwaysOnTop);
     DoSetAlwaysOnTop(window, options.alwaysOnTop);

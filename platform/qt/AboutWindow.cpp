@@ -1,9 +1,9 @@
 #include "platform/qt/AboutWindow.h"
 
 #include "app/Form1.h"
-#include "shell/About.h"
 #include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
+#include "shell/About.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,9 +1,9 @@
 #include "platform/qt/BookletWindow.h"
 
 #include "app/Form1.h"
-#include "shell/Instructions.h"
 #include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
+#include "shell/Instructions.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>

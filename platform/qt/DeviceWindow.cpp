@@ -1,13 +1,13 @@
 #include "platform/qt/DeviceWindow.h"
-#include "platform/qt/SheetWindow.h"
 #include "platform/qt/AboutWindow.h"
 #include "platform/qt/BookletWindow.h"
+#include "platform/qt/SheetWindow.h"
 
 #include "app/Form1.h"
-#include "shell/Sheet.h"
-#include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/DevicePainter.h"
+#include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
+#include "shell/Sheet.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -58,7 +58,8 @@ namespace {
 // it opens. The widget may be inside one of its own handlers, so it goes once the event loop is
 // back.
 template <class Widget, class Window>
-void follow(std::unique_ptr<Widget>& widget, const Window* window, Form1& form, const std::function<void()>& changed) {
+void follow(std::unique_ptr<Widget>& widget, const Window* window, Form1& form,
+            const std::function<void()>& changed) {
     if (widget && widget->shows() != window) {
         widget->hide();
         widget.release()->deleteLater();
@@ -241,9 +242,13 @@ void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     sync();
 }
 
-void DeviceWindow::keyPressEvent(QKeyEvent* event) { keys.press(event); }
+void DeviceWindow::keyPressEvent(QKeyEvent* event) {
+    keys.press(event);
+}
 
-void DeviceWindow::keyReleaseEvent(QKeyEvent* event) { keys.release(event); }
+void DeviceWindow::keyReleaseEvent(QKeyEvent* event) {
+    keys.release(event);
+}
 
 void DeviceWindow::closeEvent(QCloseEvent* event) {
     form.Form_Unload();

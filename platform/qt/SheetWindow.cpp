@@ -1,10 +1,10 @@
 #include "platform/qt/SheetWindow.h"
 
 #include "app/Form1.h"
-#include "shell/Sheet.h"
-#include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/DevicePainter.h"
+#include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
+#include "shell/Sheet.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -137,6 +137,10 @@ void SheetWindow::mouseReleaseEvent(QMouseEvent* event) {
     changed();
 }
 
-void SheetWindow::keyPressEvent(QKeyEvent* event) { keys.press(event); }
+void SheetWindow::keyPressEvent(QKeyEvent* event) {
+    keys.press(event);
+}
 
-void SheetWindow::keyReleaseEvent(QKeyEvent* event) { keys.release(event); }
+void SheetWindow::keyReleaseEvent(QKeyEvent* event) {
+    keys.release(event);
+}

@@ -19,8 +19,12 @@ void* operator new(std::size_t size) {
     if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
     throw std::bad_alloc();
 }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
 
 namespace {
 
@@ -28,7 +32,8 @@ TEST(IdleTick, AHatchedPetsIdleTicksAllocateNothing) {
     Sim sim;
     // A child in the middle of its pet minute, so that the thousand ticks (ten seconds) count
     // seconds but reach neither the minute step nor its save.
-    sim.run("store InsulatingSheet 0\nstore CharacterNo 2\nclock 10:00:00\nstart\nwait 5\nset SecondCount 30");
+    sim.run(
+        "store InsulatingSheet 0\nstore CharacterNo 2\nclock 10:00:00\nstart\nwait 5\nset SecondCount 30");
     ASSERT_EQ(sim.form().pet.CharacterNo, 2);
     const int16_t secondBefore = sim.form().pet.SecondCount;
 

@@ -25,7 +25,9 @@ protected:
     static QPoint inside(const Element& e) {
         return {(e.left + e.width / 2) / 15, (e.top + e.height / 4) / 15};
     }
-    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) { QTest::mousePress(window.get(), button, {}, at); }
+    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(window.get(), button, {}, at);
+    }
     void release(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseRelease(window.get(), button, {}, at);
     }
@@ -39,7 +41,10 @@ TEST_F(WindowHits, AButtonTakesThePressBeforeTheViewBehindIt) {
     press(a);
     EXPECT_FALSE(sim.form().device.Dragging) << "the face behind the button got the press";
     release(a);
-    EXPECT_EQ(sim.script().sound.take(), std::vector<std::string>{"\\sounds\\beep.wav"});
+    // The press reached the button: the toy beeps as for a headless "press A".
+    const std::vector<std::string> heard = sim.script().sound.take();
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.front(), "\\sounds\\beep.wav");
 }
 
 TEST_F(WindowHits, TheFaceTakesPressesBesideTheButtonsAndTurnsOnADoubleClick) {

@@ -19,7 +19,9 @@ const PictureHandle& windowIcon() {
     static const PictureHandle icon = solid("window.ico", Qt::red);
     return icon;
 }
-PictureHandle picture() { return solid("blue.ico", Qt::blue); }
+PictureHandle picture() {
+    return solid("blue.ico", Qt::blue);
+}
 
 struct QtSide {
     QtSide() { qputenv("PIPLING_FORCE_TRAY", "1"); } // the offscreen platform has no tray of its own

@@ -17,7 +17,9 @@
 
 namespace {
 
-unsigned read16(const std::vector<unsigned char>& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
+unsigned read16(const std::vector<unsigned char>& b, std::size_t at) {
+    return b[at] | (b[at + 1] << 8);
+}
 unsigned read32(const std::vector<unsigned char>& b, std::size_t at) {
     return read16(b, at) | (read16(b, at + 2) << 16);
 }
@@ -28,8 +30,7 @@ QImage testPicture(int w, int h) {
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             QRgb c = qRgb((x * 40) % 256, (y * 60) % 256, 0x80);
-            if (x + y < 3 || (x * y) % 7 == 3)
-                c = qRgba(0, 0, 0, 0);
+            if (x + y < 3 || (x * y) % 7 == 3) c = qRgba(0, 0, 0, 0);
             image.setPixel(x, y, c);
         }
     return image;
@@ -63,8 +64,8 @@ TEST(WavWriter, HeaderDescribesTheSamples) {
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "RIFF");
     EXPECT_EQ(read32(bytes, 4), bytes.size() - 8);
     EXPECT_EQ(std::string(bytes.begin() + 8, bytes.begin() + 16), "WAVEfmt ");
-    EXPECT_EQ(read16(bytes, 20), 1u);  // PCM
-    EXPECT_EQ(read16(bytes, 22), 1u);  // mono
+    EXPECT_EQ(read16(bytes, 20), 1u); // PCM
+    EXPECT_EQ(read16(bytes, 22), 1u); // mono
     EXPECT_EQ(read32(bytes, 24), 22050u);
     EXPECT_EQ(read32(bytes, 28), 44100u);
     EXPECT_EQ(read16(bytes, 34), 16u);

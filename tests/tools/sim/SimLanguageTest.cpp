@@ -24,16 +24,25 @@ int runScript(const std::string& script, std::string& output) {
 }
 
 TEST(SimLanguage, ErrorsNameTheLineAndEndWithStatusTwo) {
-    const std::pair<const char*, int> bad[] = {
-        {"start\n\n# comment\nfly away\nstart\n", 4}, {"rnd 0.2 1.0\n", 1},     {"start\nget NoSuchField\n", 2},
-        {"start\nset Hunger lots\n", 2},               {"start\nset Hunger 70000\n", 2}, {"clock 25:00:00\n", 1},
-        {"tick -3\n", 1},                              {"dump\n", 1},            {"start\nmenu mNoSuchItem\n", 2},
-        {"start\npress D\n", 2},                       {"start\nkey 13 sideways\n", 2}, {"start\nstart\n", 2},
-        {"start\nrender /nonexistent/dir/x.png\n", 2}, {"start\nmouse Nowhere down 1 0 0\n", 2}};
+    const std::pair<const char*, int> bad[] = {{"start\n\n# comment\nfly away\nstart\n", 4},
+                                               {"rnd 0.2 1.0\n", 1},
+                                               {"start\nget NoSuchField\n", 2},
+                                               {"start\nset Hunger lots\n", 2},
+                                               {"start\nset Hunger 70000\n", 2},
+                                               {"clock 25:00:00\n", 1},
+                                               {"tick -3\n", 1},
+                                               {"dump\n", 1},
+                                               {"start\nmenu mNoSuchItem\n", 2},
+                                               {"start\npress D\n", 2},
+                                               {"start\nkey 13 sideways\n", 2},
+                                               {"start\nstart\n", 2},
+                                               {"start\nrender /nonexistent/dir/x.png\n", 2},
+                                               {"start\nmouse Nowhere down 1 0 0\n", 2}};
     for (const auto& [script, line] : bad) {
         std::string output;
         EXPECT_EQ(runScript(script, output), 2) << script;
-        EXPECT_NE(output.find("\"line\": " + std::to_string(line) + "}"), std::string::npos) << script << output;
+        EXPECT_NE(output.find("\"line\": " + std::to_string(line) + "}"), std::string::npos)
+            << script << output;
     }
     std::string output;
     EXPECT_EQ(runScript("start\ntick 3\nquit\n", output), 0) << output;
