@@ -68,6 +68,8 @@ TEST(DescriptionNumberTest, ReadsTheLeadingNumberAndRoundsHalvesToEven) {
         {"&h10", 16},
         {"&O17", 15},
         {"&o777", 511},
+        {"&O178", 15}, // a digit of the base or above ends the number
+        {"&HFG", 15},
         {"&H", 0},
         {"&X12", 0},
         {"1.2.3", 1},
