@@ -95,14 +95,4 @@ TEST_F(AssetLoadingTest, NamesThatLeaveTheAssetTreeFindNothing) {
     EXPECT_EQ(at(e().FrontView), "/skins/default/front.gif");
 }
 
-TEST_F(AssetLoadingTest, FileNamesMatchWhateverTheirLetterCase) {
-    tree.remove("other/pipscr.gif");
-    tree.picture("other/PipScr.GIF");
-    std::filesystem::rename(tree.root() / "Chars", tree.root() / "CHARS");
-    std::filesystem::rename(tree.root() / "other", tree.root() / "Other");
-    Sim& s = start("store CharacterNo 3\n");
-    EXPECT_TRUE(s.form().elements.PipScr.picture);
-    EXPECT_TRUE(s.form().elements.TempChar[0]);
-}
-
 } // namespace

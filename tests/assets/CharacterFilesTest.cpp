@@ -13,19 +13,6 @@ protected:
     CharacterFilesTest() { tree.completeBaseTree("Default", {0, 3, 7}); }
 };
 
-TEST_F(CharacterFilesTest, EggLoadsOnlyItsIdleFramesAndIcons) {
-    Form1& f = start("store CharacterNo 3\n").form();
-    f.pet.CharacterNo = 0;
-    f.DoLoadCharacter();
-    const ElementSet& e = f.elements;
-    EXPECT_EQ(at(e.TempChar[2]), "/chars/00/2.gif");
-    EXPECT_EQ(at(e.TempIcon[2]), "/chars/00/2.ico");
-    EXPECT_EQ(at(e.TempChar[3]), "/chars/03/3.gif");
-    EXPECT_EQ(at(e.TempIcon[3]), "/chars/03/3.ico");
-    EXPECT_EQ(at(e.TempEat[0]), "/chars/03/eat0.gif");
-    EXPECT_EQ(at(e.TempSleep[1]), "/chars/03/sleep1.gif");
-}
-
 TEST_F(CharacterFilesTest, EveryActionPlaceIsRead) {
     Form1& f = start("store CharacterNo 3\n").form();
     const LayoutState& l = f.layout;
@@ -43,29 +30,6 @@ TEST_F(CharacterFilesTest, PluginDescriptionOverridesOnlyTheKeysItNames) {
     Form1& f = start("store Plugins Lang\nstore CharacterNo 3\n").form();
     EXPECT_EQ(f.layout.EatLeft, 333);
     EXPECT_EQ(f.layout.EatTop, 1050);
-    EXPECT_EQ(f.layout.OriginalLeft, 800);
-}
-
-TEST_F(CharacterFilesTest, MissingOrGarbageDescriptionKeepsEveryPlace) {
-    Form1& f = start("store CharacterNo 3\n").form();
-    f.pet.CharacterNo = 5; // has no folder at all
-    f.DoGetCharacterIni("");
-    f.DoLoadCharacter();
-    EXPECT_EQ(f.layout.OriginalLeft, 800);
-    EXPECT_EQ(at(f.elements.TempChar[0]), "/chars/03/0.gif");
-
-    f.pet.CharacterNo = 3;
-    std::string junk(70000, '\0');
-    for (std::size_t i = 0; i < junk.size(); ++i)
-        junk[i] = static_cast<char>((i * 131) % 251);
-    tree.text("Chars/03/char.ini", junk + "\neat.top=" + std::string(300, '7') + "\n" + junk);
-    f.DoGetCharacterIni("");
-    EXPECT_EQ(f.layout.OriginalLeft, 800);
-    EXPECT_EQ(f.layout.EatTop, 32767);
-
-    f.pet.CharacterNo = -3; // outside the characters: names no folder
-    f.DoGetCharacterIni("");
-    f.DoLoadCharacter();
     EXPECT_EQ(f.layout.OriginalLeft, 800);
 }
 

@@ -8,14 +8,6 @@ namespace {
 
 class LayoutFilesTest : public TreeDevice {
 protected:
-    // Reads a label file of the given lines as the base program's.
-    Form1& readLabels(const std::string& lines) {
-        Form1& f = sim ? sim->form() : start().form();
-        tree.text("default.ini", lines);
-        f.DoGetLayoutIni("");
-        return f;
-    }
-    std::string caption(MenuId item) { return sim->form().menuItem(item).caption; }
 };
 
 TEST_F(LayoutFilesTest, TestTreeLabelsAndPositionsArrive) {
@@ -53,36 +45,6 @@ TEST_F(LayoutFilesTest, TestTreeLabelsAndPositionsArrive) {
     EXPECT_EQ(e.RightArrow.left, 0); // "rarrow.left" is a stored place, not the arrow's own position
 }
 
-TEST_F(LayoutFilesTest, LineRulesOfTheLabelFile) {
-    start();
-    Form1& f = readLabels("  HIDE  =  Go away \n"
-                          "  pipscr.left  =  300abc  \n"
-                          "; pipscr.top = 1\n"
-                          "x;pipscr.top=2\n"
-                          "[Section]\n"
-                          "Sound On = Sound: on\n"
-                          "agetooltip = a = b\n");
-    EXPECT_EQ(caption(MenuId::mPopupStatus), "Go away");
-    EXPECT_EQ(caption(MenuId::mPopupSound), "Sound: on");
-    EXPECT_EQ(f.layout.AgeToolTip, "a = b");
-    EXPECT_EQ(f.elements.PipScr.left, 300);
-    EXPECT_EQ(f.elements.PipScr.top, 780); // neither the comment nor "x;pipscr.top" moved it
-
-    readLabels("hide=\npipscr.left=\n");
-    EXPECT_EQ(caption(MenuId::mPopupStatus), ""); // an empty caption is a caption
-    EXPECT_EQ(f.elements.PipScr.left, 300);       // an empty position is skipped
-
-    const std::pair<const char*, int> values[] = {
-        {"abc", 0}, {"2.5", 2}, {"3.5", 4}, {"-15", -15}, {"99999", 32767}};
-    for (const auto& [value, expected] : values) {
-        readLabels(std::string("pipscr.left=") + value + "\n");
-        EXPECT_EQ(f.elements.PipScr.left, expected) << value;
-    }
-
-    readLabels("hungry=One\nHUNGRY=Two\n");
-    EXPECT_EQ(caption(MenuId::mCheatAttention0), "Two");
-}
-
 TEST_F(LayoutFilesTest, SkinFileMovesOnlyTheButtonsAndWinsOverTheLabelFile) {
     Form1& f = start().form();
     // default.ini puts button A at 600; the Default skin moves it to 615 and cannot move the screen.
@@ -92,20 +54,6 @@ TEST_F(LayoutFilesTest, SkinFileMovesOnlyTheButtonsAndWinsOverTheLabelFile) {
     EXPECT_EQ(f.pet.ButtonALeft, 600);
     EXPECT_EQ(f.pet.ButtonBTop, 2130);
     EXPECT_EQ(f.pet.ResetButtonLeft, 270);
-}
-
-TEST_F(LayoutFilesTest, GarbageLabelFileKeepsEverythingItDoesNotSayClearly) {
-    Form1& f = start().form();
-    std::string junk;
-    for (int i = 0; i < 4096; ++i)
-        junk += static_cast<char>((i * 7919) & 0xFF);
-    tree.text("default.ini", junk + "\n" + std::string(1 << 20, 'q') +
-                                 "\npipscr.top=" + std::string(5000, '9') + "\n=\n==\n" + junk);
-    f.DoGetLayoutIni("");
-    EXPECT_EQ(f.elements.PipScr.left, 375);
-    EXPECT_EQ(f.elements.PipScr.top, 32767);
-    EXPECT_EQ(caption(MenuId::mPopupClose), "Exit");
-    sim->run("tick 10\ndump");
 }
 
 } // namespace

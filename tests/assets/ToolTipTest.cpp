@@ -46,25 +46,4 @@ TEST_F(ToolTipTest, SummaryListsEveryLabelledNumber) {
     EXPECT_EQ(status(), "D=-32768");
 }
 
-TEST_F(ToolTipTest, CallsSpeakBeforeTheSummary) {
-    Form1& f = form();
-    f.pet.AttentionHungry = f.pet.AttentionHappy = true;
-    EXPECT_EQ(status(), "Hungry, Unhappy");
-    f.pet.AttentionHungry = false;
-    EXPECT_EQ(status(), "Unhappy");
-    f.pet.AttentionHungry = true;
-    f.pet.AttentionHappy = false;
-    EXPECT_EQ(status(), "Hungry");
-    f.pet.AttentionDiscipline = f.pet.AttentionHappy = true;
-    EXPECT_EQ(status(), "Discipline");
-    // Sickness outranks any call, sleep outranks everything.
-    f.pet.Sickness = 1;
-    EXPECT_EQ(status(), "Sick");
-    f.pet.SleepAction = true;
-    EXPECT_EQ(status(), "Sleep");
-    f.pet.AttentionHungry = f.pet.AttentionHappy = f.pet.AttentionDiscipline = false;
-    f.pet.Sickness = 0;
-    EXPECT_EQ(status(), "Sleep");
-}
-
 } // namespace

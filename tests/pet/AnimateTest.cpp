@@ -67,45 +67,9 @@ protected:
         }
         return -1;
     }
-    std::vector<std::string> sounds() { return sim.script().sound.take(); }
 
     Sim sim{Sim::noAssets()};
 };
-
-TEST_F(Animate, DyingBlinksSlowsDownLaysAnEggAndEndsAsTheAngel) {
-    form().DoSetCharacter(6);
-    // The death start arms the animation this way: its first frame comes on the next tick.
-    pet().DyingAction = 1;
-    pet().FramePeriod = 120;
-    pet().IntervalCount = 119;
-    form().device.ActionFrameCount = 0;
-    form().device.FrameIndex = 0;
-
-    std::vector<int> periods; // the frame period each frame waited, in interval units
-    int16_t period = 120;
-    int beeps = 0, eggShown = 0;
-    for (int frame = 1; frame <= 60 && pet().CharacterNo != 12; ++frame) {
-        const int ticks = nextFrame();
-        ASSERT_GT(ticks, 0);
-        periods.push_back(period);
-        period = pet().FramePeriod;
-        for (const auto& s : sounds())
-            beeps += s == "\\sounds\\beep.wav";
-        eggShown += form().elements.TempImage.visible;
-        if (pet().CharacterNo != 12 && pet().DyingAction <= 45) {
-            EXPECT_EQ(form().elements.Skull.visible, form().device.FrameIndex == 1) << "frame " << frame;
-        }
-    }
-    ASSERT_EQ(periods.size(), 53u);
-    EXPECT_EQ(std::count(periods.begin(), periods.begin() + 31, 120), 31);
-    EXPECT_EQ(std::count(periods.begin() + 31, periods.begin() + 45, 250), 14);
-    EXPECT_EQ(std::count(periods.begin() + 45, periods.end(), 120), 8);
-    EXPECT_EQ(beeps, 22) << "a beep with every skull, on every other of the 44 blink frames";
-    EXPECT_EQ(eggShown, 4) << "the laid egg blinks on every second frame";
-    EXPECT_EQ(pet().CharacterNo, 12);
-    EXPECT_EQ(pet().DyingAction, 0);
-    EXPECT_FALSE(form().elements.TempImage.visible);
-}
 
 TEST_F(Animate, DroppingTakesFifteenFramesAndLeavesTheEighthDropping) {
     form().DoSetCharacter(5);
@@ -156,26 +120,6 @@ TEST_F(Animate, TrayIsSentOnlyWhenItChangesAndOnlyWhileThePetLives) {
     pet().InsulatingSheet = 1;
     nextFrame();
     EXPECT_EQ(sim.script().tray.calls, calls + 1) << "the sheet is in: the tray keeps the window icon";
-}
-
-TEST_F(Animate, ResetButtonStartsANewEggOnALeftRelease) {
-    ElementSet& e = form().elements;
-    e.ResetStatus[0].picture = namedPicture("reset0");
-    e.ResetStatus[1].picture = namedPicture("reset1");
-    form().DoSetCharacter(12);
-    pet().LightOff = true;
-    pet().LightMenuIndex = 1;
-    form().ResetButton_MouseUp(2, 0, 0, 0);
-    EXPECT_EQ(pet().CharacterNo, 12) << "the right button does nothing";
-    form().ResetButton_MouseDown(1, 0, 0, 0);
-    EXPECT_EQ(nameOf(e.ResetButton.picture), "reset1");
-    EXPECT_EQ(pet().CharacterNo, 12);
-    form().ResetButton_MouseUp(1, 0, 0, 0);
-    EXPECT_EQ(nameOf(e.ResetButton.picture), "reset0");
-    EXPECT_EQ(pet().CharacterNo, 0);
-    EXPECT_FALSE(pet().LightOff);
-    EXPECT_EQ(pet().LightMenuIndex, 0);
-    EXPECT_EQ(sounds(), std::vector<std::string>{"\\sounds\\reset.wav"});
 }
 
 } // namespace

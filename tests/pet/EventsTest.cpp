@@ -14,7 +14,6 @@ protected:
     }
     // Chooses an item as the user would: disabled items do nothing.
     void choose(const std::string& item) { sim.run("menu " + item); }
-    void fallAsleep() { form().mCheatAction_Click(2); }
 };
 
 TEST_F(Events, CallsCountAsNeedsExceptDiscipline) {
@@ -29,60 +28,6 @@ TEST_F(Events, CallsCountAsNeedsExceptDiscipline) {
     EXPECT_EQ(pet().NeedCount, 2);
     EXPECT_TRUE(form().elements.AttendIcon.visible);
     EXPECT_EQ(pet().AttendTimeLeft, 120);
-}
-
-TEST_F(Events, DisciplineCheatTakesAHeartChosenByACoin) {
-    pet().Hunger = 3;
-    pet().Happiness = 2;
-    draws({0.2});
-    choose("mCheatAttention2");
-    EXPECT_EQ(pet().Hunger, 2);
-    EXPECT_EQ(pet().Happiness, 2);
-    EXPECT_TRUE(pet().AttentionDiscipline);
-    EXPECT_EQ(pet().NeedCount, 0);
-    draws({0.8});
-    choose("mCheatAttention2");
-    EXPECT_EQ(pet().Happiness, 1);
-
-    pet().Hunger = 0; // an empty kind loses nothing
-    draws({0.2});
-    choose("mCheatAttention2");
-    EXPECT_EQ(pet().Hunger, 0);
-    EXPECT_EQ(pet().Happiness, 1);
-    expectAllDrawsTaken();
-}
-
-TEST_F(Events, FallingAsleepIsACallAndLocksTheOtherEvents) {
-    form().elements.PipChar.visible = false; // the sign follows the pet's visibility
-    form().layout.SleepLeft = 510;
-    fallAsleep();
-    EXPECT_TRUE(pet().SleepAction);
-    EXPECT_TRUE(pet().AttentionSleep);
-    EXPECT_EQ(pet().NeedCount, 1);
-    EXPECT_EQ(form().elements.PipChar.picture, form().elements.TempSleep[0]);
-    EXPECT_EQ(form().elements.PipChar.left, 510);
-    EXPECT_EQ(form().elements.SleepSign.picture, form().elements.TempSleepSign[0]);
-    EXPECT_FALSE(form().elements.SleepSign.visible);
-    EXPECT_EQ(pet().StatusText, "Sleep");
-
-    for (const char* item : {"mCheatAttention0", "mCheatAction0", "mCheatAction1", "mCheatAction3"}) {
-        choose(item);
-        EXPECT_EQ(sim.last().value("ignored").toString(), "disabled") << item;
-    }
-    // Even reached directly, no event but waking happens to a sleeping pet (the menu's side of
-    // dying while asleep is in needs_dying_while_asleep.sim).
-    form().mCheatAttention_Click(0);
-    form().mCheatAttention_Click(2);
-    form().mCheatAction_Click(0);
-    form().mCheatAction_Click(1);
-    form().mCheatAction_Click(3);
-    EXPECT_EQ(pet().DyingAction, 0);
-    EXPECT_TRUE(pet().SleepAction);
-    EXPECT_FALSE(pet().AttentionHungry);
-    EXPECT_FALSE(pet().AttentionDiscipline);
-    EXPECT_EQ(pet().Sickness, 0);
-    EXPECT_FALSE(pet().DroppingAction);
-    expectAllDrawsTaken();
 }
 
 TEST_F(Events, DeathStartClearsCallsAndHidesDroppingsButKeepsTheirCount) {

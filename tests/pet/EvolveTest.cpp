@@ -143,26 +143,4 @@ TEST_F(SetCharacter, EggDrawsTheLifeLengthAndClearsThePet) {
     }
 }
 
-TEST_F(SetCharacter, AdultsLiveTheirDrawnLifeExceptSevenAndNine) {
-    PetState& p = form().pet;
-    p.MaxMinutes = 960;
-    p.Discipline = 3;
-    form().DoSetCharacter(6);
-    EXPECT_EQ(p.MinuteToChangeCharacter, 960);
-    EXPECT_EQ(p.Discipline, 3);
-    EXPECT_EQ(p.FramePeriod, 80);
-    form().DoSetCharacter(5);
-    EXPECT_EQ(p.FramePeriod, 50);
-    form().DoSetCharacter(9);
-    EXPECT_EQ(p.Discipline, 7);
-    form().DoSetCharacter(7);
-    EXPECT_EQ(p.Discipline, 0);
-    EXPECT_EQ(p.MinuteToChangeCharacter, 490);
-    EXPECT_EQ(p.MaxMinutes, 730);
-    form().DoSetCharacter(11);
-    EXPECT_EQ(p.MinuteToChangeCharacter, 730) << "the secret character lives what 7 left it";
-    EXPECT_EQ(p.FramePeriod, 60);
-    EXPECT_EQ(p.Weight, 30);
-}
-
 } // namespace

@@ -3,10 +3,8 @@
 
 #include "AssetGenerator.h"
 #include "AssetTree.h"
-#include "ShellShape.h"
 #include "TextUtil.h"
 
-#include <QColor>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
@@ -19,9 +17,6 @@
 
 namespace {
 
-const char* const NewSkins[] = {"Mint", "Midnight"};
-const char* const ShellFiles[] = {"front.gif",   "back.gif",   "button0.gif",
-                                  "button1.gif", "reset0.gif", "reset1.gif"};
 const std::string Plugin = "plugins/Winter/";
 
 class SkinsAndPlugin : public ::testing::Test {
@@ -52,52 +47,7 @@ protected:
     static inline std::string error;
 };
 
-QRgb meanColor(const QImage& image) {
-    long r = 0, g = 0, b = 0, n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (const QRgb c = image.pixel(x, y); qAlpha(c) > 127)
-                r += qRed(c), g += qGreen(c), b += qBlue(c), ++n;
-    return n ? qRgb(int(r / n), int(g / n), int(b / n)) : 0;
-}
-
-// Two shells look alike when their mean colours are close in hue and lightness.
-bool lookAlike(QRgb a, QRgb b) {
-    const QColor ca(a), cb(b);
-    const int hue = std::abs(ca.hslHue() - cb.hslHue());
-    return std::min(hue, 360 - hue) < 45 && std::abs(ca.lightnessF() - cb.lightnessF()) < 0.25;
-}
-
 } // namespace
-
-TEST_F(SkinsAndPlugin, EveryNewSkinHasTheShellPicturesAtTheDefaultSizesInsideTheWindowOutline) {
-    ASSERT_EQ(error, "");
-    const ShellShape outline;
-    std::vector<QRgb> looks{meanColor(picture("skins/Default/front.gif"))};
-    for (const char* skin : NewSkins) {
-        const std::string folder = std::string("skins/") + skin + "/";
-        for (const char* file : ShellFiles) {
-            const QImage own = picture(folder + file),
-                         fallback = picture(std::string("skins/Default/") + file);
-            ASSERT_FALSE(own.isNull()) << folder << file;
-            EXPECT_EQ(own.size(), fallback.size()) << folder << file;
-        }
-        EXPECT_FALSE(picture(folder + "skin.ico").isNull()) << folder << "skin.ico";
-        // The front sits one pixel and the back two below the window's top:
-        // nothing may show where the window is cut away.
-        const QImage views[] = {picture(folder + "front.gif"), picture(folder + "back.gif")};
-        for (int v = 0; v < 2; ++v)
-            for (int y = 0; y < views[v].height(); ++y)
-                for (int x = 0; x < views[v].width(); ++x)
-                    if (qAlpha(views[v].pixel(x, y)) > 0) {
-                        ASSERT_TRUE(outline.inside(x, y + 1 + v))
-                            << folder << (v ? "back" : "front") << " at " << x << "," << y;
-                    }
-        for (QRgb other : looks)
-            EXPECT_FALSE(lookAlike(meanColor(views[0]), other)) << skin << " looks like another skin";
-        looks.push_back(meanColor(views[0]));
-    }
-}
 
 TEST_F(SkinsAndPlugin, PluginBringsItsFilesAtTheProgramsPlacesAndSizes) {
     ASSERT_EQ(error, "");

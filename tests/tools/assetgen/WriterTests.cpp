@@ -57,38 +57,6 @@ TEST(GifWriter, DecodesToTheSamePixelsAndKeepsTransparency) {
         }
 }
 
-TEST(IconWriter, IconHoldsBothSizesThatQtReadsBack) {
-    const QImage small = testPicture(16, 16), large = testPicture(32, 32);
-    const auto bytes = IconWriter::encode({small, large}, false, 0, 0);
-    ASSERT_GE(bytes.size(), 6u + 2 * 16);
-    EXPECT_EQ(read16(bytes, 2), 1u); // icon
-    EXPECT_EQ(read16(bytes, 4), 2u); // two images
-    EXPECT_EQ(bytes[6], 16);
-    EXPECT_EQ(bytes[6 + 16], 32);
-    // Each directory entry points inside the file at a bitmap header of its size.
-    for (int i = 0; i < 2; ++i) {
-        const std::size_t entry = 6 + 16 * i;
-        const unsigned size = read32(bytes, entry + 8), offset = read32(bytes, entry + 12);
-        ASSERT_LE(offset + size, bytes.size());
-        EXPECT_EQ(read32(bytes, offset + 4), i == 0 ? 16u : 32u);
-        EXPECT_EQ(read32(bytes, offset + 8), i == 0 ? 32u : 64u); // colour rows and mask rows
-    }
-    QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-    QBuffer buffer(&data);
-    QImageReader reader(&buffer, "ico");
-    ASSERT_TRUE(reader.canRead()) << reader.errorString().toStdString();
-    EXPECT_EQ(reader.imageCount(), 2);
-    const QImage first = reader.read().convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(first.size(), QSize(16, 16));
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            EXPECT_EQ(qAlpha(first.pixel(x, y)), qAlpha(small.pixel(x, y))) << x << "," << y;
-            if (qAlpha(small.pixel(x, y))) {
-                EXPECT_EQ(first.pixel(x, y) & 0xffffff, small.pixel(x, y) & 0xffffff) << x << "," << y;
-            }
-        }
-}
-
 TEST(WavWriter, HeaderDescribesTheSamples) {
     const std::vector<std::int16_t> samples{0, 1000, -1000, 32767, -32768, 5};
     const auto bytes = WavWriter::encode(samples, 22050);

@@ -48,31 +48,6 @@ TEST(SimLanguage, ErrorsNameTheLineAndEndWithStatusTwo) {
     EXPECT_EQ(runScript("start\ntick 3\nquit\n", output), 0) << output;
 }
 
-TEST(PictureLoader, FilesThatDoNotDecodeGiveNoPicture) {
-    Sim sim(Sim::noAssets());
-    QtPictureLoader loader;
-    const auto folder = sim.folder();
-    std::ofstream(folder / "text.gif") << "GIF89a but not really";
-    std::ofstream(folder / "empty.ico");
-    QImage huge(QtPictureLoader::MaxSide + 1, 2, QImage::Format_RGB32);
-    huge.fill(Qt::black);
-    ASSERT_TRUE(huge.save(QString::fromStdString((folder / "huge.png").string())));
-    QImage small(3, 2, QImage::Format_ARGB32);
-    small.fill(Qt::transparent);
-    ASSERT_TRUE(small.save(QString::fromStdString((folder / "Small.PNG").string())));
-
-    EXPECT_EQ(loader.load((folder / "text.gif").string()), nullptr);
-    EXPECT_EQ(loader.load((folder / "empty.ico").string()), nullptr);
-    EXPECT_EQ(loader.load((folder / "huge.png").string()), nullptr);
-    EXPECT_EQ(loader.load((folder / "missing.gif").string()), nullptr);
-    // Names are matched without regard to case, with either separator.
-    auto picture = loader.load(folder.string() + "\\small.png");
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->width(), 3);
-    EXPECT_EQ(picture->height(), 2);
-    EXPECT_EQ(picture->path(), folder.string() + "\\small.png");
-}
-
 } // namespace
 
 namespace {
