@@ -29,7 +29,8 @@ void pointer(QWidget& widget, const PictureHandle& picture, const void*& shown) 
     if (cursor == shown) return;
     shown = cursor;
     if (cursor)
-        widget.setCursor(QCursor(QPixmap::fromImage(cursor->image), cursor->hotSpot.x(), cursor->hotSpot.y()));
+        widget.setCursor(
+            QCursor(QPixmap::fromImage(cursor->image), cursor->hotSpot.x(), cursor->hotSpot.y()));
     else
         widget.unsetCursor();
 }
