@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/Chooser.h"
 #include "assets/LayoutState.h"
 #include "device/DeviceState.h"
 #include "device/ElementSet.h"
@@ -32,6 +33,8 @@ public:
     PictureHandle trayIcon; // null: the window's own icon
     bool unloaded = false;
     std::unique_ptr<Form5> sheet; // the insulating sheet's window while it is loaded
+    // The skin and plug-in chooser while it is open (assets/Chooser.cpp).
+    std::unique_ptr<Form3> chooser;
 
     // Start-up and shut-down (app/Startup.cpp).
     void Form_Load(const std::string& commandLine);

@@ -96,11 +96,9 @@ void Form1::mPopupAutoShow_Click() {
     autoShow.checked = !autoShow.checked;
 }
 
-// Hiding into the tray and restoring come with the tray; the chooser, instructions and about
+// Hiding into the tray and restoring come with the tray; the instructions and about
 // windows with their own work. Until then these items do nothing.
 void Form1::mPopupStatus_Click() {}
-void Form1::mPopupChangeSkin_Click() {}
-void Form1::mPopupPlugins_Click() {}
 void Form1::mPopupInstructions_Click() {}
 void Form1::mPopupAbout_Click() {}
 

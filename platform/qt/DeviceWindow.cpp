@@ -1,5 +1,6 @@
 #include "platform/qt/DeviceWindow.h"
 #include "platform/qt/SheetWindow.h"
+#include "platform/qt/ChooserWindow.h"
 
 #include "app/Form1.h"
 #include "platform/qt/common/QtInput.h"
@@ -49,6 +50,20 @@ void DeviceWindow::syncSheet() {
     if (sheetWindow) sheetWindow->sync();
 }
 
+void DeviceWindow::syncChooser() {
+    if (chooserWindow && chooserWindow->shows() != form.chooser.get()) {
+        // Its own OK or Cancel closed it, from inside one of its handlers.
+        chooserWindow->hide();
+        chooserWindow.release()->deleteLater();
+    }
+    if (form.chooser && !chooserWindow) {
+        chooserWindow = std::make_unique<ChooserWindow>(form, [this] { sync(); });
+        chooserWindow->sync();
+        chooserWindow->activateWindow();
+    }
+    if (chooserWindow) chooserWindow->sync();
+}
+
 void DeviceWindow::tick() {
     if (form.timerInterval != 0 && !form.unloaded) form.Timer1_Timer();
     sync();
@@ -84,11 +99,15 @@ void DeviceWindow::sync() {
         shownTitle = w.title;
         setWindowTitle(QString::fromStdString(shownTitle));
     }
-    if (const auto* icon = dynamic_cast<const QtPicture*>(w.icon.get()))
-        if (windowIcon().cacheKey() == 0 || windowIcon().isNull())
-            setWindowIcon(QIcon(QPixmap::fromImage(icon->image)));
+    if (const auto* icon = dynamic_cast<const QtPicture*>(w.icon.get()); icon && icon != shownIcon) {
+        // A new skin brings its own icon.
+        shownIcon = icon;
+        setWindowIcon(QIcon(QPixmap::fromImage(icon->image)));
+    }
     if (w.visible != isVisible()) setVisible(w.visible);
+    if (w.enabled != isEnabled()) setEnabled(w.enabled);
     syncSheet();
+    syncChooser();
     // Runs after every tick: the snapshot reuses its buffer, so an unchanged screen costs a
     // comparison and no allocation.
     takeSnapshot(current);

@@ -18,6 +18,7 @@
 
 class Form1;
 class SheetWindow;
+class ChooserWindow;
 
 class DeviceWindow : public QWidget {
 public:
@@ -58,5 +59,9 @@ private:
     bool outlineApplied = false;
     bool topmost = false;
     std::unique_ptr<SheetWindow> sheetWindow;
+    // The skin and plug-in chooser: made when Form1 opens it, dropped when it closes.
+    void syncChooser();
+    std::unique_ptr<ChooserWindow> chooserWindow;
+    const void* shownIcon = nullptr;
     KeyForwarder keys;
 };

@@ -37,6 +37,13 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // Without its "Default" skin the toy would have no shell to show, drag or right-click.
+    const std::string appPath = programFolder({});
+    if (auto problem = startupProblem(DiskFiles(), appPath)) {
+        std::cerr << "pipling: " << *problem << '\n';
+        return 1;
+    }
+
     const auto folder = IniSettingsStore::userFolder();
     PetLock lock(folder / "running", name.empty() ? std::string("Pipling") : name);
     if (!lock.held()) {
@@ -57,7 +64,7 @@ int main(int argc, char** argv) {
     QtSound sound;
     QtTray tray{QIcon()};
     QtDesktop desktop;
-    Platform platform{clock, chance, store, files, pictures, sound, tray, desktop, programFolder({})};
+    Platform platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath};
 
     Form1 form(platform);
     DeviceWindow window(form);

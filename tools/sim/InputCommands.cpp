@@ -1,4 +1,5 @@
 // The commands that act as a user would: buttons, keys, typing and the mouse on the device.
+#include "tools/sim/Json.h"
 #include "tools/sim/ScriptRunner.h"
 
 #include <cctype>
@@ -124,4 +125,16 @@ void ScriptRunner::addInputCommands() {
             return "unknown mouse action: " + action;
         return std::nullopt;
     };
+
+    // A disabled device window (a secondary window is open over it) gets no mouse or keys: the
+    // command is reported as ignored, as a disabled menu item is.
+    for (const char* name : {"press", "down", "up", "key", "type", "mouse"}) {
+        commands[name] = [this, name, handler = commands[name]](const std::string& args) -> std::optional<std::string> {
+            if (form && !form->window.enabled) {
+                print(Json().beginObject().value("input", name).value("ignored", "disabled").endObject().text());
+                return std::nullopt;
+            }
+            return handler(args);
+        };
+    }
 }

@@ -1,5 +1,6 @@
 // The secondary windows in scripts: the `window NAME ...` commands, their timers on the slow
 // period, and their part of `dump`.
+#include "tools/sim/ChooserCommands.h"
 #include "tools/sim/Json.h"
 #include "tools/sim/ScriptRunner.h"
 
@@ -85,6 +86,11 @@ void ScriptRunner::addWindowCommands() {
             if (!form->sheet) return std::string("the window Form5 is not loaded");
             return sheetCommand(*form->sheet, in);
         }
+        // The skin and plug-in chooser.
+        if (name == "Form3") {
+            if (!form->chooser) return std::string("the window Form3 is not loaded");
+            return chooserCommand(*form, in);
+        }
         return "unknown window: " + name;
     };
 }
@@ -108,6 +114,15 @@ void ScriptRunner::dumpWindows(Json& json) {
         json.endObject().endObject();
     } else {
         json.null("Form5");
+    }
+    // The skin and plug-in chooser.
+    if (form->chooser) {
+        json.beginObject("Form3");
+        windowJson(json, form->chooser->window);
+        chooserJson(json, *form);
+        json.endObject();
+    } else {
+        json.null("Form3");
     }
     json.endObject();
 }
