@@ -13,9 +13,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // One program run on a shared store: start, the given lines, and what the last dump showed.
-class Run {
+class Program {
 public:
-    Run(const std::string& storeFile) : runner(PIPLING_BIN_DIR, storeFile, out) {}
+    explicit Program(const std::string& storeFile) : runner(PIPLING_BIN_DIR, storeFile, out) {}
     void lines(const std::string& script) {
         std::istringstream in(script);
         for (std::string line; std::getline(in, line);) {
@@ -30,7 +30,7 @@ public:
     }
     // The row of List1 that shows a display name, -1 when none does.
     int row(const std::string& name) {
-        const QJsonArray list = dump()["windows"]["Form3"]["List1"].toArray();
+        const QJsonArray list = dump()["windows"].toObject()["Form3"].toObject()["List1"].toArray();
         for (int i = 0; i < list.size(); ++i)
             if (list[i].toString().toStdString() == name) return i;
         return -1;
@@ -89,7 +89,7 @@ TEST(ChooserRoundTrip, EachChoiceShowsAtOnceIsStoredAndSurvivesARestart) {
     QJsonObject before; // the shell as the previous run left it
     for (const Step& step : steps) {
         SCOPED_TRACE(step.entry);
-        Run run(sim.storeFile());
+        Program run(sim.storeFile());
         run.lines(std::string(first ? "store InsulatingSheet 0\nstore CharacterNo 1\n" : "") + "start");
         if (!first) EXPECT_EQ(shell(run.dump()), before) << "the restart shows another toy";
         first = false;
@@ -106,10 +106,11 @@ TEST(ChooserRoundTrip, EachChoiceShowsAtOnceIsStoredAndSurvivesARestart) {
         const int left = front["left"].toInt() / 15, top = front["top"].toInt() / 15;
         for (const char* skin : {"Default", "Mint", "Midnight"}) {
             const double share = frontShare(render, skin, left, top);
-            if (std::string(skin) == step.skin)
+            if (std::string(skin) == step.skin) {
                 EXPECT_GT(share, 0.6) << skin;
-            else
+            } else {
                 EXPECT_LT(share, 0.3) << skin;
+            }
         }
         // The plug-in's own pictures and words are on the toy exactly while it is chosen.
         const bool winter = std::string(step.plugin) == "Winter";
