@@ -65,7 +65,7 @@ double textutil::toDouble(const std::string& text) {
     const char* first = number.data() + (!number.empty() && number[0] == '+' ? 1 : 0);
     double value = 0;
     const auto [end, error] = std::from_chars(first, number.data() + number.size(), value);
-    if (error != std::errc() || first == end)
+    if (error != std::errc() || end != number.data() + number.size())
         throw std::invalid_argument("not a number: " + text);
     return value;
 }

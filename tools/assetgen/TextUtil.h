@@ -13,7 +13,7 @@ std::vector<std::string> splitWords(const std::string& text);
 bool readFile(const std::string& path, std::string& text);
 bool startsWith(const std::string& text, const std::string& prefix);
 // A decimal number, read the same in every locale ("0.5" is a half even where the user writes
-// "0,5"); throws std::invalid_argument, as std::stod does, when the text is no number.
+// "0,5"); throws std::invalid_argument when the whole text is not a number.
 double toDouble(const std::string& text);
 
 } // namespace textutil
