@@ -20,8 +20,9 @@ void Form3::DoReadItemInfo(bool IsPlugin, const std::string& Item) {
     if (!IsPlugin) {
         // A skin without button keys puts the buttons where the label file put them, not where
         // the previous skin had them.
-        const int16_t fromLabels[] = {pet.ButtonALeft, pet.ButtonATop, pet.ButtonBLeft,     pet.ButtonBTop,
-                                      pet.ButtonCLeft, pet.ButtonCTop, pet.ResetButtonLeft, pet.ResetButtonTop};
+        const int16_t fromLabels[] = {pet.ButtonALeft,     pet.ButtonATop,    pet.ButtonBLeft,
+                                      pet.ButtonBTop,      pet.ButtonCLeft,   pet.ButtonCTop,
+                                      pet.ResetButtonLeft, pet.ResetButtonTop};
         for (std::size_t i = 0; i < std::size(skinButtons); ++i)
             *skinButtons[i] = fromLabels[i];
     }

@@ -16,8 +16,9 @@ constexpr int16_t LeftButton = 1;
 
 // The menu items that would conflict with a choice in progress; the sheet's item is handled on
 // its own because the open sheet window stands in for it.
-constexpr const char* ConflictingItems[] = {"mPopupStatus",     "mPopupOnTop",        "mCheats",    "mPopupChangeSkin",
-                                            "mPopupPlugins",    "mPopupInstructions", "mPopupAbout"};
+constexpr const char* ConflictingItems[] = {"mPopupStatus",     "mPopupOnTop",   "mCheats",
+                                            "mPopupChangeSkin", "mPopupPlugins", "mPopupInstructions",
+                                            "mPopupAbout"};
 
 // Case-blind order, as the sorted list boxes keep it; an entry goes after those equal to it, so
 // equal names keep the order they were added in, in List1 and List3 alike.

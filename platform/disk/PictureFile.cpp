@@ -5,9 +5,13 @@
 
 namespace {
 
-unsigned byteAt(std::string_view bytes, std::size_t at) { return static_cast<uint8_t>(bytes[at]); }
+unsigned byteAt(std::string_view bytes, std::size_t at) {
+    return static_cast<uint8_t>(bytes[at]);
+}
 
-unsigned wordAt(std::string_view bytes, std::size_t at) { return byteAt(bytes, at) | byteAt(bytes, at + 1) << 8; }
+unsigned wordAt(std::string_view bytes, std::size_t at) {
+    return byteAt(bytes, at) | byteAt(bytes, at + 1) << 8;
+}
 
 // Skips a chain of data sub-blocks ending in an empty one; false when the bytes end first.
 bool skipSubBlocks(std::string_view bytes, std::size_t& at) {
@@ -21,7 +25,9 @@ bool skipSubBlocks(std::string_view bytes, std::size_t& at) {
 }
 
 // The size of a colour table announced by a packed byte whose top bit says "present".
-std::size_t colourTableSize(unsigned packed) { return (packed & 0x80) ? 3u << ((packed & 0x07) + 1) : 0; }
+std::size_t colourTableSize(unsigned packed) {
+    return (packed & 0x80) ? 3u << ((packed & 0x07) + 1) : 0;
+}
 
 bool gifComplete(std::string_view bytes) {
     constexpr std::size_t ScreenDescriptorEnd = 13;
@@ -53,7 +59,8 @@ bool iconComplete(std::string_view bytes) {
     if (count == 0 || bytes.size() < HeaderSize + count * EntrySize) return false;
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t entry = HeaderSize + i * EntrySize;
-        const std::size_t size = wordAt(bytes, entry + 8) | static_cast<std::size_t>(wordAt(bytes, entry + 10)) << 16;
+        const std::size_t size =
+            wordAt(bytes, entry + 8) | static_cast<std::size_t>(wordAt(bytes, entry + 10)) << 16;
         const std::size_t offset =
             wordAt(bytes, entry + 12) | static_cast<std::size_t>(wordAt(bytes, entry + 14)) << 16;
         if (offset > bytes.size() || size > bytes.size() - offset) return false;
@@ -65,7 +72,8 @@ bool iconComplete(std::string_view bytes) {
 
 bool pictureFileComplete(std::string_view bytes) {
     if (bytes.substr(0, 6) == "GIF87a" || bytes.substr(0, 6) == "GIF89a") return gifComplete(bytes);
-    const bool iconHeader = bytes.size() >= 6 && wordAt(bytes, 0) == 0 && (wordAt(bytes, 2) == 1 || wordAt(bytes, 2) == 2);
+    const bool iconHeader =
+        bytes.size() >= 6 && wordAt(bytes, 0) == 0 && (wordAt(bytes, 2) == 1 || wordAt(bytes, 2) == 2);
     if (iconHeader) return iconComplete(bytes);
     return true;
 }

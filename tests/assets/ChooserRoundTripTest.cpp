@@ -45,7 +45,8 @@ private:
 // The share of the skin's opaque front-view pixels that the rendered toy shows unchanged. The
 // screen, buttons and pet lie over part of the shell, so a match is well above half, not all.
 double frontShare(const QImage& render, const std::string& skin, int left, int top) {
-    const QImage front(QString::fromStdString(std::string(PIPLING_BIN_DIR) + "/skins/" + skin + "/front.gif"));
+    const QImage front(
+        QString::fromStdString(std::string(PIPLING_BIN_DIR) + "/skins/" + skin + "/front.gif"));
     if (front.isNull()) return 0;
     long opaque = 0, same = 0;
     for (int y = 0; y < front.height(); ++y)
@@ -62,7 +63,8 @@ double frontShare(const QImage& render, const std::string& skin, int left, int t
 // pet's own picture moves with time and is left out.
 QJsonObject shell(const QJsonObject& state) {
     QJsonObject kept;
-    for (const char* name : {"FrontView", "BackView", "ButtonA", "ButtonB", "ButtonC", "ResetButton", "PipScr"})
+    for (const char* name :
+         {"FrontView", "BackView", "ButtonA", "ButtonB", "ButtonC", "ResetButton", "PipScr"})
         kept[name] = state["elements"][name];
     kept["mCheatChar1"] = state["menu"]["mCheatChar1"]["caption"];
     return kept;
@@ -91,7 +93,9 @@ TEST(ChooserRoundTrip, EachChoiceShowsAtOnceIsStoredAndSurvivesARestart) {
         SCOPED_TRACE(step.entry);
         Program run(sim.storeFile());
         run.lines(std::string(first ? "store InsulatingSheet 0\nstore CharacterNo 1\n" : "") + "start");
-        if (!first) EXPECT_EQ(shell(run.dump()), before) << "the restart shows another toy";
+        if (!first) {
+            EXPECT_EQ(shell(run.dump()), before) << "the restart shows another toy";
+        }
         first = false;
         run.lines(std::string("menu ") + step.menu);
         const int row = run.row(step.entry);
@@ -101,7 +105,8 @@ TEST(ChooserRoundTrip, EachChoiceShowsAtOnceIsStoredAndSurvivesARestart) {
         EXPECT_EQ(state["fields"]["CurrentSkin"].toString().toStdString(), step.skin);
         EXPECT_EQ(state["fields"]["Plugins"].toString().toStdString(), step.plugin);
         const QJsonObject front = state["elements"]["FrontView"].toObject();
-        EXPECT_EQ(front["picture"].toString().toStdString(), std::string("skins/") + step.skin + "/front.gif");
+        EXPECT_EQ(front["picture"].toString().toStdString(),
+                  std::string("skins/") + step.skin + "/front.gif");
         const QImage render(QString::fromStdString(png));
         const int left = front["left"].toInt() / 15, top = front["top"].toInt() / 15;
         for (const char* skin : {"Default", "Mint", "Midnight"}) {

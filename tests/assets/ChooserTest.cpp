@@ -110,7 +110,8 @@ std::string fileBytes(const fs::path& path) {
 TEST_F(ChooserTest, WithoutDefaultTheProgramStopsAndLeavesTheStoreAlone) {
     tree.remove("skins/Default/front.gif");
     Sim sim(tree.appDir());
-    IniSettingsStore(sim.storeFile()).writeSection("Pipling", {{"InsulatingSheet", "0"}, {"CurrentSkin", "Plain"}});
+    IniSettingsStore(sim.storeFile())
+        .writeSection("Pipling", {{"InsulatingSheet", "0"}, {"CurrentSkin", "Plain"}});
     const std::string before = fileBytes(sim.storeFile());
     std::ostringstream out;
     int status = 0;

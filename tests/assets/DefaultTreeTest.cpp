@@ -181,6 +181,7 @@ TEST(AssetCompletenessCheckTest, PassesOnACompleteTreeAndNamesEveryGap) {
     TestTree tree;
     tree.completeBaseTree("Default", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
     tree.completeBaseTree("Plain", {});
+    tree.completeBaseTree("Twin", {});
     for (int character = 0; character < 12; ++character)
         tree.text("Chars/" + characterNumber(static_cast<int16_t>(character)) + "/char.ini",
                   "walk = false\n");

@@ -2,6 +2,7 @@
 // can produce is skipped, exactly as if the key were not there, and the rest of the pet loads.
 #include "platform/disk/IniSettingsStore.h"
 #include "tests/Sim.h"
+#include "tests/TestTree.h"
 
 #include <QJsonArray>
 
@@ -118,8 +119,13 @@ TEST(SettingsLoad, FolderNamesMustBeSingleFolders) {
         QJsonObject plugin = loaded(with("Plugins", bad)).value("fields").toObject();
         EXPECT_EQ(plugin.value("Plugins").toString(), "") << bad;
     }
-    EXPECT_EQ(loaded(with("CurrentSkin", "Night Shift")).value("fields").toObject().value("CurrentSkin").toString(),
-              "Night Shift");
+    // A folder name with a space is one folder: kept while that skin has its front view.
+    TestTree tree;
+    tree.picture("skins/Night Shift/front.gif");
+    Sim sim(tree.appDir());
+    IniSettingsStore(sim.storeFile()).writeSection("Pipling", with("CurrentSkin", "Night Shift"));
+    sim.run("start");
+    EXPECT_EQ(sim.form().pet.CurrentSkin, "Night Shift");
 }
 
 TEST(SettingsLoad, AGarbageSheetStateIsNoFirstRun) {
