@@ -1,5 +1,8 @@
 #include "app/Form1.h"
 
+#include "assets/Chooser.h"
+#include "shell/Sheet.h"
+
 #include <cassert>
 
 Form1::Form1(Platform& platform) : platform(platform), menu(makePopupMenu()) {
@@ -9,13 +12,11 @@ Form1::Form1(Platform& platform) : platform(platform), menu(makePopupMenu()) {
         shown->visible = true;
 }
 
-MenuItem& Form1::menuItem(const std::string& name) {
-    MenuItem* item = menu.find(name);
-    assert(item && "menu item names are fixed at compile time");
-    if (!item) {
-        static MenuItem scratch; // unreachable with the fixed tree; keeps release builds safe
-        scratch = MenuItem();
-        return scratch;
-    }
-    return *item;
+// Out of line, where the sheet's and the chooser's classes are complete.
+Form1::~Form1() = default;
+
+MenuItem& Form1::menuItem(MenuId item) {
+    MenuItem* found = menu.find(item);
+    assert(found && "the menu table holds every id");
+    return *found;
 }

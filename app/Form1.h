@@ -1,18 +1,21 @@
 #pragma once
 
-#include "assets/Chooser.h"
+#include "app/Vocabulary.h"
 #include "assets/LayoutState.h"
 #include "device/DeviceState.h"
 #include "device/ElementSet.h"
 #include "pet/PetState.h"
 #include "platform/Services.h"
 #include "shell/MenuItem.h"
-#include "shell/Sheet.h"
+#include "shell/Options.h"
 #include "shell/WindowState.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
+
+class Form3;
+class Form5;
 
 // The device window: the pet, its screen, its menu and every operation on them. Its state is
 // plain data; the operations are defined in the folder of the area that owns them. It reaches the
@@ -20,6 +23,7 @@
 class Form1 {
 public:
     explicit Form1(Platform& platform);
+    ~Form1();
 
     Platform& platform;
     PetState pet;
@@ -27,6 +31,7 @@ public:
     LayoutState layout;
     ElementSet elements;
     MenuItem menu;
+    Options options;
     WindowState window;
     int timerInterval = 0; // Timer1's period in ms; 0 = stopped
     std::string trayTip;   // the tip of the tray record, at most 63 characters
@@ -117,7 +122,7 @@ public:
     // Plays FileName (a full path) as a wave file or, with Wave false, as the system beep; nothing
     // when SoundOn is false. Callers that must be heard with sound off pass SoundOn true.
     void DoPlaySound(const std::string& FileName, bool SoundOn, bool Wave);
-    // Plays a program-relative sound ("\sounds\beep.wav") as the "Sound On" and "Wave" items say.
+    // Plays a program-relative sound ("\sounds\beep.wav") as the sound options say.
     void DoPlaySound(const std::string& SoundFile);
     void DoSetAlwaysOnTop(WindowState& target, bool OnTop);
     // Mouse on the device pictures: element is "FrontView", "BackView" or "ResetButton".
@@ -152,8 +157,11 @@ public:
     void mPopupAbout_Click();
     void mPopupInsulatingSheet_Click();
     void mPopupClose_Click();
-    // Runs the click handler of a menu item by name; false when the name has no handler.
-    bool menuClick(const std::string& itemName);
+    // Runs the click handler of a menu item; false when the item has none.
+    bool menuClick(MenuId item);
+    // The menu as the user sees it: the check marks and the Cheats menu show the options and the
+    // side the toy faces.
+    const MenuItem& presentedMenu();
     // Shows the pop-up menu at the mouse and runs the chosen item.
     void popupMenu();
 
@@ -166,7 +174,9 @@ public:
 
     // Convenience for the many "is the front showing" tests.
     bool frontShown() const { return !elements.BackView.visible; }
-    MenuItem& menuItem(const std::string& name);
+    // The pet's pictures may show: front view, no clock, light on.
+    bool screenShowsPet() const { return frontShown() && !pet.TimerScreen && !pet.LightOff; }
+    MenuItem& menuItem(MenuId item);
     // Absolute path of a program-relative name such as "\sounds\beep.wav".
     std::string appFile(const std::string& relative) const { return platform.appPath + relative; }
 

@@ -99,18 +99,19 @@ void Form1::Form_Load(const std::string& commandLine) {
     platform.desktop.setPointer(Pointer::Default);
 
     DoSetCharacterName();
-    menuItem("mCharacterName").caption = pet.CharacterName;
+    menuItem(MenuId::mCharacterName).caption = pet.CharacterName;
 
-    if (menuItem("mPopupStatus").checked)
+    if (options.hidden)
         window.visible = false;
     else
         platform.desktop.focusDevice();
 
     if (pet.SleepAction) {
         e.Dark.setPicture(e.TempDark[0]);
-        for (const char* item : {"mCheatAttention", "mCheatAction0", "mCheatAction1", "mCheatAction3"})
+        for (MenuId item :
+             {MenuId::mCheatAttention, MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction3})
             menuItem(item).enabled = false;
-        menuItem("mCheatAction2").checked = true;
+        menuItem(MenuId::mCheatAction2).checked = true;
     } else {
         e.Dark.setPicture(e.TempDark[2]);
     }
@@ -119,21 +120,19 @@ void Form1::Form_Load(const std::string& commandLine) {
     if (pet.InsulatingSheet != 1) {
         pet.SendInsulatingSheetToBack = false;
         timerInterval = pet.TimerInterval;
-        if (pet.InsulatingSheet == 2)
-            menuClick("mPopupInsulatingSheet");
+        if (pet.InsulatingSheet == 2) menuClick(MenuId::mPopupInsulatingSheet);
     } else {
         pet.SendInsulatingSheetToBack = true;
         DoMainScreen(false);
-        menuClick("mPopupInsulatingSheet");
-        menuItem("mCharacterName").caption = pet.PiplingName;
+        menuClick(MenuId::mPopupInsulatingSheet);
+        menuItem(MenuId::mCharacterName).caption = pet.PiplingName;
         trayIcon = nullptr;
         trayTip = trayTipText(pet.PiplingName);
         sendTray(false);
-        menuItem("mPopupInsulatingSheet").checked = true;
-        menuItem("mPopupInsulatingSheet").enabled = false;
+        options.insulatingSheet = true;
+        menuItem(MenuId::mPopupInsulatingSheet).enabled = false;
     }
-    if (menuItem("mPopupStatus").checked)
-        menuItem("mPopupInsulatingSheet").enabled = false;
+    if (options.hidden) menuItem(MenuId::mPopupInsulatingSheet).enabled = false;
     layout.StartingUp = false;
 }
 

@@ -5,6 +5,7 @@
 #include "assets/AssetTables.h"
 #include "assets/Chooser.h"
 #include "assets/DescriptionFile.h"
+#include "shell/Sheet.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ void Form3::Command1_Click() {
         DoApplyPlugin();
         form.DoMainScreen(true);
         form.DoSetCharacterName();
-        form.menuItem("mCharacterName").caption = pet.CharacterName;
+        form.menuItem(MenuId::mCharacterName).caption = pet.CharacterName;
         if (!DefaultSkin.empty()) {
             DoReadItemInfo(false, DefaultSkin);
             DoApplySkin(DefaultSkin);
@@ -72,7 +73,7 @@ void Form3::Command1_Click() {
         DoApplySkin(selectedFolder());
     }
     if (pet.InsulatingSheet == 1) {
-        form.menuItem("mCharacterName").caption = pet.PiplingName;
+        form.menuItem(MenuId::mCharacterName).caption = pet.PiplingName;
         form.updateTray(nullptr, pet.PiplingName);
     }
     platform.desktop.setPointer(Pointer::Default);

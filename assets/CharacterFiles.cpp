@@ -81,8 +81,8 @@ void Form1::DoGetCharacterIni(const std::string& PluginsStr) {
 }
 
 void Form1::DoSetCharacterName() {
-    if (pet.CharacterNo < 0 || pet.CharacterNo > 12) return;
-    pet.CharacterName = menuItem("mCheatChar" + std::to_string(pet.CharacterNo)).caption;
+    if (pet.CharacterNo < character::Egg || pet.CharacterNo > character::Angel) return;
+    pet.CharacterName = menuItem(cheatChar(pet.CharacterNo)).caption;
 }
 
 std::vector<std::string> characterFileKeys() {

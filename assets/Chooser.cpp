@@ -5,6 +5,7 @@
 #include "app/Form1.h"
 #include "assets/AssetTables.h"
 #include "assets/DescriptionFile.h"
+#include "shell/Sheet.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -16,9 +17,9 @@ constexpr int16_t LeftButton = 1;
 
 // The menu items that would conflict with a choice in progress; the sheet's item is handled on
 // its own because the open sheet window stands in for it.
-constexpr const char* ConflictingItems[] = {"mPopupStatus",     "mPopupOnTop",   "mCheats",
-                                            "mPopupChangeSkin", "mPopupPlugins", "mPopupInstructions",
-                                            "mPopupAbout"};
+constexpr MenuId ConflictingItems[] = {
+    MenuId::mPopupStatus,  MenuId::mPopupOnTop,        MenuId::mCheats,    MenuId::mPopupChangeSkin,
+    MenuId::mPopupPlugins, MenuId::mPopupInstructions, MenuId::mPopupAbout};
 
 // Case-blind order, as the sorted list boxes keep it; an entry goes after those equal to it, so
 // equal names keep the order they were added in, in List1 and List3 alike.
@@ -53,12 +54,12 @@ void Form1::mPopupPlugins_Click() {
 
 void Form3::setMenuEnabled(bool enabled) {
     form.window.enabled = enabled;
-    for (const char* item : ConflictingItems)
+    for (MenuId item : ConflictingItems)
         form.menuItem(item).enabled = enabled;
-    if (form.menuItem("mPopupInsulatingSheet").checked) {
+    if (form.options.insulatingSheet) {
         if (form.sheet) form.sheet->window.enabled = enabled;
     } else {
-        form.menuItem("mPopupInsulatingSheet").enabled = enabled;
+        form.menuItem(MenuId::mPopupInsulatingSheet).enabled = enabled;
     }
 }
 
@@ -74,7 +75,7 @@ void Form3::Form_Load() {
     window.height = Height;
     window.left = (platform.desktop.screenWidth() - window.width) / 2;
     window.top = (platform.desktop.screenHeight() - window.height) / 2;
-    form.DoSetAlwaysOnTop(window, form.menuItem("mPopupOnTop").checked);
+    form.DoSetAlwaysOnTop(window, form.options.alwaysOnTop);
 
     List1.clear();
     List2.clear();
@@ -82,11 +83,11 @@ void Form3::Form_Load() {
     MaxNameLength = 0;
     std::string folder;
     if (!pet.PluginsForm) {
-        window.title = form.menuItem("mPopupChangeSkin").caption;
+        window.title = form.menuItem(MenuId::mPopupChangeSkin).caption;
         OpenedWith = pet.CurrentSkin;
         folder = "\\skins\\";
     } else {
-        window.title = form.menuItem("mPopupPlugins").caption;
+        window.title = form.menuItem(MenuId::mPopupPlugins).caption;
         OpenedWith = pet.Plugins;
         folder = "\\plugins\\";
         List2.emplace_back("<Default>");

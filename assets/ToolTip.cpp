@@ -7,17 +7,16 @@
 
 namespace {
 
-const std::string& caption(Form1& form, const std::string& item) {
+const std::string& caption(Form1& form, MenuId item) {
     return form.menuItem(item).caption;
 }
 
-// The menu items whose captions are the words of the status text, named once so that looking
-// one up costs no allocation on a tick.
-const std::string HungryItem = "mCheatAttention0";
-const std::string UnhappyItem = "mCheatAttention1";
-const std::string DisciplineItem = "mCheatAttention2";
-const std::string SickItem = "mCheatAction0";
-const std::string SleepItem = "mCheatAction2";
+// The menu items whose captions are the words of the status text.
+constexpr MenuId HungryItem = MenuId::mCheatAttention0;
+constexpr MenuId UnhappyItem = MenuId::mCheatAttention1;
+constexpr MenuId DisciplineItem = MenuId::mCheatAttention2;
+constexpr MenuId SickItem = MenuId::mCheatAction0;
+constexpr MenuId SleepItem = MenuId::mCheatAction2;
 
 void appendItem(std::string& text, const std::string& label, int16_t value) {
     if (label.empty()) return;
@@ -38,7 +37,7 @@ void Form1::DoSetToolTip() {
     }
     std::string& text = pet.StatusText;
     text.clear();
-    if (pet.CharacterNo < 1 || pet.CharacterNo > 11) return;
+    if (pet.CharacterNo < character::Baby || pet.CharacterNo > character::Secret) return;
 
     if (pet.AttentionDiscipline) {
         text = caption(*this, DisciplineItem);

@@ -8,12 +8,10 @@
 namespace {
 
 constexpr int16_t LeftMouseButton = 1;
-constexpr int16_t Angel = 12;
 constexpr int16_t NoIcon = 7;
 // The dropping animation's last step: any button skips to it.
 constexpr int16_t DroppingDone = 13;
 // Once the first five seconds of a call are over, the toy stops beeping for attention.
-constexpr int16_t QuietCall = 115;
 
 void beepUnlessSheet(Form1& form) {
     if (form.pet.InsulatingSheet != 1) care::playSound(form, "\\sounds\\beep.wav");
@@ -22,15 +20,14 @@ void beepUnlessSheet(Form1& form) {
 // What every button does first; false while the sheet keeps the toy switched off.
 bool buttonsLive(Form1& form) {
     if (form.pet.InsulatingSheet == 1) return false;
-    if (form.pet.AttendTimeLeft > QuietCall) form.pet.AttendTimeLeft = QuietCall;
+    if (form.pet.AttendTimeLeft > QuietCallSeconds) form.pet.AttendTimeLeft = QuietCallSeconds;
     return true;
 }
 
 // A and C held together switch the sound; the dead pet's angel waits for their release.
 void pressCombination(Form1& form) {
-    if (form.pet.CharacterNo < Angel) {
-        MenuItem& sound = form.menuItem("mPopupSound");
-        sound.checked = !sound.checked;
+    if (form.pet.CharacterNo < character::Angel) {
+        form.options.sound = !form.options.sound;
         care::playSoundForced(form, "\\sounds\\turnsnd.wav");
     }
     form.device.ComboHeld = true;
@@ -41,9 +38,9 @@ void pressCombination(Form1& form) {
 void releaseCombination(Form1& form, bool otherKeyHeld) {
     if (!form.device.ComboHeld) return;
     if (!otherKeyHeld) form.device.ComboHeld = false;
-    if (form.pet.CharacterNo == Angel) {
+    if (form.pet.CharacterNo == character::Angel) {
         form.platform.desktop.setPointer(Pointer::Wait);
-        form.DoSetCharacter(0);
+        form.DoSetCharacter(character::Egg);
         form.platform.desktop.setPointer(Pointer::Default);
         care::playSound(form, "\\sounds\\reset.wav");
     }
@@ -139,13 +136,13 @@ void Form1::DoButtonA(bool PressedDown) {
     }
     if (pet.TimerScreen) return;
     care::playSound(*this, "\\sounds\\beep.wav");
-    if (pet.CharacterNo < 1 || pet.CharacterNo >= Angel || pet.ButtonBPressed || pet.ButtonCPressed ||
-        pet.DyingAction != 0)
+    if (pet.CharacterNo < character::Baby || pet.CharacterNo >= character::Angel || pet.ButtonBPressed ||
+        pet.ButtonCPressed || pet.DyingAction != 0)
         return;
     if (pet.DroppingAction)
         device.ActionStep = DroppingDone;
     else if (pet.ScreenTimeLeft != 0)
-        DoIconAction(care::PressA);
+        DoIconAction(PressA);
     else
         DoNextIcon();
 }
@@ -153,7 +150,7 @@ void Form1::DoButtonA(bool PressedDown) {
 void Form1::DoButtonB() {
     if (!buttonsLive(*this)) return;
     // B works for the egg too: it shows the clock.
-    if (pet.CharacterNo >= Angel || pet.DyingAction != 0) return;
+    if (pet.CharacterNo >= character::Angel || pet.DyingAction != 0) return;
     if (pet.DroppingAction) {
         device.ActionStep = DroppingDone;
     } else if (device.IconTimeLeft == 0) {
@@ -162,7 +159,7 @@ void Form1::DoButtonB() {
     } else if (pet.SleepAction && device.SelectedIcon != 1 && device.SelectedIcon != 5) {
         // A sleeping pet can only have its light switched or its status looked at.
     } else {
-        DoIconAction(care::PressB);
+        DoIconAction(PressB);
     }
 }
 
@@ -178,15 +175,16 @@ void Form1::DoButtonC(bool PressedDown) {
     }
     if (pet.TimerScreen) return;
     care::playSound(*this, "\\sounds\\beep.wav");
-    if (pet.CharacterNo == Angel) {
+    if (pet.CharacterNo == character::Angel) {
         toggleAgePage(*this);
         return;
     }
-    if (pet.ButtonAPressed || pet.ButtonBPressed || pet.CharacterNo < 1 || pet.DyingAction != 0) return;
+    if (pet.ButtonAPressed || pet.ButtonBPressed || pet.CharacterNo < character::Baby || pet.DyingAction != 0)
+        return;
     if (pet.DroppingAction)
         device.ActionStep = DroppingDone;
     else if (pet.ScreenTimeLeft != 0)
-        DoIconAction(care::PressC);
+        DoIconAction(PressC);
     else
         DoHideIcon();
 }

@@ -18,10 +18,8 @@ void typeCheatLetter(Form1& form, char letter) {
     code += letter;
     if (code.size() < CheatLength) return;
     if (code == CheatSequence) {
-        MenuItem& cheats = form.menuItem("mCheats");
-        cheats.visible = !cheats.visible;
-        form.menuItem("mPopupSep0").visible = cheats.visible;
-        cheats.enabled = form.pet.InsulatingSheet != 1;
+        form.options.cheatsShown = !form.options.cheatsShown;
+        form.menuItem(MenuId::mCheats).enabled = form.pet.InsulatingSheet != 1;
     }
     code.clear();
 }

@@ -8,19 +8,15 @@
 namespace care {
 
 void playSound(Form1& form, const char* relative) {
-    form.DoPlaySound(form.appFile(relative));
+    form.DoPlaySound(relative);
 }
 
 void playSoundForced(Form1& form, const char* relative) {
-    form.DoPlaySound(form.appFile(relative), true, form.menuItem("mPopupWave").checked);
-}
-
-bool screenCanShow(const Form1& form) {
-    return form.frontShown() && !form.pet.LightOff && !form.pet.TimerScreen;
+    form.DoPlaySound(form.appFile(relative), true, form.options.wave);
 }
 
 void resetNeglectClock(Form1& form) {
-    form.pet.DyingTimeLeft = static_cast<int16_t>(48 * form.pet.MinutesPerHour);
+    form.pet.DyingTimeLeft = neglectAllowance(form.pet.MinutesPerHour);
 }
 
 void countUp(int16_t& counter, int16_t by) {
@@ -91,7 +87,7 @@ void lightAction(Form1& form, int16_t button) {
             if (!pet.SleepAction) {
                 e.Dark.setPicture(e.TempDark[2]);
             } else {
-                pet.StatusText = form.menuItem("mCheatAction2").caption;
+                pet.StatusText = form.menuItem(MenuId::mCheatAction2).caption;
                 e.Dark.setPicture(e.TempDark[0]);
             }
             pet.DarkWidth = static_cast<int16_t>(e.Dark.width);
@@ -130,7 +126,7 @@ void medicineAction(Form1& form, int16_t button) {
         pet.ScreenTimeLeft = IdleSeconds;
         d.ActionStep = 0;
         d.ActionFramesLeft = 7;
-        e.TempImage.visible = screenCanShow(form);
+        e.TempImage.visible = form.screenShowsPet();
         d.IconTimeLeft = IdleSeconds;
         return;
     }
@@ -189,7 +185,7 @@ void disciplineAction(Form1& form, int16_t button) {
         d.ActionStep = 0;
         d.ActionFramesLeft = 7;
         place(e.TempImage, e.TempUnhappy[0], form.layout.UnhappyLeft, form.layout.UnhappyTop);
-        e.TempImage.visible = screenCanShow(form);
+        e.TempImage.visible = form.screenShowsPet();
         return;
     }
     if (!d.UnhappyAction) return;

@@ -9,11 +9,6 @@
 // state whether the press opens, moves, confirms or closes it.
 namespace care {
 
-// Button codes of DoIconAction.
-constexpr int16_t PressA = 0;
-constexpr int16_t PressB = 1;
-constexpr int16_t PressC = 2;
-
 // Seconds a care screen or a highlight stays without a button press.
 constexpr int16_t IdleSeconds = 10;
 
@@ -22,8 +17,6 @@ void playSound(Form1& form, const char* relative);
 // Plays a sound even while sound is switched off, so that switching it off is still confirmed.
 void playSoundForced(Form1& form, const char* relative);
 
-// A sprite may be shown only on the front view, with the light on and the clock screen off.
-bool screenCanShow(const Form1& form);
 // Care keeps the pet alive: the neglect clock starts again from two pet days.
 void resetNeglectClock(Form1& form);
 // Counters of the pet's record stop at the top of their 16-bit range instead of wrapping.

@@ -35,7 +35,8 @@ void serveSnack(Form1& form) {
     countUp(pet.SnackCount);
     place(e.TempImage, e.TempEat[0], form.layout.EatLeft, form.layout.EatTop);
     // The baby does not put on weight; the weight stops growing at 99.
-    if (pet.CharacterNo >= 2 && pet.Weight < 99) pet.Weight = static_cast<int16_t>(pet.Weight + 2);
+    if (pet.CharacterNo >= character::Child && pet.Weight < 99)
+        pet.Weight = static_cast<int16_t>(pet.Weight + 2);
 }
 
 void serveMeal(Form1& form) {
@@ -55,7 +56,7 @@ void serveMeal(Form1& form) {
         pet.AttentionHungry = false;
     }
     place(e.TempImage, e.TempEat[0], form.layout.EatLeft, form.layout.EatTop);
-    if (pet.CharacterNo >= 2 && pet.Weight < 99) ++pet.Weight;
+    if (pet.CharacterNo >= character::Child && pet.Weight < 99) ++pet.Weight;
 }
 
 void confirmFood(Form1& form) {
@@ -191,6 +192,7 @@ void feedAction(Form1& form, int16_t button) {
             d.EatingAction = false;
             if (pet.ScreenTimeLeft != 0) {
                 // The food is finished (or put away): back to the menu for another helping.
+                // Unlike screenShowsPet, a dark screen counts: the menu comes back over it.
                 if (form.frontShown() && !pet.TimerScreen) {
                     if (pet.LightOff) e.Dark.visible = false;
                     e.FeedMenu.visible = true;
@@ -229,7 +231,7 @@ void Form1::DoEatingStep() {
     if (stage < 0) return;
     const bool poseOne = elements.TempImage.picture == elements.TempEat[1];
     const bool poseZero = elements.TempImage.picture == elements.TempEat[0];
-    if (pet.CharacterNo == 1 || pet.CharacterNo == 9)
+    if (pet.CharacterNo == character::Baby || pet.CharacterNo == character::Wigglet)
         slowEatingStep(*this, first, stage, poseOne, poseZero);
     else
         quickEatingStep(*this, first, stage, poseOne, poseZero);

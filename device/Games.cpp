@@ -26,11 +26,11 @@ constexpr int16_t WinsToPlease = 3;
 constexpr int16_t TicksPerStep = 5;
 
 bool gameB(Form1& form) {
-    return form.menuItem("mPopupPlay1").checked;
+    return form.options.gameB;
 }
 // The hidden Cheats menu, once shown, lets the player win every turn.
 bool cheating(Form1& form) {
-    return form.menuItem("mCheats").visible;
+    return form.options.cheatsShown;
 }
 
 int draw(Form1& form, int range) {
@@ -51,7 +51,7 @@ int drawOtherNumber(Form1& form) {
 }
 
 // The pet's reaction (happy or unhappy) to a turn or to the whole game; the screen animation
-// runs it and ends it through DoIconAction(2).
+// runs it and ends it through DoIconAction(PressC).
 void startReaction(Form1& form, bool happy) {
     DeviceState& d = form.device;
     ElementSet& e = form.elements;
@@ -83,7 +83,7 @@ void endGame(Form1& form) {
         }
     }
     // Playing burns a little weight, but never below the character's least weight.
-    if (pet.CharacterNo > 1 && pet.MinWeight < pet.Weight && pet.Weight < 99) --pet.Weight;
+    if (pet.CharacterNo > character::Baby && pet.MinWeight < pet.Weight && pet.Weight < 99) --pet.Weight;
     resetNeglectClock(form);
     playSound(form, "\\sounds\\plystop.wav");
     d.GameState = FinalScore;
@@ -91,7 +91,7 @@ void endGame(Form1& form) {
     e.PipScore.setPicture(largeNumber(form, Turns - d.GameWins));
     d.ActionStep = 0;
     d.ActionFramesLeft = 7;
-    if (screenCanShow(form)) {
+    if (form.screenShowsPet()) {
         e.PipNumber.visible = false;
         e.ResultNumber.visible = false;
         e.PlayResult.visible = true;
@@ -121,7 +121,7 @@ void nextTurn(Form1& form) {
         }
         e.PipNumber.setPicture(largeNumber(form, d.PipNumberValue));
     }
-    if (screenCanShow(form)) {
+    if (form.screenShowsPet()) {
         e.TempImage.visible = true;
         if (numbers) e.PipNumber.visible = true;
     }
@@ -137,7 +137,7 @@ void waitForGuess(Form1& form) {
     d.FrameIndex = d.FrameIndex == 0 ? 1 : 0;
     place(pet, form.elements.TempPlay[static_cast<std::size_t>(d.FrameIndex)], form.layout.PlayLeft,
           form.layout.PlayTop);
-    if (screenCanShow(form)) pet.visible = wasVisible;
+    if (form.screenShowsPet()) pet.visible = wasVisible;
 }
 
 void showTurnResult(Form1& form, bool won) {
@@ -151,7 +151,7 @@ void showTurnResult(Form1& form, bool won) {
     const bool wasVisible = e.TempImage.visible;
     e.TempImage.visible = false;
     startReaction(form, won);
-    e.TempImage.visible = screenCanShow(form) && wasVisible;
+    e.TempImage.visible = form.screenShowsPet() && wasVisible;
 }
 
 void showGameReaction(Form1& form) {
@@ -162,7 +162,7 @@ void showGameReaction(Form1& form) {
     e.YourScore.visible = false;
     e.PipScore.visible = false;
     startReaction(form, d.GameWins >= WinsToPlease);
-    e.TempImage.visible = screenCanShow(form);
+    e.TempImage.visible = form.screenShowsPet();
 }
 
 // The player's guess: 0 = A (left, lower), 1 = B (right, higher).
@@ -270,7 +270,7 @@ void refuseToPlay(Form1& form) {
     form.pet.ScreenTimeLeft = IdleSeconds;
     d.ActionStep = 0;
     d.ActionFramesLeft = 7;
-    e.TempImage.visible = screenCanShow(form);
+    e.TempImage.visible = form.screenShowsPet();
 }
 
 } // namespace
@@ -339,7 +339,7 @@ void Form1::DoStartGame() {
     DoMainScreen(false);
     device.GameState = care::Title;
     care::playSound(*this, "\\sounds\\plystart.wav");
-    if (care::screenCanShow(*this)) elements.PlayTitle.visible = true;
+    if (screenShowsPet()) elements.PlayTitle.visible = true;
     device.ActionStep = 0;
     device.ActionFramesLeft = 9;
     pet.ScreenTimeLeft = care::IdleSeconds;

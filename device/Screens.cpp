@@ -23,7 +23,7 @@ void Form1::DoMainScreen(bool flag) {
     const bool timedAnimation = device.HappyAction || device.UnhappyAction || device.NegativeAction;
 
     // The dead pet: the angel, or its age page while C holds it open.
-    if (pet.CharacterNo == 12) {
+    if (pet.CharacterNo == character::Angel) {
         if (front && !pet.TimerScreen && !pet.LightOff) {
             e.Angel.visible = flag;
             if (device.ActionStep != 0) {
@@ -50,7 +50,7 @@ void Form1::DoMainScreen(bool flag) {
         return;
     case 2:
         e.TempImage.visible = flag;
-        if (menuItem("mPopupPlay1").checked) {
+        if (options.gameB) {
             e.PipNumber.visible = flag;
             e.ResultNumber.visible = false;
         }
@@ -61,7 +61,7 @@ void Form1::DoMainScreen(bool flag) {
     case 7:
         if (device.HappyAction || device.UnhappyAction) {
             e.TempImage.visible = flag;
-        } else if (!menuItem("mPopupPlay1").checked) {
+        } else if (!options.gameB) {
             if (device.GameGuess == 1)
                 e.RightArrow.visible = flag;
             else
@@ -83,7 +83,8 @@ void Form1::DoMainScreen(bool flag) {
     if (flag) {
         // An idle pet comes back to its normal pose before it is shown again.
         if (pet.Sickness == 0 && !pet.SleepAction && !pet.DroppingAction && !device.UnhappyAction &&
-            !device.NegativeAction && pet.CharacterNo >= 1 && pet.CharacterNo <= 11) {
+            !device.NegativeAction && pet.CharacterNo >= character::Baby &&
+            pet.CharacterNo <= character::Secret) {
             e.PipChar.move(layout.OriginalLeft, layout.OriginalTop);
             pet.CurrentTempChar = 0;
             pet.IntervalCount = 0;
@@ -107,7 +108,7 @@ void Form1::DoMainScreen(bool flag) {
                     e.PipChar.move(layout.SickLeft, layout.SickTop);
                     device.SickFrame = 0;
                     e.PipChar.setPicture(e.TempSick[0]);
-                    pet.StatusText = menuItem("mCheatAction0").caption;
+                    pet.StatusText = menuItem(MenuId::mCheatAction0).caption;
                 }
                 e.PipChar.visible = true;
                 for (std::size_t i = 0; i < droppingCount(pet.Dung); ++i) {

@@ -30,7 +30,7 @@ void showFrame(Form1& form, const PictureHandle& picture) {
     const bool wasVisible = sprite.visible;
     sprite.visible = false;
     sprite.setPicture(picture);
-    sprite.visible = wasVisible && form.frontShown() && !form.pet.LightOff && !form.pet.TimerScreen;
+    sprite.visible = wasVisible && form.screenShowsPet();
 }
 
 } // namespace
@@ -41,7 +41,7 @@ void Form1::DoUnhappyStep() {
     case Frame::NotDue:
         return;
     case Frame::Last:
-        DoIconAction(2);
+        DoIconAction(PressC);
         return;
     case Frame::Next:
         device.FrameIndex = device.FrameIndex >= 3 ? int16_t{0} : static_cast<int16_t>(device.FrameIndex + 1);
@@ -64,7 +64,7 @@ void Form1::DoHappyStep() {
             device.HappyAction = false;
             DoMainScreen(true);
         } else {
-            DoIconAction(2);
+            DoIconAction(PressC);
         }
         return;
     case Frame::Next:
@@ -81,7 +81,7 @@ void Form1::DoNegativeStep() {
     case Frame::NotDue:
         return;
     case Frame::Last:
-        DoIconAction(2);
+        DoIconAction(PressC);
         return;
     case Frame::Next:
         device.FrameIndex = device.FrameIndex == 0 ? int16_t{1} : int16_t{0};

@@ -1,7 +1,6 @@
 #include "pet/AnimateSupport.h"
 
 using animate::pictureAt;
-using animate::screenShowsPet;
 
 void Form1::DoAnimate() {
     PetState& p = pet;
@@ -16,9 +15,9 @@ void Form1::DoAnimate() {
     device.NewPetUndrawn = false;
     PictureHandle icon = trayIcon;
 
-    if (p.CharacterNo == 0) {
+    if (p.CharacterNo == character::Egg) {
         animateEgg(frameDue);
-    } else if (p.CharacterNo == 12) {
+    } else if (p.CharacterNo == character::Angel) {
         animateAngel(frameDue, icon);
     } else if (frameDue) {
         p.IntervalCount = 0;
@@ -27,7 +26,7 @@ void Form1::DoAnimate() {
     }
 
     showPetPicture(icon);
-    elements.PipChar.visible = wasVisible && screenShowsPet(*this);
+    elements.PipChar.visible = wasVisible && screenShowsPet();
     // The tray follows the pet only while it lives: not before the sheet is pulled out.
     if (timerInterval != 0 && p.InsulatingSheet != 1) updateTray(icon, p.StatusText);
 }
@@ -38,7 +37,7 @@ void Form1::animateEgg(bool frameDue) {
     if (p.MinuteCount >= p.MinuteToChangeCharacter) {
         if (p.SecondCount >= 2) {
             platform.desktop.setPointer(Pointer::Wait);
-            DoSetCharacter(1);
+            DoSetCharacter(character::Baby);
             platform.desktop.setPointer(Pointer::Default);
         } else if (p.CurrentTempChar != 2) {
             // The first two seconds of the hatching minute show the cracking shell.
@@ -56,7 +55,7 @@ void Form1::animateEgg(bool frameDue) {
             if (egg.left == layout.EggShakeRight) {
                 egg.left = layout.EggShakeLeft;
             } else {
-                DoPlaySound(appFile("\\sounds\\hatch.wav"));
+                DoPlaySound("\\sounds\\hatch.wav");
                 egg.left = layout.EggShakeRight;
             }
             p.CurrentTempChar = 0;
@@ -137,7 +136,7 @@ void Form1::showPetPicture(PictureHandle& icon) {
             icon = e.Skull.visible ? e.SickIcon : e.NullIcon;
         else
             icon = e.TempIcon[0];
-        animate::showStatus(*this, "mCheatAction3");
+        animate::showStatus(*this, MenuId::mCheatAction3);
         return;
     }
     if (p.SleepAction) return; // the sleep frames draw the sleeping pet themselves
@@ -146,22 +145,22 @@ void Form1::showPetPicture(PictureHandle& icon) {
         return;
     }
     // A pet that died ill keeps its record, but the angel is no longer ill: it keeps its stars.
-    if (p.Sickness > 0 && p.CharacterNo != 12) {
+    if (p.Sickness > 0 && p.CharacterNo != character::Angel) {
         if (device.SickFrame > 1) device.SickFrame = 0;
         e.PipChar.setPicture(pictureAt(e.TempSick, device.SickFrame));
         icon = e.SickIcon;
-        animate::showStatus(*this, "mCheatAction0");
+        animate::showStatus(*this, MenuId::mCheatAction0);
         return;
     }
-    if (p.CharacterNo == 12) return;
+    if (p.CharacterNo == character::Angel) return;
     e.PipChar.setPicture(pictureAt(e.TempChar, p.CurrentTempChar));
     if (e.AttendIcon.visible) {
         icon = e.AttentionIcon;
     } else if (p.Dung <= 0) {
-        icon = pictureAt(e.TempIcon, p.CharacterNo == 0 ? p.CurrentTempChar : device.WalkStep);
+        icon = pictureAt(e.TempIcon, p.CharacterNo == character::Egg ? p.CurrentTempChar : device.WalkStep);
     } else {
         // The tray's dropping flips with the first dropping on the screen.
         icon = e.DungIcon[e.DungImage[0].picture == e.TempDung[0] ? 0 : 1];
-        animate::showStatus(*this, "mCheatAction1");
+        animate::showStatus(*this, MenuId::mCheatAction1);
     }
 }

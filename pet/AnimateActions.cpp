@@ -2,7 +2,6 @@
 #include "pet/AnimateSupport.h"
 
 using animate::pictureAt;
-using animate::screenShowsPet;
 
 namespace {
 
@@ -23,8 +22,8 @@ void Form1::animateDying() {
         p.FramePeriod = p.DyingAction < SlowBlinkFrom ? int16_t{120} : int16_t{250};
         d.FrameIndex = d.FrameIndex == 0 ? int16_t{1} : int16_t{0};
         if (d.FrameIndex == 1) {
-            DoPlaySound(appFile("\\sounds\\beep.wav"));
-            e.Skull.visible = screenShowsPet(*this);
+            DoPlaySound("\\sounds\\beep.wav");
+            e.Skull.visible = screenShowsPet();
         } else {
             e.Skull.visible = false;
         }
@@ -41,14 +40,14 @@ void Form1::animateDying() {
         // loaded on these few frames only, so no idle tick touches the disk.
         DoLoadPicture(p.Plugins, e.TempImage, "\\Chars\\00\\", "0.gif");
         e.TempImage.move(layout.LaidEggLeft, layout.LaidEggTop);
-        e.TempImage.visible = d.ActionFrameCount % 2 == 0 && screenShowsPet(*this);
+        e.TempImage.visible = d.ActionFrameCount % 2 == 0 && screenShowsPet();
         return;
     }
 
     e.TempImage.visible = false;
     p.DyingAction = 0;
     platform.desktop.setPointer(Pointer::Wait);
-    DoSetCharacter(12);
+    DoSetCharacter(character::Angel);
     platform.desktop.setPointer(Pointer::Default);
 }
 
@@ -58,7 +57,7 @@ void Form1::animateSleep(PictureHandle& icon) {
     ElementSet& e = elements;
     e.PipChar.move(layout.SleepLeft, layout.SleepTop);
     int16_t shown = 0;
-    if (p.CharacterNo > 4) {
+    if (p.CharacterNo > character::PoorTeen) {
         // Adults breathe slower: two frames of each picture, the body turning over on the third.
         if (d.ActionStep < 0 || d.ActionStep > 3) d.ActionStep = 0;
         shown = d.ActionStep >= 2 ? int16_t{1} : int16_t{0};
@@ -81,7 +80,7 @@ void Form1::animateDropping(PictureHandle& icon) {
     PetState& p = pet;
     DeviceState& d = device;
     ElementSet& e = elements;
-    animate::showStatus(*this, "mCheatAction1");
+    animate::showStatus(*this, MenuId::mCheatAction1);
     const int16_t step = d.ActionStep;
     Element& coming = e.DungImage[2]; // the dropping on its way out, beside the squatting pet
 
@@ -96,7 +95,7 @@ void Form1::animateDropping(PictureHandle& icon) {
         d.FrameIndex = 1;
         e.PipChar.move(layout.Stool1Left, layout.Stool1Top);
         coming.setPicture(e.TempDung[frame]);
-        coming.visible = screenShowsPet(*this);
+        coming.visible = screenShowsPet();
         icon = e.DungIcon[frame];
     } else {
         d.FrameIndex = 1;
@@ -104,7 +103,7 @@ void Form1::animateDropping(PictureHandle& icon) {
         // Eight droppings fill the screen; the dropping event refuses a ninth, and a count
         // restored at eight is not pushed past the elements that exist.
         if (p.Dung < static_cast<int16_t>(e.DungImage.size())) p.Dung = static_cast<int16_t>(p.Dung + 1);
-        if (p.Dung >= 1) e.DungImage[static_cast<std::size_t>(p.Dung - 1)].visible = screenShowsPet(*this);
+        if (p.Dung >= 1) e.DungImage[static_cast<std::size_t>(p.Dung - 1)].visible = screenShowsPet();
         p.DroppingAction = false;
         DoMainScreen(true);
         d.ActionFrameCount = 1;

@@ -15,9 +15,9 @@ void Form1::ResetButton_MouseDown(int16_t Button, int16_t, float, float) {
 void Form1::ResetButton_MouseUp(int16_t Button, int16_t, float, float) {
     if (Button != LeftButton) return;
     elements.ResetButton.setPicture(elements.ResetStatus[0].picture);
-    DoPlaySound(appFile("\\sounds\\reset.wav"));
+    DoPlaySound("\\sounds\\reset.wav");
     platform.desktop.setPointer(Pointer::Wait);
-    DoSetCharacter(0);
+    DoSetCharacter(character::Egg);
     pet.LightOff = false;
     pet.LightMenuIndex = 0;
     platform.desktop.setPointer(Pointer::Default);

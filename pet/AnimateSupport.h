@@ -7,11 +7,6 @@
 // Small helpers shared by the pet animation's files.
 namespace animate {
 
-// The pet's pictures are drawn only where the user can see the screen: front view, no clock, light on.
-inline bool screenShowsPet(const Form1& form) {
-    return form.frontShown() && !form.pet.TimerScreen && !form.pet.LightOff;
-}
-
 // Picture index clamped into a store, so that a counter restored from a damaged store cannot
 // reach past the pictures that exist.
 template <class Store> const PictureHandle& pictureAt(const Store& store, int index) {
@@ -21,7 +16,7 @@ template <class Store> const PictureHandle& pictureAt(const Store& store, int in
 
 // The status text becomes the caption of a Cheats item (the label file may rename it). The text
 // is only copied when it changes, so a tick that repeats it builds no string.
-inline void showStatus(Form1& form, const char* item) {
+inline void showStatus(Form1& form, MenuId item) {
     const std::string& caption = form.menuItem(item).caption;
     if (form.pet.StatusText != caption) form.pet.StatusText = caption;
 }

@@ -21,14 +21,14 @@ void Form1::DoSetCharacter(int16_t CharNo) {
             dropping.visible = false;
     };
     auto setEventItemsEnabled = [&](bool enabled) {
-        for (const char* item :
-             {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3", "mCheatAttention"})
+        for (MenuId item : {MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction2,
+                            MenuId::mCheatAction3, MenuId::mCheatAttention})
             menuItem(item).enabled = enabled;
     };
 
     // Only the thirteen characters exist; any other number (a damaged store, a stray call) would
     // index past the stage table, so it leaves the pet as it is.
-    if (CharNo < 0 || CharNo > 12) return;
+    if (CharNo < character::Egg || CharNo > character::Angel) return;
     // A pet that is replaced while it dies (the reset button, a Cheats item) stops dying: the
     // tick counts no time while the dying runs, so the new pet would otherwise never grow.
     if (pet.DyingAction != 0) {
@@ -37,7 +37,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         e.TempImage.visible = false;
     }
     // Leaving the angel clears the dead pet's page, which the new pet's screen does not draw.
-    if (pet.CharacterNo == 12 && CharNo != 12) {
+    if (pet.CharacterNo == character::Angel && CharNo != character::Angel) {
         e.Angel.visible = false;
         e.Yr.visible = false;
         for (Element& digit : e.AgeDigit)
@@ -53,20 +53,20 @@ void Form1::DoSetCharacter(int16_t CharNo) {
     DoEndCurrentAction();
     pet.DisciplineWhenNeed = pet.SnackCount = pet.PlayCounter = pet.NeedCount = pet.CareWhenNeed = 0;
     DoSetCharacterName();
-    menuItem("mCharacterName").caption = pet.CharacterName;
-    if (CharNo < 12) {
+    menuItem(MenuId::mCharacterName).caption = pet.CharacterName;
+    if (CharNo < character::Angel) {
         DoGetCharacterIni("");
         if (!pet.Plugins.empty()) DoGetCharacterIni(pet.Plugins);
     }
     DoLoadCharacter();
-    if (pet.DyingTimeLeft < 1) pet.DyingTimeLeft = static_cast<int16_t>(48 * H);
+    if (pet.DyingTimeLeft < 1) pet.DyingTimeLeft = neglectAllowance(H);
 
     pet.DelayValue = 7;
-    menuItem("mCheatChar" + std::to_string(CharNo)).checked = true;
+    menuItem(cheatChar(CharNo)).checked = true;
 
-    if (CharNo == 0) {
+    if (CharNo == character::Egg) {
         pet.MaxMinutes = static_cast<int16_t>(static_cast<int>(5 * platform.chance.next() + 1) * 24 * H);
-        pet.DyingTimeLeft = static_cast<int16_t>(48 * H);
+        pet.DyingTimeLeft = neglectAllowance(H);
         DoHideIcon();
         setEventItemsEnabled(false);
         pet.FramePeriod = 80;
@@ -83,11 +83,11 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         pet.LightMenuIndex = 0;
         e.Dark.visible = false;
         pet.SleepAction = pet.AttentionSleep = false;
-        menuItem("mCheatAction2").checked = false;
+        menuItem(MenuId::mCheatAction2).checked = false;
         hideDroppings();
         e.PipChar.setPicture(e.TempChar[0]);
-        e.PipChar.visible = frontShown() && !pet.TimerScreen && !pet.LightOff;
-    } else if (CharNo == 1) {
+        e.PipChar.visible = screenShowsPet();
+    } else if (CharNo == character::Baby) {
         pet.FramePeriod = Stages[1].framePeriod;
         pet.SecondCount = 0;
         pet.MinuteCount = 0;
@@ -101,28 +101,28 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         pet.AttentionHungry = pet.AttentionHappy = true;
         pet.AttentionDiscipline = false;
         e.AttendIcon.visible = true;
-        pet.AttendTimeLeft = 120;
+        pet.AttendTimeLeft = CallSeconds;
         pet.NeedCount = static_cast<int16_t>(pet.NeedCount + 2);
         pet.Dung = 0;
         hideDroppings();
-    } else if (CharNo <= 11) {
+    } else if (CharNo <= character::Secret) {
         const Stage& stage = Stages[CharNo];
         switch (CharNo) {
         case 2:
-            pet.MinuteToChangeCharacter = static_cast<int16_t>(48 * H + 10);
+            pet.MinuteToChangeCharacter = static_cast<int16_t>(twoPetDays(H) + 10);
             break;
         case 3:
         case 4:
             pet.MinuteToChangeCharacter = static_cast<int16_t>(72 * H + 10);
             break;
         case 7:
-            pet.MinuteToChangeCharacter = static_cast<int16_t>(48 * H + 10);
+            pet.MinuteToChangeCharacter = static_cast<int16_t>(twoPetDays(H) + 10);
             pet.Discipline = 0;
             pet.MaxMinutes = static_cast<int16_t>(72 * H + 10);
             break;
         default:
             pet.MinuteToChangeCharacter = pet.MaxMinutes;
-            if (CharNo == 9) pet.Discipline = 7;
+            if (CharNo == character::Wigglet) pet.Discipline = 7;
             break;
         }
         pet.FramePeriod = stage.framePeriod;
@@ -135,7 +135,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         pet.SecondCount = pet.AttendTimeLeft = 0;
         pet.MinuteCount = 0;
         pet.CurrentTempChar = 0;
-        if (pet.SleepAction) menuItem("mCheatAttention").enabled = false;
+        if (pet.SleepAction) menuItem(MenuId::mCheatAttention).enabled = false;
     } else {
         DoHideIcon();
         setEventItemsEnabled(false);
@@ -151,10 +151,10 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         pet.SleepAction = pet.AttentionSleep = false;
         e.Dark.visible = false;
         e.SleepSign.visible = false;
-        menuItem("mCheatAction2").checked = false;
+        menuItem(MenuId::mCheatAction2).checked = false;
         pet.Dung = 0;
         hideDroppings();
         e.Angel.visible = frontShown();
-        e.PipChar.visible = frontShown() && !pet.TimerScreen && !pet.LightOff;
+        e.PipChar.visible = screenShowsPet();
     }
 }

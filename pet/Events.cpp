@@ -7,12 +7,6 @@
 
 namespace {
 
-// A picture the pet's screen shows is only made visible when the user can actually see the pet:
-// the toy faces the user, the clock is not shown over the pet and the light is on.
-bool petOnScreen(const Form1& form) {
-    return form.frontShown() && !form.pet.TimerScreen && !form.pet.LightOff;
-}
-
 void addTo(int16_t& field, int amount) {
     field = static_cast<int16_t>(field + amount);
 }
@@ -21,7 +15,7 @@ void addTo(int16_t& field, int amount) {
 void raiseCall(Form1& form, bool& flag) {
     flag = true;
     form.elements.AttendIcon.visible = true;
-    form.pet.AttendTimeLeft = 120;
+    form.pet.AttendTimeLeft = CallSeconds;
 }
 
 void hungerCall(Form1& form) {
@@ -56,10 +50,10 @@ void illness(Form1& form) {
     if (form.pet.SleepAction) return;
     form.DoEndCurrentAction();
     addTo(form.pet.Sickness, 1);
-    if (petOnScreen(form)) e.Skull.visible = true;
+    if (form.screenShowsPet()) e.Skull.visible = true;
     e.PipChar.setPicture(e.TempSick[0]);
     e.PipChar.move(form.layout.SickLeft, form.layout.SickTop);
-    form.pet.StatusText = form.menuItem("mCheatAction0").caption;
+    form.pet.StatusText = form.menuItem(MenuId::mCheatAction0).caption;
 }
 
 // Arms a pose animation of the pet so that its first frame is drawn on the very next tick.
@@ -74,12 +68,12 @@ void dropping(Form1& form) {
     auto& e = form.elements;
     if (form.pet.Dung >= 8 || form.pet.SleepAction) return;
     form.DoEndCurrentAction();
-    form.pet.StatusText = form.menuItem("mCheatAction1").caption;
+    form.pet.StatusText = form.menuItem(MenuId::mCheatAction1).caption;
     armPose(form);
     form.pet.DroppingAction = true;
     // The pose is drawn only where the pet can be seen; over the clock screen it would cover the
     // digits, and the next redraw of the main screen shows it anyway.
-    if (petOnScreen(form)) {
+    if (form.screenShowsPet()) {
         form.DoMainScreen(false);
         e.PipChar.move(form.layout.Stool0Left, form.layout.Stool0Top);
         e.PipChar.setPicture(e.TempDropping[0]);
@@ -88,9 +82,10 @@ void dropping(Form1& form) {
 }
 
 void setSleepMenu(Form1& form, bool asleep) {
-    for (const char* item : {"mCheatAttention", "mCheatAction0", "mCheatAction1", "mCheatAction3"})
+    for (MenuId item :
+         {MenuId::mCheatAttention, MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction3})
         form.menuItem(item).enabled = !asleep;
-    form.menuItem("mCheatAction2").checked = asleep;
+    form.menuItem(MenuId::mCheatAction2).checked = asleep;
 }
 
 void wakeUp(Form1& form) {
@@ -119,7 +114,7 @@ void fallAsleep(Form1& form) {
     e.PipChar.move(form.layout.SleepLeft, form.layout.SleepTop);
     e.PipChar.setPicture(e.TempSleep[0]);
     e.SleepSign.setPicture(e.TempSleepSign[0]);
-    pet.StatusText = form.menuItem("mCheatAction2").caption;
+    pet.StatusText = form.menuItem(MenuId::mCheatAction2).caption;
     e.SleepSign.visible = petVisible;
     e.PipChar.visible = petVisible;
     setSleepMenu(form, true);
@@ -145,13 +140,13 @@ void deathStart(Form1& form) {
     form.device.ActionFrameCount = 0;
     e.PipChar.setPicture(e.TempSick[1]);
     e.PipChar.move(form.layout.DyingLeft, form.layout.DyingTop);
-    for (const char* item :
-         {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3", "mCheatAttention"})
+    for (MenuId item : {MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction2,
+                        MenuId::mCheatAction3, MenuId::mCheatAttention})
         form.menuItem(item).enabled = false;
     // The droppings stay counted: they come back if the pet is ever shown alive again.
     for (Element& dung : e.DungImage)
         dung.visible = false;
-    if (petOnScreen(form)) {
+    if (form.screenShowsPet()) {
         e.Skull.visible = true;
         e.PipChar.visible = true;
     }
@@ -162,13 +157,13 @@ void deathStart(Form1& form) {
 void Form1::mCheatAttention_Click(int16_t Index) {
     DoShowIfAutoShow();
     switch (Index) {
-    case 0:
+    case cheat::Hungry:
         hungerCall(*this);
         break;
-    case 1:
+    case cheat::Unhappy:
         unhappinessCall(*this);
         break;
-    case 2:
+    case cheat::Discipline:
         disciplineCall(*this);
         break;
     default:
@@ -179,16 +174,16 @@ void Form1::mCheatAttention_Click(int16_t Index) {
 void Form1::mCheatAction_Click(int16_t Index) {
     DoShowIfAutoShow();
     switch (Index) {
-    case 0:
+    case cheat::Sick:
         illness(*this);
         break;
-    case 1:
+    case cheat::Poop:
         dropping(*this);
         break;
-    case 2:
+    case cheat::Sleep:
         pet.SleepAction ? wakeUp(*this) : fallAsleep(*this);
         break;
-    case 3:
+    case cheat::Dying:
         deathStart(*this);
         break;
     default:
@@ -203,7 +198,7 @@ void Form1::DoEndCurrentAction() {
         device.FrameIndex = 1;
         e.DungImage[2].visible = false;
         pet.Dung = static_cast<int16_t>(std::min(pet.Dung + 1, 8));
-        if (petOnScreen(*this)) e.DungImage[static_cast<std::size_t>(pet.Dung - 1)].visible = true;
+        if (screenShowsPet()) e.DungImage[static_cast<std::size_t>(pet.Dung - 1)].visible = true;
         pet.DroppingAction = false;
         DoMainScreen(true);
         device.ActionFrameCount = 1;
@@ -216,25 +211,25 @@ void Form1::DoEndCurrentAction() {
             device.HappyAction = false;
             DoMainScreen(true);
         } else {
-            DoIconAction(2);
+            DoIconAction(PressC);
             if (device.GameState > 0) {
                 device.GameState = 0;
-                DoIconAction(2);
+                DoIconAction(PressC);
             }
         }
     } else if (device.UnhappyAction) {
-        DoIconAction(2);
+        DoIconAction(PressC);
         if (device.GameState > 0) {
             device.GameState = 0;
-            DoIconAction(2);
+            DoIconAction(PressC);
         }
     } else if (device.EatingAction) {
         // The first cancel stops the eating, the second closes the feed menu beneath it.
-        DoIconAction(2);
-        DoIconAction(2);
+        DoIconAction(PressC);
+        DoIconAction(PressC);
     } else if (e.FeedMenu.visible || e.LightMenu.visible || device.MeterPage >= 0 || device.GameState >= 1 ||
                device.NegativeAction) {
-        DoIconAction(2);
+        DoIconAction(PressC);
         device.GameState = 0;
     }
 }
@@ -250,9 +245,9 @@ void Form1::DoHideIcon() {
 }
 
 void Form1::DoResetCheatMenu() {
-    for (int i = 0; i <= 12; ++i)
-        menuItem("mCheatChar" + std::to_string(i)).checked = false;
-    for (const char* item : {"mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3",
-                             "mCheatAttention", "mCheatAttention2"})
+    for (int i = character::Egg; i <= character::Angel; ++i)
+        menuItem(cheatChar(i)).checked = false;
+    for (MenuId item : {MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction2,
+                        MenuId::mCheatAction3, MenuId::mCheatAttention, MenuId::mCheatAttention2})
         menuItem(item).enabled = true;
 }

@@ -24,42 +24,42 @@ void Form1::DoEvolve() {
     };
 
     switch (p.CharacterNo) {
-    case 1:
-        changeTo(2);
+    case character::Baby:
+        changeTo(character::Child);
         break;
-    case 2: {
+    case character::Child: {
         const bool caredFor = static_cast<double>(p.NeedCount) / 2.0 <= p.CareWhenNeed;
-        changeTo(caredFor && p.PlayCounter > p.SnackCount ? 3 : 4);
+        changeTo(caredFor && p.PlayCounter > p.SnackCount ? character::GoodTeen : character::PoorTeen);
         break;
     }
-    case 3:
-    case 4:
+    case character::GoodTeen:
+    case character::PoorTeen:
         if (percentOf(p.NeedCount, 10) >= p.CareWhenNeed)
-            changeTo(9);
+            changeTo(character::Wigglet);
         else if (percentOf(p.TotalNeedCount, 10) >= p.NeedCount &&
                  percentOf(p.NeedCount, 50) <= p.DisciplineWhenNeed)
-            changeTo(5);
+            changeTo(character::Beanix);
         else if (percentOf(p.TotalNeedCount, 50) >= p.NeedCount && p.Discipline >= 8)
-            changeTo(6);
+            changeTo(character::Silvermop);
         else if (p.Discipline >= 8 && p.DisciplineWhenNeed == 0 && p.SnackCount == 0 && p.Weight >= 50 &&
                  p.Weight <= 60)
-            changeTo(7);
+            changeTo(character::Maskwick);
         else if (p.Discipline >= 1 && p.Weight <= 30 && p.DisciplineWhenNeed >= 1)
-            changeTo(8);
+            changeTo(character::Beakbun);
         else if (percentOf(p.NeedCount, 80) < p.CareWhenNeed && p.Discipline == 0 &&
                  p.DisciplineWhenNeed == 0)
-            changeTo(10);
+            changeTo(character::Roelum);
         else
-            changeTo(static_cast<int16_t>(5 + static_cast<int>(6 * platform.chance.next())));
+            changeTo(static_cast<int16_t>(character::Beanix + static_cast<int>(6 * platform.chance.next())));
         break;
-    case 7:
+    case character::Maskwick:
         if (percentOf(p.TotalNeedCount, 10) >= p.NeedCount && p.Discipline >= 1) {
-            changeTo(11);
-        } else if (p.MinuteToChangeCharacter == 48 * p.MinutesPerHour) {
+            changeTo(character::Secret);
+        } else if (p.MinuteToChangeCharacter == twoPetDays(p.MinutesPerHour)) {
             // A stage of exactly two pet days gets a second chance at the full life length.
             pet.MinuteToChangeCharacter = pet.MaxMinutes;
         } else {
-            mCheatAction_Click(3); // the death start
+            mCheatAction_Click(cheat::Dying);
         }
         break;
     default:
@@ -69,16 +69,16 @@ void Form1::DoEvolve() {
 }
 
 void Form1::mCheatChar_Click(int16_t Index) {
-    if (Index < 0 || Index > 12) return;
-    if (Index >= 2 && Index <= 11) {
+    if (Index < character::Egg || Index > character::Angel) return;
+    if (Index >= character::Child && Index <= character::Secret) {
         // Growing up is shown by the change animation, which sets the character when it ends.
         pet.NextCharacterNo = Index;
         pet.ChangeStep = 1;
         return;
     }
     platform.desktop.setPointer(Pointer::Wait);
-    DoSetCharacter(Index == 12 ? int16_t{12} : int16_t{0});
-    if (Index == 1) {
+    DoSetCharacter(Index == character::Angel ? character::Angel : character::Egg);
+    if (Index == character::Baby) {
         // The egg's clock jumps to two seconds before its hatching, which then runs as usual.
         pet.IntervalCount = 0;
         pet.SecondCount = 58;

@@ -7,8 +7,7 @@
 
 namespace {
 
-enum Attention : int16_t { Hungry = 0, Unhappy = 1 };
-enum Action : int16_t { Sick = 0, Poop = 1, Sleep = 2, Dying = 3 };
+using namespace cheat;
 
 void addTo(int16_t& field, int amount) {
     field = static_cast<int16_t>(field + amount);
@@ -29,7 +28,7 @@ void disciplineCall(Form1& form) {
     form.DoShowIfAutoShow();
     form.pet.AttentionDiscipline = true;
     form.elements.AttendIcon.visible = true;
-    form.pet.AttendTimeLeft = 120;
+    form.pet.AttendTimeLeft = CallSeconds;
 }
 
 // The baby's first 21 minutes follow a fixed script that shows the user every kind of care once.
@@ -75,12 +74,12 @@ void switchOwnLightOff(Form1& form) {
 
 bool diesAtStageEnd(int16_t characterNo) {
     switch (characterNo) {
-    case 5:
-    case 6:
-    case 8:
-    case 9:
-    case 10:
-    case 11:
+    case character::Beanix:
+    case character::Silvermop:
+    case character::Beakbun:
+    case character::Wigglet:
+    case character::Roelum:
+    case character::Secret:
         return true;
     default:
         return false;
@@ -126,7 +125,7 @@ void Form1::DoMinuteNeeds() {
     const int32_t H = pet.MinutesPerHour;
     const int32_t M = pet.MinuteCount;
     if (H < 1) return; // the pet hour is a constant of 10 minutes; no other value gives a meaningful day
-    if (pet.CharacterNo == 1) {
+    if (pet.CharacterNo == character::Baby) {
         babyMinute(*this, M);
         return;
     }
@@ -135,7 +134,7 @@ void Form1::DoMinuteNeeds() {
     if (M % (12 * H) == 1 && M > 12 * H) {
         const bool wasAsleep = pet.SleepAction;
         mCheatAction_Click(Sleep);
-        if (pet.CharacterNo == 5 && !wasAsleep && pet.SleepAction && coin(*this) == 0)
+        if (pet.CharacterNo == character::Beanix && !wasAsleep && pet.SleepAction && coin(*this) == 0)
             switchOwnLightOff(*this);
         return;
     }
@@ -154,5 +153,5 @@ void Form1::DoMinuteNeeds() {
 }
 
 void Form1::DoShowIfAutoShow() {
-    if (menuItem("mPopupAutoShow").checked && menuItem("mPopupStatus").checked) mPopupStatus_Click();
+    if (options.autoShow && options.hidden) mPopupStatus_Click();
 }

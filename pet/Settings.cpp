@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "assets/Chooser.h"
 #include "pet/StoredValue.h"
 
 #include <cmath>
@@ -28,14 +29,10 @@ void Form1::DoLoadSettings() {
             if (auto value = toBoolean(*text))
                 field = *value;
     };
-    auto loadCheck = [&](const char* key, const char* item) { loadBoolean(key, menuItem(item).checked); };
-    // A number that picks one item of a pair: 0 the first, anything else the second.
-    auto loadPair = [&](const char* key, const char* first, const char* second) {
+    // A number that picks one of a pair: 0 the first, anything else the second (true).
+    auto loadPair = [&](const char* key, bool& second) {
         if (auto text = read(key))
-            if (auto value = toSingle(*text, -1e30, 1e30)) {
-                menuItem(first).checked = *value == 0;
-                menuItem(second).checked = *value != 0;
-            }
+            if (auto value = toSingle(*text, -1e30, 1e30)) second = *value != 0;
     };
     constexpr int32_t Max16 = INT16_MAX;
 
@@ -58,12 +55,12 @@ void Form1::DoLoadSettings() {
     keepOnScreen();
     window.visible = true;
 
-    loadPair("PlayType", "mPopupPlay0", "mPopupPlay1");
+    loadPair("PlayType", options.gameB);
     if (auto text = read("Plugins"))
         pet.Plugins = isFolderName(*text) ? *text : std::string();
-    loadCheck("AutoShow", "mPopupAutoShow");
-    loadCheck("AlwaysOnTop", "mPopupOnTop");
-    DoSetAlwaysOnTop(window, menuItem("mPopupOnTop").checked);
+    loadBoolean("AutoShow", options.autoShow);
+    loadBoolean("AlwaysOnTop", options.alwaysOnTop);
+    DoSetAlwaysOnTop(window, options.alwaysOnTop);
     if (auto text = read("CurrentSkin")) {
         if (text->empty()) {
             pet.CurrentSkin = "Default";
@@ -81,7 +78,7 @@ void Form1::DoLoadSettings() {
     if (auto text = read("MaxMinutes"))
         if (auto value = toInteger(*text, ShortestLife, LongestLife))
             pet.MaxMinutes = static_cast<int16_t>(*value);
-    loadInteger("CharacterNo", pet.CharacterNo, 0, 12);
+    loadInteger("CharacterNo", pet.CharacterNo, character::Egg, character::Angel);
     DoSetCharacter(pet.CharacterNo);
     // The loaded screen is drawn whole once loading ends.
     elements.PipChar.visible = false;
@@ -91,15 +88,16 @@ void Form1::DoLoadSettings() {
     loadInteger("SecondCount", pet.SecondCount, 0, 59);
     loadInteger("MinuteCount", pet.MinuteCount, 0, INT32_MAX);
     loadInteger("CurrentTempChar", pet.CurrentTempChar, 0, 15);
-    loadCheck("Sound", "mPopupSound");
-    loadPair("SoundType", "mPopupWave", "mPopupBeep");
+    loadBoolean("Sound", options.sound);
+    bool beep = !options.wave;
+    loadPair("SoundType", beep);
+    options.wave = !beep;
     if (auto text = read("FormVisible"))
-        if (auto visible = toBoolean(*text))
-            menuItem("mPopupStatus").checked = !*visible;
+        if (auto visible = toBoolean(*text)) options.hidden = !*visible;
     loadBoolean("AttentionHungry", pet.AttentionHungry);
     loadBoolean("AttentionHappy", pet.AttentionHappy);
     loadBoolean("AttentionDiscipline", pet.AttentionDiscipline);
-    loadInteger("AttendTimeLeft", pet.AttendTimeLeft, 0, 120);
+    loadInteger("AttendTimeLeft", pet.AttendTimeLeft, 0, CallSeconds);
     elements.AttendIcon.visible = pet.AttendTimeLeft >= 1;
     loadInteger("FeedMenuIndex", pet.FeedMenuIndex, 0, 1);
     loadInteger("LightMenuIndex", pet.LightMenuIndex, 0, 1);
@@ -115,13 +113,12 @@ void Form1::DoLoadSettings() {
     if (pet.AttentionSleep) {
         pet.SleepAction = true;
         elements.AttendIcon.visible = true;
-        pet.AttendTimeLeft = 120;
+        pet.AttendTimeLeft = CallSeconds;
     }
     loadBoolean("LightOff", pet.LightOff);
     loadInteger("DyingAction", pet.DyingAction, 0, 62);
-    loadInteger("DyingTimeLeft", pet.DyingTimeLeft, INT16_MIN, 48 * pet.MinutesPerHour);
-    if (pet.DyingTimeLeft < 1)
-        pet.DyingTimeLeft = static_cast<int16_t>(48 * pet.MinutesPerHour);
+    loadInteger("DyingTimeLeft", pet.DyingTimeLeft, INT16_MIN, neglectAllowance(pet.MinutesPerHour));
+    if (pet.DyingTimeLeft < 1) pet.DyingTimeLeft = neglectAllowance(pet.MinutesPerHour);
     loadInteger("DisciplineWhenNeed", pet.DisciplineWhenNeed, 0, Max16);
     loadInteger("PlayCounter", pet.PlayCounter, 0, Max16);
     loadInteger("SnackCount", pet.SnackCount, 0, Max16);
@@ -129,7 +126,7 @@ void Form1::DoLoadSettings() {
     loadInteger("TotalNeedCount", pet.TotalNeedCount, 0, Max16);
     loadInteger("CareWhenNeed", pet.CareWhenNeed, 0, Max16);
 
-    const bool screenShowsPet = frontShown() && !pet.TimerScreen && !pet.LightOff;
+    const bool showsPet = screenShowsPet();
     if (pet.DyingAction >= 1) {
         // The pet was dying when the program closed: put the dying display back together.
         DoEndCurrentAction();
@@ -146,27 +143,24 @@ void Form1::DoLoadSettings() {
         elements.PipChar.move(layout.DyingLeft, layout.DyingTop);
         for (int i = 0; i < pet.Dung && i < 8; ++i)
             elements.DungImage[static_cast<std::size_t>(i)].visible = false;
-        if (screenShowsPet)
-            elements.Skull.visible = true;
+        if (showsPet) elements.Skull.visible = true;
     }
-    if (screenShowsPet)
-        elements.PipChar.visible = true;
+    if (showsPet) elements.PipChar.visible = true;
 }
 
 void Form1::DoSaveSettings() {
     auto number = [](auto value) { return std::to_string(value); };
-    auto check = [&](const char* item) { return fromBoolean(menuItem(item).checked); };
     std::vector<std::pair<std::string, std::string>> values = {
         {"InsulatingSheet", number(pet.InsulatingSheet)},
         {"InsulatingSheetWidthPushed", number(pet.InsulatingSheetWidthPushed)},
         {"Plugins", pet.Plugins},
-        {"AlwaysOnTop", check("mPopupOnTop")},
+        {"AlwaysOnTop", fromBoolean(options.alwaysOnTop)},
         {"AttendTimeLeft", number(pet.AttendTimeLeft)},
-        {"AutoShow", check("mPopupAutoShow")},
+        {"AutoShow", fromBoolean(options.autoShow)},
         {"CharacterNo", number(pet.CharacterNo)},
         {"CurrentSkin", pet.CurrentSkin},
         {"FeedMenuIndex", number(pet.FeedMenuIndex)},
-        {"FormVisible", fromBoolean(!menuItem("mPopupStatus").checked)},
+        {"FormVisible", fromBoolean(!options.hidden)},
         {"IntervalCount", number(pet.IntervalCount)},
         {"Left", number(window.left)},
         {"LightMenuIndex", number(pet.LightMenuIndex)},
@@ -174,13 +168,9 @@ void Form1::DoSaveSettings() {
         {"MinuteCount", number(pet.MinuteCount)},
         {"MaxMinutes", number(pet.MaxMinutes)},
         {"SecondCount", number(pet.SecondCount)},
-        {"Sound", check("mPopupSound")},
-    };
-    // With neither sound type checked the stored one is left as it was.
-    if (menuItem("mPopupWave").checked || menuItem("mPopupBeep").checked)
-        values.emplace_back("SoundType", menuItem("mPopupWave").checked ? "0" : "1");
-    std::vector<std::pair<std::string, std::string>> rest = {
-        {"PlayType", menuItem("mPopupPlay0").checked ? "0" : "1"},
+        {"Sound", fromBoolean(options.sound)},
+        {"SoundType", options.wave ? "0" : "1"},
+        {"PlayType", options.gameB ? "1" : "0"},
         {"CurrentTempChar", number(pet.CurrentTempChar)},
         {"Top", number(window.top)},
         {"TotalNeedCount", number(pet.TotalNeedCount)},
@@ -204,7 +194,6 @@ void Form1::DoSaveSettings() {
         {"NeedCount", number(pet.NeedCount)},
         {"CareWhenNeed", number(pet.CareWhenNeed)},
     };
-    values.insert(values.end(), rest.begin(), rest.end());
     platform.settings.writeSection(pet.PiplingName, values);
 }
 
@@ -217,9 +206,9 @@ void Form1::DoFirstRunDefaults() {
     window.visible = true;
     pet.MinutesPerHour = 10;
     pet.MaxMinutes = 0;
-    DoSetAlwaysOnTop(window, menuItem("mPopupOnTop").checked);
-    pet.CharacterNo = 0;
-    DoSetCharacter(0);
+    DoSetAlwaysOnTop(window, options.alwaysOnTop);
+    pet.CharacterNo = character::Egg;
+    DoSetCharacter(character::Egg);
     pet.FeedMenuIndex = 0;
     pet.LightMenuIndex = 0;
     pet.LightOff = false;

@@ -21,7 +21,7 @@ void countSecond(Form1& form, int16_t second) {
         pet.ScreenTimeLeft = static_cast<int16_t>(pet.ScreenTimeLeft - 1);
         if (pet.ScreenTimeLeft == 0) {
             // An idle care screen closes itself the way button C would close it.
-            form.DoIconAction(2);
+            form.DoIconAction(PressC);
             form.DoPlaySound("\\sounds\\beep.wav");
         }
     }
@@ -42,7 +42,7 @@ void countSecond(Form1& form, int16_t second) {
             // Neglected too long. The event refuses while the pet sleeps, so it comes back every
             // minute until it takes.
             pet.DyingTimeLeft = 0;
-            form.mCheatAction_Click(3);
+            form.mCheatAction_Click(cheat::Dying);
         }
         pet.MinuteCount += 1;
         pet.SecondCount = 0;
@@ -81,7 +81,7 @@ void TickSteps::normalStep(Form1& form) {
     form.DoNegativeStep();
 
     // A new call beeps every seven ticks for its first five seconds; any button shortens that.
-    if (pet.AttendTimeLeft > 115) {
+    if (pet.AttendTimeLeft > QuietCallSeconds) {
         pet.AttendSoundCount = static_cast<int16_t>(pet.AttendSoundCount + 1);
         if (pet.AttendSoundCount >= 7) {
             pet.AttendSoundCount = 0;
@@ -92,7 +92,8 @@ void TickSteps::normalStep(Form1& form) {
     // The pet lives by the wall clock's seconds, not by the number of ticks, so a late or
     // irregular timer never makes it age faster. The dead and the dying live no time at all.
     const int16_t second = static_cast<int16_t>(form.platform.clock.now().second);
-    if (second != pet.LastSecond && pet.CharacterNo != 12 && pet.DyingAction == 0) countSecond(form, second);
+    if (second != pet.LastSecond && pet.CharacterNo != character::Angel && pet.DyingAction == 0)
+        countSecond(form, second);
 
     form.DoAnimate();
 }

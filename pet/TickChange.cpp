@@ -82,7 +82,7 @@ void TickSteps::flushStep(Form1& form) {
             form.DoMainScreen(true);
             return;
         }
-        pet.DyingTimeLeft = static_cast<int16_t>(48 * pet.MinutesPerHour);
+        pet.DyingTimeLeft = neglectAllowance(pet.MinutesPerHour);
         // The wave washes away what it passed; a dropping it never reached (a skin whose wave
         // starts over the screen's left edge) must not outlive the count that says it is gone.
         for (std::size_t i = 0; i < static_cast<std::size_t>(std::min<int>(pet.Dung, 8)); ++i)
@@ -95,7 +95,7 @@ void TickSteps::flushStep(Form1& form) {
         device.ActionFramesLeft = 7;
         e.TempImage.setPicture(e.TempHappy[0]);
         e.TempImage.move(form.layout.HappyLeft, form.layout.HappyTop);
-        e.TempImage.visible = form.frontShown() && !pet.TimerScreen && !pet.LightOff;
+        e.TempImage.visible = form.screenShowsPet();
         return;
     }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/Picture.h"
+#include "platform/PopupMenu.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -76,8 +78,6 @@ public:
     virtual void remove() = 0;
 };
 
-class MenuItem;
-
 enum class Pointer { Default, Wait };
 
 // What the core asks of the desktop beyond its own window state (which it keeps as data).
@@ -89,8 +89,8 @@ public:
     virtual void setPointer(Pointer pointer) = 0;
     // Lets pending events (timer ticks among them) run once, as a drag does after each move.
     virtual void processEvents() = 0;
-    // Shows the menu at the mouse; returns the name of the chosen item, or "" when none was chosen.
-    virtual std::string popupMenu(const MenuItem& root) = 0;
+    // Shows the menu at the mouse; returns the chosen item, or nothing when none was chosen.
+    virtual std::optional<int> popupMenu(const PopupMenuEntry& root) = 0;
     // Gives the device window the keyboard focus.
     virtual void focusDevice() = 0;
 };

@@ -1,99 +1,138 @@
 #include "app/Form1.h"
+#include "shell/Sheet.h"
 
-#include <functional>
-#include <map>
+bool Form1::menuClick(MenuId item) {
+    const int index = static_cast<int>(item);
+    auto within = [index](MenuId first, MenuId last) {
+        return index >= static_cast<int>(first) && index <= static_cast<int>(last);
+    };
+    auto offset = [index](MenuId first) { return static_cast<int16_t>(index - static_cast<int>(first)); };
+    if (within(MenuId::mCheatChar0, MenuId::mCheatChar12)) {
+        mCheatChar_Click(offset(MenuId::mCheatChar0));
+        return true;
+    }
+    if (within(MenuId::mCheatAttention0, MenuId::mCheatAttention2)) {
+        mCheatAttention_Click(offset(MenuId::mCheatAttention0));
+        return true;
+    }
+    if (within(MenuId::mCheatAction0, MenuId::mCheatAction3)) {
+        mCheatAction_Click(offset(MenuId::mCheatAction0));
+        return true;
+    }
+    switch (item) {
+    case MenuId::mPopupStatus:
+        mPopupStatus_Click();
+        return true;
+    case MenuId::mPopupSound:
+        mPopupSound_Click();
+        return true;
+    case MenuId::mPopupWave:
+        mPopupWave_Click();
+        return true;
+    case MenuId::mPopupBeep:
+        mPopupBeep_Click();
+        return true;
+    case MenuId::mPopupSide:
+        mPopupSide_Click();
+        return true;
+    case MenuId::mPopupOnTop:
+        mPopupOnTop_Click();
+        return true;
+    case MenuId::mPopupAutoShow:
+        mPopupAutoShow_Click();
+        return true;
+    case MenuId::mPopupPlay0:
+        mPopupPlay0_Click();
+        return true;
+    case MenuId::mPopupPlay1:
+        mPopupPlay1_Click();
+        return true;
+    case MenuId::mPopupChangeSkin:
+        mPopupChangeSkin_Click();
+        return true;
+    case MenuId::mPopupPlugins:
+        mPopupPlugins_Click();
+        return true;
+    case MenuId::mPopupInstructions:
+        mPopupInstructions_Click();
+        return true;
+    case MenuId::mPopupAbout:
+        mPopupAbout_Click();
+        return true;
+    case MenuId::mPopupInsulatingSheet:
+        mPopupInsulatingSheet_Click();
+        return true;
+    case MenuId::mPopupClose:
+        mPopupClose_Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+const MenuItem& Form1::presentedMenu() {
+    auto mark = [this](MenuId item, bool checked) { menuItem(item).checked = checked; };
+    mark(MenuId::mPopupStatus, options.hidden);
+    mark(MenuId::mPopupSound, options.sound);
+    mark(MenuId::mPopupWave, options.wave);
+    mark(MenuId::mPopupBeep, !options.wave);
+    mark(MenuId::mPopupSide, !frontShown());
+    mark(MenuId::mPopupOnTop, options.alwaysOnTop);
+    mark(MenuId::mPopupAutoShow, options.autoShow);
+    mark(MenuId::mPopupPlay0, !options.gameB);
+    mark(MenuId::mPopupPlay1, options.gameB);
+    mark(MenuId::mPopupInsulatingSheet, options.insulatingSheet);
+    menuItem(MenuId::mCheats).visible = options.cheatsShown;
+    menuItem(MenuId::mPopupSep0).visible = options.cheatsShown;
+    return menu;
+}
 
 namespace {
 
-using Handler = std::function<void(Form1&)>;
-
-const std::map<std::string, Handler>& handlers() {
-    static const std::map<std::string, Handler> table = [] {
-        std::map<std::string, Handler> t;
-        for (int16_t i = 0; i <= 12; ++i)
-            t["mCheatChar" + std::to_string(i)] = [i](Form1& form) { form.mCheatChar_Click(i); };
-        for (int16_t i = 0; i <= 2; ++i)
-            t["mCheatAttention" + std::to_string(i)] = [i](Form1& form) { form.mCheatAttention_Click(i); };
-        for (int16_t i = 0; i <= 3; ++i)
-            t["mCheatAction" + std::to_string(i)] = [i](Form1& form) { form.mCheatAction_Click(i); };
-        t["mPopupStatus"] = &Form1::mPopupStatus_Click;
-        t["mPopupSound"] = &Form1::mPopupSound_Click;
-        t["mPopupWave"] = &Form1::mPopupWave_Click;
-        t["mPopupBeep"] = &Form1::mPopupBeep_Click;
-        t["mPopupSide"] = &Form1::mPopupSide_Click;
-        t["mPopupOnTop"] = &Form1::mPopupOnTop_Click;
-        t["mPopupAutoShow"] = &Form1::mPopupAutoShow_Click;
-        t["mPopupPlay0"] = &Form1::mPopupPlay0_Click;
-        t["mPopupPlay1"] = &Form1::mPopupPlay1_Click;
-        t["mPopupChangeSkin"] = &Form1::mPopupChangeSkin_Click;
-        t["mPopupPlugins"] = &Form1::mPopupPlugins_Click;
-        t["mPopupInstructions"] = &Form1::mPopupInstructions_Click;
-        t["mPopupAbout"] = &Form1::mPopupAbout_Click;
-        t["mPopupInsulatingSheet"] = &Form1::mPopupInsulatingSheet_Click;
-        t["mPopupClose"] = &Form1::mPopupClose_Click;
-        return t;
-    }();
-    return table;
+// The desktop draws the menu from a neutral description and answers with an entry's id.
+PopupMenuEntry describe(const MenuItem& item) {
+    PopupMenuEntry entry{static_cast<int>(item.id), item.caption, item.checked, item.enabled, item.visible, {}};
+    entry.children.reserve(item.children.size());
+    for (const MenuItem& child : item.children)
+        entry.children.push_back(describe(child));
+    return entry;
 }
 
 } // namespace
-
-bool Form1::menuClick(const std::string& itemName) {
-    auto found = handlers().find(itemName);
-    if (found == handlers().end()) return false;
-    found->second(*this);
-    return true;
-}
 
 void Form1::popupMenu() {
-    std::string chosen = platform.desktop.popupMenu(menu);
-    if (!chosen.empty()) menuClick(chosen);
+    if (auto chosen = platform.desktop.popupMenu(describe(presentedMenu())))
+        menuClick(static_cast<MenuId>(*chosen));
 }
-
-// The option items. Their check marks are the options themselves: every reader looks at the menu
-// at the moment it needs the value, and the settings store saves and restores the marks.
 
 void Form1::mPopupSound_Click() {
-    MenuItem& sound = menuItem("mPopupSound");
-    sound.checked = !sound.checked;
+    options.sound = !options.sound;
     // The switch is heard in both directions: switching off confirms itself once more.
-    DoPlaySound(appFile("\\sounds\\turnsnd.wav"), true, menuItem("mPopupWave").checked);
+    DoPlaySound(appFile("\\sounds\\turnsnd.wav"), true, options.wave);
 }
 
-namespace {
-
-// Checks one item of a pair of choices and unchecks the other; choosing the checked item again
-// leaves the pair as it is.
-void choose(Form1& form, const char* chosen, const char* other) {
-    form.menuItem(chosen).checked = true;
-    form.menuItem(other).checked = false;
-}
-
-} // namespace
-
+// Choosing the item of a pair that is already checked leaves the pair as it is.
 void Form1::mPopupWave_Click() {
-    choose(*this, "mPopupWave", "mPopupBeep");
+    options.wave = true;
 }
 void Form1::mPopupBeep_Click() {
-    choose(*this, "mPopupBeep", "mPopupWave");
+    options.wave = false;
 }
 void Form1::mPopupPlay0_Click() {
-    choose(*this, "mPopupPlay0", "mPopupPlay1");
+    options.gameB = false;
 }
 void Form1::mPopupPlay1_Click() {
-    choose(*this, "mPopupPlay1", "mPopupPlay0");
+    options.gameB = true;
 }
 
 void Form1::mPopupOnTop_Click() {
-    MenuItem& onTop = menuItem("mPopupOnTop");
-    onTop.checked = !onTop.checked;
-    DoSetAlwaysOnTop(window, onTop.checked);
+    options.alwaysOnTop = !options.alwaysOnTop;
+    DoSetAlwaysOnTop(window, options.alwaysOnTop);
 }
 
 // Read when the pet starts needing the user (DoShowIfAutoShow); nothing happens at the click.
 void Form1::mPopupAutoShow_Click() {
-    MenuItem& autoShow = menuItem("mPopupAutoShow");
-    autoShow.checked = !autoShow.checked;
+    options.autoShow = !options.autoShow;
 }
 
 // Hiding into the tray and restoring come with the tray; the instructions and about
@@ -105,9 +144,8 @@ void Form1::mPopupAbout_Click() {}
 // Checked, the sheet is put back beside the toy, which then stays on top so the sheet slides in
 // behind it; unchecked, the sheet is thrown away and the toy runs without one.
 void Form1::mPopupInsulatingSheet_Click() {
-    MenuItem& item = menuItem("mPopupInsulatingSheet");
-    item.checked = !item.checked;
-    if (item.checked) {
+    options.insulatingSheet = !options.insulatingSheet;
+    if (options.insulatingSheet) {
         DoSetAlwaysOnTop(window, true);
         if (pet.InsulatingSheet != 1) {
             pet.InsulatingSheet = 2;
@@ -123,10 +161,10 @@ void Form1::mPopupInsulatingSheet_Click() {
             }
             sheet->window.visible = true;
         }
-        menuItem("mPopupSide").enabled = false;
+        menuItem(MenuId::mPopupSide).enabled = false;
     } else {
-        menuItem("mPopupSide").enabled = true;
-        DoSetAlwaysOnTop(window, menuItem("mPopupOnTop").checked);
+        menuItem(MenuId::mPopupSide).enabled = true;
+        DoSetAlwaysOnTop(window, options.alwaysOnTop);
         if (sheet) {
             sheet->Form_Unload();
             sheet.reset();

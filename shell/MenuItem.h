@@ -1,15 +1,21 @@
 #pragma once
 
+#include "shell/MenuId.h"
+
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One item of the pop-up menu. The tree is data: the views build their menus from it and report
-// the chosen item by name. A separator is an item whose caption is "-".
+// the chosen item by id. A separator is an item whose caption is "-".
 class MenuItem {
 public:
     MenuItem() = default;
-    MenuItem(std::string name, std::string caption) : name(std::move(name)), caption(std::move(caption)) {}
+    MenuItem(MenuId id, std::string name, std::string caption)
+        : id(id), name(std::move(name)), caption(std::move(caption)) {}
 
+    MenuId id = MenuId::mPopup;
     std::string name;
     std::string caption;
     bool checked = false;
@@ -20,10 +26,10 @@ public:
     bool isSeparator() const { return caption == "-"; }
 
     // Depth-first search of this item and its descendants; null when absent.
-    MenuItem* find(const std::string& itemName);
-    const MenuItem* find(const std::string& itemName) const;
-    // The chain of items from this one down to the named item (both included); empty when absent.
-    std::vector<const MenuItem*> pathTo(const std::string& itemName) const;
+    MenuItem* find(MenuId itemId);
+    const MenuItem* find(MenuId itemId) const;
+    // The chain of items from this one down to the item (both included); empty when absent.
+    std::vector<const MenuItem*> pathTo(MenuId itemId) const;
 
     // Visits every item below this one, depth first in display order.
     template <class Visitor> void forEachDescendant(Visitor&& visit) {
@@ -42,3 +48,5 @@ public:
 
 // The device's pop-up menu as it is when the window is created.
 MenuItem makePopupMenu();
+// The id of the item a script names ("mPopupSound"); empty for a name the menu does not have.
+std::optional<MenuId> menuIdNamed(std::string_view name);

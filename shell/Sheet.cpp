@@ -45,7 +45,7 @@ void Form5::Form_Load() {
     if (state == 1 || state == 2) {
         window.left = toyRight() - SlotMouth - form.pet.InsulatingSheetWidthPushed;
         // The Cheats menu works only while the toy is switched on.
-        form.menuItem("mCheats").enabled = state == 2;
+        form.menuItem(MenuId::mCheats).enabled = state == 2;
     }
     window.top = toyTop() + SlotTop;
 

@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "device/CareScreens.h"
 #include "device/KeyCodes.h"
+#include "shell/Sheet.h"
 
 void Form5::Timer1_Timer() {
     PetState& pet = form.pet;
@@ -31,7 +32,7 @@ void Form5::stopToy() {
         form.DoShowTimerScreen(false);
     }
     // Cutting the battery loses the pet: a new egg waits for the sheet to come out again.
-    form.DoSetCharacter(0);
+    form.DoSetCharacter(character::Egg);
     // The next tick sets InsulatingSheet back to 1 from the sheet's position.
     pet.InsulatingSheet = 2;
     pet.CurrentInsulatingSheet = 1;
@@ -40,10 +41,10 @@ void Form5::stopToy() {
     SheetTicks = 0;
     form.DoHideIcon();
     form.elements.AttendIcon.visible = false;
-    form.menuItem("mCharacterName").caption = pet.PiplingName;
+    form.menuItem(MenuId::mCharacterName).caption = pet.PiplingName;
     form.updateTray(nullptr, pet.PiplingName);
-    form.menuItem("mPopupInsulatingSheet").enabled = false;
-    form.menuItem("mCheats").enabled = false;
+    form.menuItem(MenuId::mPopupInsulatingSheet).enabled = false;
+    form.menuItem(MenuId::mCheats).enabled = false;
 }
 
 void Form5::startToy() {
@@ -56,8 +57,8 @@ void Form5::startToy() {
     SheetTicks = 0;
     // Exactly as if the reset button on the back had been pressed: a new egg, with its sound.
     form.ResetButton_MouseUp(1, 0, 0, 0);
-    form.menuItem("mPopupInsulatingSheet").enabled = true;
-    form.menuItem("mCheats").enabled = true;
+    form.menuItem(MenuId::mPopupInsulatingSheet).enabled = true;
+    form.menuItem(MenuId::mCheats).enabled = true;
 }
 
 // The toy answers its keys the same whichever of its two windows has the focus, except that the

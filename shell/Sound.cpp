@@ -10,9 +10,9 @@ void Form1::DoPlaySound(const std::string& FileName, bool SoundOn, bool Wave) {
 
 void Form1::DoPlaySound(const std::string& SoundFile) {
     // The options are read at the moment of the sound: a change in the menu applies to the next one.
-    const bool soundOn = menuItem("mPopupSound").checked;
+    const bool soundOn = options.sound;
     if (!soundOn) return; // nothing to build when nothing will be heard
-    const bool wave = menuItem("mPopupWave").checked;
+    const bool wave = options.wave;
     // Sounds always come from the program's own folder; a caller that already built the full
     // path is taken at its word.
     const bool fullPath = !platform.appPath.empty() && SoundFile.starts_with(platform.appPath);

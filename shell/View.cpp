@@ -1,5 +1,6 @@
 // Moving the toy with the mouse, its pop-up menu, turning it around, and keeping it on the screen.
 #include "app/Form1.h"
+#include "shell/Sheet.h"
 
 #include <cmath>
 
@@ -37,7 +38,7 @@ void Form1::viewMouseUp(const std::string& element, int16_t Button, int16_t Shif
 }
 
 void Form1::viewDblClick(const std::string& element) {
-    const bool soundOn = menuItem("mPopupSound").checked;
+    const bool soundOn = options.sound;
     if (element == "FrontView" && frontShown())
         DoShowBack(soundOn);
     else if (element == "BackView" && !frontShown())
@@ -77,17 +78,15 @@ void Form1::DoViewMouseUp(int16_t Button) {
 
 void Form1::DoShowBack(bool SoundOn) {
     // The sheet stuck in the side keeps the toy facing the user until it is pulled out.
-    if (menuItem("mPopupInsulatingSheet").checked) return;
-    DoPlaySound(appFile("\\sounds\\turn.wav"), SoundOn, menuItem("mPopupWave").checked);
-    menuItem("mPopupSide").checked = true;
+    if (options.insulatingSheet) return;
+    DoPlaySound(appFile("\\sounds\\turn.wav"), SoundOn, options.wave);
     DoMainScreen(false);
     elements.BackView.visible = true;
     elements.ResetButton.visible = true;
 }
 
 void Form1::DoShowFront(bool SoundOn) {
-    DoPlaySound(appFile("\\sounds\\turn.wav"), SoundOn, menuItem("mPopupWave").checked);
-    menuItem("mPopupSide").checked = false;
+    DoPlaySound(appFile("\\sounds\\turn.wav"), SoundOn, options.wave);
     elements.BackView.visible = false;
     elements.ResetButton.visible = false;
     // A clock on the screen stays; otherwise the screen is drawn again for the pet as it is now.
@@ -95,8 +94,9 @@ void Form1::DoShowFront(bool SoundOn) {
 }
 
 void Form1::mPopupSide_Click() {
-    const bool soundOn = menuItem("mPopupSound").checked;
-    if (menuItem("mPopupSide").checked)
+    const bool soundOn = options.sound;
+    // The "Back" mark shows the side the toy faces (presentedMenu).
+    if (!frontShown())
         DoShowFront(soundOn);
     else
         DoShowBack(soundOn);

@@ -24,8 +24,6 @@ public:
     // Every key of one section, in file order; empty when the section does not exist.
     std::vector<std::pair<std::string, std::string>> section(const std::string& name) const;
 
-    const std::filesystem::path& file() const { return path; }
-
     // Where the per-user store lives: $XDG_CONFIG_HOME (or ~/.config) / "Pipling Simulator".
     static std::filesystem::path userFolder();
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/Services.h"
-#include "shell/MenuItem.h"
 
 #include <cstdint>
 #include <deque>
@@ -76,9 +75,9 @@ public:
     int screenHeight() const override { return height; }
     void setPointer(Pointer newPointer) override { pointer = newPointer; }
     void processEvents() override { ++yields; }
-    std::string popupMenu(const MenuItem&) override {
+    std::optional<int> popupMenu(const PopupMenuEntry&) override {
         ++popups;
-        return {};
+        return std::nullopt;
     }
     void focusDevice() override { focused = true; }
 

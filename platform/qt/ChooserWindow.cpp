@@ -1,6 +1,7 @@
 #include "platform/qt/ChooserWindow.h"
 
 #include "app/Form1.h"
+#include "assets/Chooser.h"
 #include "platform/qt/common/QtInput.h"
 
 #include <QLabel>

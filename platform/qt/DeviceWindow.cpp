@@ -3,6 +3,8 @@
 #include "platform/qt/ChooserWindow.h"
 
 #include "app/Form1.h"
+#include "assets/Chooser.h"
+#include "shell/Sheet.h"
 #include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/QtPicture.h"
@@ -119,7 +121,7 @@ void DeviceWindow::sync() {
 
 void DeviceWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    DevicePainter::paint(form, painter);
+    DevicePainter::paint(form.elements, painter);
 }
 
 bool DeviceWindow::hit(const QPointF& point, std::string& name, float& x, float& y) const {

@@ -1,7 +1,6 @@
 #include "platform/qt/QtServices.h"
 
 #include "platform/qt/common/QtPicture.h"
-#include "shell/MenuItem.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,8 +71,8 @@ void QtDesktop::processEvents() { QCoreApplication::processEvents(); }
 
 namespace {
 
-void addItems(QMenu& menu, const MenuItem& parent) {
-    for (const MenuItem& item : parent.children) {
+void addItems(QMenu& menu, const PopupMenuEntry& parent) {
+    for (const PopupMenuEntry& item : parent.children) {
         if (!item.visible)
             continue;
         if (item.isSeparator()) {
@@ -87,7 +86,7 @@ void addItems(QMenu& menu, const MenuItem& parent) {
             continue;
         }
         QAction* action = menu.addAction(QString::fromStdString(item.caption));
-        action->setObjectName(QString::fromStdString(item.name));
+        action->setData(item.id);
         action->setEnabled(item.enabled);
         action->setCheckable(item.checked);
         action->setChecked(item.checked);
@@ -96,11 +95,12 @@ void addItems(QMenu& menu, const MenuItem& parent) {
 
 } // namespace
 
-std::string QtDesktop::popupMenu(const MenuItem& root) {
+std::optional<int> QtDesktop::popupMenu(const PopupMenuEntry& root) {
     QMenu menu;
     addItems(menu, root);
     QAction* chosen = menu.exec(QCursor::pos());
-    return chosen ? chosen->objectName().toStdString() : std::string();
+    if (!chosen) return std::nullopt;
+    return chosen->data().toInt();
 }
 
 void QtDesktop::focusDevice() {

@@ -36,7 +36,6 @@ public:
     void add(const PictureHandle& icon, const std::string& tip) override;
     void modify(const PictureHandle& icon, const std::string& tip) override;
     void remove() override;
-    void setWindowIcon(const QIcon& icon) { windowIcon = icon; }
     // Called with the tray's activation reason (double-click, context click).
     std::function<void(QSystemTrayIcon::ActivationReason)> onActivated;
 
@@ -54,7 +53,7 @@ public:
     int screenHeight() const override;
     void setPointer(Pointer pointer) override;
     void processEvents() override;
-    std::string popupMenu(const MenuItem& root) override;
+    std::optional<int> popupMenu(const PopupMenuEntry& root) override;
     void focusDevice() override;
     void setDeviceWidget(QWidget* widget) { device = widget; }
 

@@ -1,6 +1,7 @@
 #include "platform/qt/SheetWindow.h"
 
 #include "app/Form1.h"
+#include "shell/Sheet.h"
 #include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/QtPicture.h"

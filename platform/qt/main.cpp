@@ -1,5 +1,6 @@
 // pipling: the desktop toy.
 #include "app/Form1.h"
+#include "assets/Chooser.h"
 #include "platform/disk/DiskFiles.h"
 #include "platform/disk/IniSettingsStore.h"
 #include "platform/disk/PetLock.h"

@@ -126,7 +126,7 @@ TEST_F(CharacterFilesTest, MissingOrGarbageDescriptionKeepsEveryPlace) {
 TEST_F(CharacterFilesTest, DisplayNameIsTheCaptionOfTheCharactersMenuItem) {
     Form1& f = start("store Plugins Lang\nstore CharacterNo 3\n").form();
     EXPECT_EQ(f.pet.CharacterName, "Sprout");
-    EXPECT_EQ(f.menuItem("mCharacterName").caption, "Sprout");
+    EXPECT_EQ(f.menuItem(MenuId::mCharacterName).caption, "Sprout");
     f.pet.CharacterNo = 11;
     f.DoSetCharacterName();
     EXPECT_EQ(f.pet.CharacterName, "Strangelo (Secret Character)");

@@ -1,7 +1,9 @@
 // The chooser on the small test tree, where a test can change files under the running toy:
 // what it reloads and what it leaves, the preselected row, an empty list, and the skin the
 // program falls back to at start-up.
+#include "assets/Chooser.h"
 #include "platform/disk/IniSettingsStore.h"
+#include "shell/Sheet.h"
 #include "tests/Sim.h"
 #include "tests/TestTree.h"
 
@@ -31,7 +33,7 @@ TEST_F(ChooserTest, ChoosingTheOpenSkinOrPluginReloadsNothing) {
     s.run("menu mPopupPlugins");
     EXPECT_EQ(chooser().selectedFolder(), "Lang");
     s.run("window Form3 ok");
-    EXPECT_EQ(s.form().menuItem("mCheatAttention0").caption, "Hunger");
+    EXPECT_EQ(s.form().menuItem(MenuId::mCheatAttention0).caption, "Hunger");
     EXPECT_FALSE(s.form().chooser);
     // Another skin is loaded at once, with its own pictures.
     tree.picture("skins/Plain/front.gif", 40, 40);
@@ -71,7 +73,7 @@ TEST_F(ChooserTest, WhileTheSheetIsOutItsWindowIsDisabledInsteadOfItsItem) {
     ASSERT_TRUE(s.form().sheet);
     s.run("menu mPopupChangeSkin");
     EXPECT_FALSE(s.form().sheet->window.enabled);
-    EXPECT_TRUE(s.form().menuItem("mPopupInsulatingSheet").enabled);
+    EXPECT_TRUE(s.form().menuItem(MenuId::mPopupInsulatingSheet).enabled);
     s.run("window Form3 cancel");
     EXPECT_TRUE(s.form().sheet->window.enabled);
 }

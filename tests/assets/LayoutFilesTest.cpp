@@ -15,7 +15,7 @@ protected:
         f.DoGetLayoutIni("");
         return f;
     }
-    std::string caption(const std::string& item) { return sim->form().menuItem(item).caption; }
+    std::string caption(MenuId item) { return sim->form().menuItem(item).caption; }
 };
 
 TEST_F(LayoutFilesTest, TestTreeLabelsAndPositionsArrive) {
@@ -62,15 +62,15 @@ TEST_F(LayoutFilesTest, LineRulesOfTheLabelFile) {
                           "[Section]\n"
                           "Sound On = Sound: on\n"
                           "agetooltip = a = b\n");
-    EXPECT_EQ(caption("mPopupStatus"), "Go away");
-    EXPECT_EQ(caption("mPopupSound"), "Sound: on");
+    EXPECT_EQ(caption(MenuId::mPopupStatus), "Go away");
+    EXPECT_EQ(caption(MenuId::mPopupSound), "Sound: on");
     EXPECT_EQ(f.layout.AgeToolTip, "a = b");
     EXPECT_EQ(f.elements.PipScr.left, 300);
     EXPECT_EQ(f.elements.PipScr.top, 780); // neither the comment nor "x;pipscr.top" moved it
 
     readLabels("hide=\npipscr.left=\n");
-    EXPECT_EQ(caption("mPopupStatus"), ""); // an empty caption is a caption
-    EXPECT_EQ(f.elements.PipScr.left, 300); // an empty position is skipped
+    EXPECT_EQ(caption(MenuId::mPopupStatus), ""); // an empty caption is a caption
+    EXPECT_EQ(f.elements.PipScr.left, 300);       // an empty position is skipped
 
     const std::pair<const char*, int> values[] = {
         {"abc", 0}, {"2.5", 2}, {"3.5", 4}, {"-15", -15}, {"99999", 32767}};
@@ -80,16 +80,16 @@ TEST_F(LayoutFilesTest, LineRulesOfTheLabelFile) {
     }
 
     readLabels("hungry=One\nHUNGRY=Two\n");
-    EXPECT_EQ(caption("mCheatAttention0"), "Two");
+    EXPECT_EQ(caption(MenuId::mCheatAttention0), "Two");
 }
 
 TEST_F(LayoutFilesTest, BothSpellingsOfATwoKeyLabelWork) {
     start();
     readLabels("alwaysontop=Pinned\nauto show=Pop "
                "up\ncolors=Paint\nbuttonb=Go\nresetbutton=Again\nok=Yes\ncancel=No\n");
-    EXPECT_EQ(caption("mPopupOnTop"), "Pinned");
-    EXPECT_EQ(caption("mPopupAutoShow"), "Pop up");
-    EXPECT_EQ(caption("mPopupChangeSkin"), "Paint");
+    EXPECT_EQ(caption(MenuId::mPopupOnTop), "Pinned");
+    EXPECT_EQ(caption(MenuId::mPopupAutoShow), "Pop up");
+    EXPECT_EQ(caption(MenuId::mPopupChangeSkin), "Paint");
     EXPECT_EQ(sim->form().elements.ButtonB.toolTip, "Go");
     EXPECT_EQ(sim->form().elements.ResetButton.toolTip, "Again");
     EXPECT_EQ(sim->form().pet.OKButtonText, "Yes");
@@ -115,9 +115,9 @@ TEST_F(LayoutFilesTest, MissingSkinFileLeavesTheButtonsWhereTheLabelFilePutThem)
 
 TEST_F(LayoutFilesTest, PluginLabelFileTranslatesWithoutClearingOrRecording) {
     Form1& f = start("store Plugins Lang\n").form();
-    EXPECT_EQ(caption("mCheatAttention0"), "Hunger");
-    EXPECT_EQ(caption("mCheatChar3"), "Sprout");
-    EXPECT_EQ(caption("mCheatAttention2"), "Discipline"); // not named by the plug-in
+    EXPECT_EQ(caption(MenuId::mCheatAttention0), "Hunger");
+    EXPECT_EQ(caption(MenuId::mCheatChar3), "Sprout");
+    EXPECT_EQ(caption(MenuId::mCheatAttention2), "Discipline"); // not named by the plug-in
     EXPECT_EQ(f.layout.AgeToolTip, "Years");
     EXPECT_EQ(f.layout.WeightToolTip, "Weight"); // kept from default.ini: plugin.ini clears nothing
     EXPECT_EQ(f.elements.ButtonA.toolTip, "Select");
@@ -138,7 +138,7 @@ TEST_F(LayoutFilesTest, PluginWithoutLabelFileFallsBackToDefaultAndClearsTooltip
     f.layout.HappyToolTip = "stale";
     f.pet.ButtonALeft = -1;
     f.DoGetLayoutIni("NoLabels");
-    EXPECT_EQ(caption("mPopupStatus"), "Away");
+    EXPECT_EQ(caption(MenuId::mPopupStatus), "Away");
     EXPECT_EQ(f.elements.ButtonC.toolTip, "");
     EXPECT_EQ(f.layout.HappyToolTip, "");
     EXPECT_EQ(f.pet.ButtonALeft, 615); // recorded after default.ini: the button's place at that moment
@@ -153,7 +153,7 @@ TEST_F(LayoutFilesTest, MissingLabelFileChangesNothingAndSkipsTheSkinFile) {
     EXPECT_EQ(f.elements.ButtonA.left, 1);
     EXPECT_EQ(f.elements.ButtonA.toolTip, ""); // cleared before the file was looked for
     EXPECT_EQ(f.elements.PipScr.left, 375);
-    EXPECT_EQ(caption("mCheatAttention0"), "Hungry");
+    EXPECT_EQ(caption(MenuId::mCheatAttention0), "Hungry");
 }
 
 TEST_F(LayoutFilesTest, GarbageLabelFileKeepsEverythingItDoesNotSayClearly) {
@@ -166,7 +166,7 @@ TEST_F(LayoutFilesTest, GarbageLabelFileKeepsEverythingItDoesNotSayClearly) {
     f.DoGetLayoutIni("");
     EXPECT_EQ(f.elements.PipScr.left, 375);
     EXPECT_EQ(f.elements.PipScr.top, 32767);
-    EXPECT_EQ(caption("mPopupClose"), "Exit");
+    EXPECT_EQ(caption(MenuId::mPopupClose), "Exit");
     sim->run("tick 10\ndump");
 }
 

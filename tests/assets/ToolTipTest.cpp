@@ -74,8 +74,8 @@ TEST_F(ToolTipTest, DroppingsAloneNeverShow) {
 
 TEST_F(ToolTipTest, WordsComeFromTheMenuCaptions) {
     Form1& f = form();
-    f.menuItem("mCheatAttention0").caption = "Hunger";
-    f.menuItem("mCheatAttention1").caption = "Sad";
+    f.menuItem(MenuId::mCheatAttention0).caption = "Hunger";
+    f.menuItem(MenuId::mCheatAttention1).caption = "Sad";
     f.pet.AttentionHungry = f.pet.AttentionHappy = true;
     EXPECT_EQ(status(), "Hunger, Sad");
 }

@@ -7,7 +7,7 @@ namespace {
 using Keyboard = CareDevice;
 
 bool cheatsShown(Form1& form) {
-    return form.menuItem("mCheats").visible;
+    return form.options.cheatsShown;
 }
 
 TEST_F(Keyboard, AHeldKeyIsOnePressHoweverLongItRepeats) {
@@ -30,10 +30,10 @@ TEST_F(Keyboard, AHeldKeyIsOnePressHoweverLongItRepeats) {
 
 // Switching the sound off with Left then Right is in buttons_keyboard.sim; this is the way back.
 TEST_F(Keyboard, RightThenLeftSwitchesTheSoundBackOnAndIsHeard) {
-    f().menuItem("mPopupSound").checked = false;
+    f().options.sound = false;
     sounds();
     sim.run("key 39 down\nkey 37 down");
-    EXPECT_TRUE(f().menuItem("mPopupSound").checked);
+    EXPECT_TRUE(f().options.sound);
     EXPECT_EQ(sounds(), std::vector<std::string>{"\\sounds\\turnsnd.wav"});
     EXPECT_EQ(dev().SelectedIcon, 7) << "C removed the highlight, A did not bring one";
     sim.run("key 37 up");
@@ -43,7 +43,7 @@ TEST_F(Keyboard, RightThenLeftSwitchesTheSoundBackOnAndIsHeard) {
 TEST_F(Keyboard, AThenCOnADeadPetStartsANewEggOnTheFirstRelease) {
     pet().CharacterNo = 12;
     sim.run("key 37 down\nkey 39 down");
-    EXPECT_TRUE(f().menuItem("mPopupSound").checked) << "no sound switch for the angel";
+    EXPECT_TRUE(f().options.sound) << "no sound switch for the angel";
     EXPECT_TRUE(dev().ComboHeld);
     sounds();
     sim.run("key 39 up");
@@ -112,7 +112,7 @@ TEST_F(Keyboard, TheCheatsMenuStaysGreyedBehindTheSheet) {
     pet().InsulatingSheet = 1;
     sim.run("type QZVK");
     EXPECT_TRUE(cheatsShown(f()));
-    EXPECT_FALSE(f().menuItem("mCheats").enabled);
+    EXPECT_FALSE(f().menuItem(MenuId::mCheats).enabled);
 }
 
 } // namespace

@@ -202,7 +202,7 @@ TEST_F(Buttons, EachPressBeepsAsTheToyDoes) {
     EXPECT_TRUE(sounds().empty());
     // Sound off silences the beeps too.
     pet().InsulatingSheet = 0;
-    f().menuItem("mPopupSound").checked = false;
+    f().options.sound = false;
     sim.run("press B\npress A");
     EXPECT_TRUE(sounds().empty());
 }

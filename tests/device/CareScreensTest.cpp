@@ -48,7 +48,7 @@ TEST_F(CareScreens, DarknessAnswersTheSleepingPetsCall) {
     sim.run("press B");
     EXPECT_TRUE(pet().LightOff);
     EXPECT_EQ(nameOf(el().Dark), "TempDark0") << "the sleeping pet's dark";
-    EXPECT_EQ(pet().StatusText, f().menuItem("mCheatAction2").caption);
+    EXPECT_EQ(pet().StatusText, f().menuItem(MenuId::mCheatAction2).caption);
     EXPECT_EQ(pet().NeedCount, 2);
     EXPECT_EQ(pet().CareWhenNeed, 2);
     EXPECT_EQ(pet().DyingTimeLeft, 480);

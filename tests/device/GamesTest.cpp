@@ -36,11 +36,8 @@ protected:
             turn(i < wins);
         steps(1);
     }
-    void cheat() { f().menuItem("mCheats").visible = true; }
-    void chooseGameB() {
-        f().menuItem("mPopupPlay0").checked = false;
-        f().menuItem("mPopupPlay1").checked = true;
-    }
+    void cheat() { f().options.cheatsShown = true; }
+    void chooseGameB() { f().options.gameB = true; }
 };
 
 // The title, the turns and a won game are driven by games_game_a.sim; here the waiting pet that

@@ -181,8 +181,7 @@ TEST_F(Screens, GamesShowThePicturesOfTheirState) {
     EXPECT_TRUE(e.RightArrow.visible);
     EXPECT_FALSE(e.LeftArrow.visible || e.PipChar.visible);
 
-    form().menuItem("mPopupPlay0").checked = false;
-    form().menuItem("mPopupPlay1").checked = true;
+    form().options.gameB = true;
     e.ResultNumber.visible = true;
     sim.run("set GameState 2");
     form().DoMainScreen(true);

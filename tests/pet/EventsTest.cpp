@@ -9,8 +9,7 @@ protected:
     void SetUp() override {
         NeedsFixture::SetUp();
         become(3);
-        auto& menu = form().menuItem("mCheats");
-        menu.visible = true; // as the typed cheat sequence leaves it
+        form().options.cheatsShown = true; // as the typed cheat sequence leaves it
         form().elements.PipChar.visible = true;
     }
     // Chooses an item as the user would: disabled items do nothing.
@@ -80,7 +79,7 @@ TEST_F(Events, SignsStayHiddenWhileThePetCannotBeSeen) {
 }
 
 TEST_F(Events, DroppingUsesTheCaptionOfItsItem) {
-    form().menuItem("mCheatAction1").caption = "Oops";
+    form().menuItem(MenuId::mCheatAction1).caption = "Oops";
     form().layout.Stool0Left = 300;
     choose("mCheatAction1");
     EXPECT_TRUE(pet().DroppingAction);
@@ -146,9 +145,9 @@ TEST_F(Events, DeathStartClearsCallsAndHidesDroppingsButKeepsTheirCount) {
     EXPECT_EQ(form().elements.PipChar.picture, form().elements.TempSick[1]);
     EXPECT_EQ(form().elements.PipChar.left, 700);
     EXPECT_TRUE(form().elements.Skull.visible);
-    for (const char* item :
-         {"mCheatAttention", "mCheatAction0", "mCheatAction1", "mCheatAction2", "mCheatAction3"})
-        EXPECT_FALSE(form().menuItem(item).enabled) << item;
+    for (MenuId item : {MenuId::mCheatAttention, MenuId::mCheatAction0, MenuId::mCheatAction1,
+                        MenuId::mCheatAction2, MenuId::mCheatAction3})
+        EXPECT_FALSE(form().menuItem(item).enabled) << static_cast<int>(item);
 }
 
 TEST_F(Events, AnInterruptedDroppingStillLands) {
@@ -195,13 +194,13 @@ TEST_F(Events, HidingTheIconCursor) {
 
 TEST_F(Events, ResettingTheCheatMenuReenablesEveryEvent) {
     fallAsleep();
-    form().menuItem("mCheatAttention2").enabled = false;
+    form().menuItem(MenuId::mCheatAttention2).enabled = false;
     form().DoResetCheatMenu();
-    for (const char* item : {"mCheatAttention", "mCheatAttention2", "mCheatAction0", "mCheatAction1",
-                             "mCheatAction2", "mCheatAction3"})
-        EXPECT_TRUE(form().menuItem(item).enabled) << item;
+    for (MenuId item : {MenuId::mCheatAttention, MenuId::mCheatAttention2, MenuId::mCheatAction0,
+                        MenuId::mCheatAction1, MenuId::mCheatAction2, MenuId::mCheatAction3})
+        EXPECT_TRUE(form().menuItem(item).enabled) << static_cast<int>(item);
     for (int i = 0; i <= 12; ++i)
-        EXPECT_FALSE(form().menuItem("mCheatChar" + std::to_string(i)).checked);
+        EXPECT_FALSE(form().menuItem(cheatChar(i)).checked);
 }
 
 } // namespace

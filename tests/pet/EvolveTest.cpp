@@ -146,9 +146,9 @@ TEST_F(SetCharacter, EggDrawsTheLifeLengthAndClearsThePet) {
         EXPECT_FALSE(p.LightOff);
         EXPECT_EQ(p.MinuteToChangeCharacter, 1);
         EXPECT_EQ(p.DyingTimeLeft, 480);
-        EXPECT_TRUE(form().menuItem("mCheatChar0").checked);
-        EXPECT_FALSE(form().menuItem("mCheatAction0").enabled);
-        EXPECT_FALSE(form().menuItem("mCheatAttention").enabled);
+        EXPECT_TRUE(form().menuItem(MenuId::mCheatChar0).checked);
+        EXPECT_FALSE(form().menuItem(MenuId::mCheatAction0).enabled);
+        EXPECT_FALSE(form().menuItem(MenuId::mCheatAttention).enabled);
     }
 }
 
@@ -225,8 +225,8 @@ TEST_F(SetCharacter, StageClearsTheCareRecordAndTheCalls) {
     EXPECT_FALSE(form().elements.AttendIcon.visible);
     EXPECT_EQ(form().elements.PipChar.left, 615);
     EXPECT_EQ(form().elements.PipChar.top, 480);
-    EXPECT_TRUE(form().menuItem("mCheatChar4").checked);
-    EXPECT_FALSE(form().menuItem("mCheatChar0").checked);
+    EXPECT_TRUE(form().menuItem(MenuId::mCheatChar4).checked);
+    EXPECT_FALSE(form().menuItem(MenuId::mCheatChar0).checked);
 }
 
 TEST_F(SetCharacter, AngelKeepsTheRecordOfTheLifeAndClearsTheScreen) {
@@ -245,7 +245,7 @@ TEST_F(SetCharacter, AngelKeepsTheRecordOfTheLifeAndClearsTheScreen) {
     EXPECT_FALSE(p.LightOff);
     EXPECT_FALSE(p.SleepAction);
     EXPECT_TRUE(form().elements.Angel.visible);
-    EXPECT_FALSE(form().menuItem("mCheatAction3").enabled);
+    EXPECT_FALSE(form().menuItem(MenuId::mCheatAction3).enabled);
     // A new egg afterwards takes the angel off the screen.
     form().DoSetCharacter(0);
     EXPECT_FALSE(form().elements.Angel.visible);
@@ -274,23 +274,23 @@ TEST_F(SetCharacter, ANewPetStopsTheDyingOfTheOld) {
 TEST_F(Evolve, CheatCharacterItems) {
     PetState& p = form().pet;
     form().DoSetCharacter(5);
-    ASSERT_TRUE(form().menuClick("mCheatChar1"));
+    ASSERT_TRUE(form().menuClick(MenuId::mCheatChar1));
     EXPECT_EQ(p.CharacterNo, 0);
     EXPECT_EQ(p.SecondCount, 58);
     EXPECT_EQ(p.MinuteCount, 0);
     EXPECT_EQ(p.IntervalCount, 0);
     EXPECT_EQ(sim.script().desktop.pointer, Pointer::Default);
 
-    form().menuClick("mCheatChar6");
+    form().menuClick(MenuId::mCheatChar6);
     EXPECT_EQ(p.CharacterNo, 0) << "the change animation sets the character when it ends";
     EXPECT_EQ(p.NextCharacterNo, 6);
     EXPECT_EQ(p.ChangeStep, 1);
 
     p.ChangeStep = 0;
-    form().menuClick("mCheatChar12");
+    form().menuClick(MenuId::mCheatChar12);
     EXPECT_EQ(p.CharacterNo, 12);
     EXPECT_EQ(p.ChangeStep, 0);
-    form().menuClick("mCheatChar0");
+    form().menuClick(MenuId::mCheatChar0);
     EXPECT_EQ(p.CharacterNo, 0);
     EXPECT_EQ(p.SecondCount, 0);
     form().mCheatChar_Click(13);

@@ -88,16 +88,16 @@ TEST_F(Needs, SleepsFromMinute121AndWakesAt241AgeingOnWaking) {
     EXPECT_FALSE(pet().SleepAction) << "minute 1 of a stage is not a bedtime";
     minute(121);
     EXPECT_TRUE(pet().SleepAction);
-    EXPECT_TRUE(form().menuItem("mCheatAction2").checked);
-    EXPECT_FALSE(form().menuItem("mCheatAttention").enabled);
-    EXPECT_FALSE(form().menuItem("mCheatAction3").enabled);
+    EXPECT_TRUE(form().menuItem(MenuId::mCheatAction2).checked);
+    EXPECT_FALSE(form().menuItem(MenuId::mCheatAttention).enabled);
+    EXPECT_FALSE(form().menuItem(MenuId::mCheatAction3).enabled);
     minute(123); // an hourly minute: the sleeping pet has no needs
     EXPECT_EQ(pet().TotalNeedCount, 0);
     minute(241);
     EXPECT_FALSE(pet().SleepAction);
     EXPECT_EQ(pet().Age, 5);
-    EXPECT_FALSE(form().menuItem("mCheatAction2").checked);
-    EXPECT_TRUE(form().menuItem("mCheatAction3").enabled);
+    EXPECT_FALSE(form().menuItem(MenuId::mCheatAction2).checked);
+    EXPECT_TRUE(form().menuItem(MenuId::mCheatAction3).enabled);
     EXPECT_EQ(form().elements.Dark.picture, form().elements.TempDark[2]);
     EXPECT_EQ(pet().DarkWidth, 62 * 15);
     minute(361);
@@ -158,7 +158,7 @@ TEST_F(Needs, OnlyAdultsDieAtTheEndOfTheirStage) {
         EXPECT_EQ(pet().DyingAction, adult ? 1 : 0) << "character " << c;
         if (adult) {
             EXPECT_EQ(pet().IntervalCount, 119) << "the first frame comes on the next tick";
-            EXPECT_FALSE(form().menuItem("mCheatAction3").enabled);
+            EXPECT_FALSE(form().menuItem(MenuId::mCheatAction3).enabled);
         }
         pet().DyingAction = 0;
     }

@@ -32,11 +32,12 @@ TEST_P(MenuOptions, ExitSavesThePetAndTheOptionsForTheNextStart) {
     EXPECT_EQ(form.pet.MinuteCount, 77);
     EXPECT_EQ(form.pet.SecondCount, 31);
     EXPECT_EQ(form.pet.Hunger, 2);
+    const MenuItem& shown = form.presentedMenu();
     for (const char* item : GetParam().checkedAfter)
-        EXPECT_TRUE(form.menuItem(item).checked) << item;
+        EXPECT_TRUE(shown.find(*menuIdNamed(item))->checked) << item;
     for (const char* item : GetParam().uncheckedAfter)
-        EXPECT_FALSE(form.menuItem(item).checked) << item;
-    EXPECT_EQ(form.window.topmost, form.menuItem("mPopupOnTop").checked);
+        EXPECT_FALSE(shown.find(*menuIdNamed(item))->checked) << item;
+    EXPECT_EQ(form.window.topmost, form.options.alwaysOnTop);
     EXPECT_EQ(form.timerInterval, 10);
 }
 
@@ -54,7 +55,7 @@ TEST(MenuOption, AutoShowOnlyTogglesItsMark) {
     sim.run("store InsulatingSheet 0\nstart");
     const auto before = sim.dump();
     sim.run("menu mPopupAutoShow");
-    EXPECT_TRUE(sim.form().menuItem("mPopupAutoShow").checked);
+    EXPECT_TRUE(sim.form().options.autoShow);
     const auto after = sim.dump();
     EXPECT_EQ(before.value("window"), after.value("window"));
     EXPECT_EQ(before.value("fields"), after.value("fields"));

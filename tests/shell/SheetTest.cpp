@@ -2,6 +2,7 @@
 // on and off, and the mouse and menu around it.
 #include "tests/Sim.h"
 #include "tests/TestTree.h"
+#include "shell/Sheet.h"
 
 #include <QJsonArray>
 
@@ -247,7 +248,7 @@ TEST_F(Sheet, TheMenuItemPutsTheSheetInOnlyForAVisibleToy) {
     form().window.visible = false;
     sim.run("menu mPopupInsulatingSheet");
     EXPECT_FALSE(form().sheet);
-    EXPECT_TRUE(form().menuItem("mPopupInsulatingSheet").checked);
+    EXPECT_TRUE(form().options.insulatingSheet);
     EXPECT_EQ(pet().InsulatingSheet, 2);
     EXPECT_EQ(pet().CurrentInsulatingSheet, 2);
 }
@@ -255,7 +256,7 @@ TEST_F(Sheet, TheMenuItemPutsTheSheetInOnlyForAVisibleToy) {
 TEST_F(Sheet, RemovingTheSheetGivesTheToyBackItsAlwaysOnTopChoice) {
     slide(300);
     sheetTicks(6);
-    form().menuItem("mPopupOnTop").checked = true;
+    form().options.alwaysOnTop = true;
     sim.run("menu mPopupInsulatingSheet");
     EXPECT_TRUE(form().window.topmost);
     sim.run("menu mPopupInsulatingSheet\nmenu mPopupOnTop\nmenu mPopupInsulatingSheet");
@@ -285,7 +286,7 @@ TEST(SheetStartUp, AToyClosedWithItsSheetInStaysOffUntilPulled) {
     EXPECT_EQ(form.timerInterval, 0);
     EXPECT_EQ(form.sheet->window.left, 2175 - 60 - 600);
     EXPECT_EQ(form.pet.CharacterNo, 4);
-    EXPECT_FALSE(form.menuItem("mCheats").enabled);
+    EXPECT_FALSE(form.menuItem(MenuId::mCheats).enabled);
     // Pulled out, the toy starts with a new egg: the old pet is gone.
     form.sheet->DoSheetMouseDown(1, 0, 0);
     form.sheet->DoSheetMouseMove(1, 200, 0);

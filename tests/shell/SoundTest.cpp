@@ -11,9 +11,8 @@ protected:
     void SetUp() override { sim.run("store InsulatingSheet 0\nstart"); }
     std::vector<std::string> heard() { return sim.script().sound.take(); }
     void options(bool soundOn, bool wave) {
-        form().menuItem("mPopupSound").checked = soundOn;
-        form().menuItem("mPopupWave").checked = wave;
-        form().menuItem("mPopupBeep").checked = !wave;
+        form().options.sound = soundOn;
+        form().options.wave = wave;
     }
     Form1& form() { return sim.form(); }
     Sim sim;
@@ -25,10 +24,10 @@ TEST_F(Sound, AForcedSoundIsHeardWithSoundOff) {
     heard();
     options(false, true);
     const std::string file = form().appFile("\\sounds\\turnsnd.wav");
-    form().DoPlaySound(file, true, form().menuItem("mPopupWave").checked);
+    form().DoPlaySound(file, true, form().options.wave);
     EXPECT_EQ(heard(), Heard{"\\sounds\\turnsnd.wav"});
     options(false, false);
-    form().DoPlaySound(file, true, form().menuItem("mPopupWave").checked);
+    form().DoPlaySound(file, true, form().options.wave);
     EXPECT_EQ(heard(), Heard{"beep"}) << "forcing switches the sound on, not the kind of sound";
     form().DoPlaySound(file, false, true);
     EXPECT_EQ(heard(), Heard{});

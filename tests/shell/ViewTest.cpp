@@ -41,18 +41,18 @@ TEST_F(View, ADragMovesByWholeTwipsAndLetsTheDesktopRepaint) {
 }
 
 TEST_F(View, SheetInKeepsTheToyFacingTheUser) {
-    form().menuItem("mPopupInsulatingSheet").checked = true;
+    form().options.insulatingSheet = true;
     sim.script().sound.take();
     form().viewDblClick("FrontView");
     form().mPopupSide_Click();
     EXPECT_TRUE(form().frontShown());
-    EXPECT_FALSE(form().menuItem("mPopupSide").checked);
+    EXPECT_FALSE(form().presentedMenu().find(MenuId::mPopupSide)->checked);
     EXPECT_TRUE(sim.script().sound.take().empty()) << "nothing turns, nothing sounds";
 }
 
 TEST_F(View, TurningToTheFrontWorksEvenWithTheSheetIn) {
     form().DoShowBack(true);
-    form().menuItem("mPopupInsulatingSheet").checked = true;
+    form().options.insulatingSheet = true;
     form().DoShowFront(true);
     EXPECT_TRUE(form().frontShown());
     EXPECT_FALSE(form().elements.ResetButton.visible);
@@ -73,7 +73,7 @@ TEST_F(View, TurnSoundFollowsTheSoundOptionUnlessForced) {
     sim.script().sound.take();
     form().viewDblClick("FrontView");
     EXPECT_EQ(sim.script().sound.take(), std::vector<std::string>{"\\sounds\\turn.wav"});
-    form().menuItem("mPopupSound").checked = false;
+    form().options.sound = false;
     form().viewDblClick("BackView");
     EXPECT_TRUE(form().frontShown());
     EXPECT_TRUE(sim.script().sound.take().empty());

@@ -1,6 +1,7 @@
 #include "tools/sim/ChooserCommands.h"
 
 #include "app/Form1.h"
+#include "assets/Chooser.h"
 #include "tools/sim/Json.h"
 
 #include <charconv>

@@ -1,4 +1,5 @@
 #include "tools/sim/ScriptRunner.h"
+#include "assets/Chooser.h"
 
 #include "platform/Numbers.h"
 #include "platform/qt/common/DevicePainter.h"
@@ -238,9 +239,9 @@ void ScriptRunner::addCommands() {
         if (auto error = needDevice())
             return error;
         std::string item = trim(args);
-        auto path = form->menu.pathTo(item);
-        if (path.empty() || item == "mPopup")
-            return "unknown menu item: " + item;
+        const auto id = menuIdNamed(item);
+        if (!id || *id == MenuId::mPopup) return "unknown menu item: " + item;
+        const auto path = form->presentedMenu().pathTo(*id);
         for (std::size_t i = 1; i < path.size(); ++i) {
             if (!path[i]->visible || !path[i]->enabled) {
                 print(Json()
@@ -252,7 +253,7 @@ void ScriptRunner::addCommands() {
                 return std::nullopt;
             }
         }
-        form->menuClick(item);
+        form->menuClick(*id);
         return std::nullopt;
     };
     addInputCommands();

@@ -134,7 +134,7 @@ std::optional<std::string> ScriptRunner::dump() {
         json.endObject();
     });
     json.endObject().beginObject("menu");
-    f.menu.forEachDescendant([&](const MenuItem& item) {
+    f.presentedMenu().forEachDescendant([&](const MenuItem& item) {
         json.beginObject(item.name)
             .value("caption", item.caption)
             .value("checked", item.checked)
@@ -195,7 +195,7 @@ std::optional<std::string> ScriptRunner::render(const std::string& args) {
         if (error != std::errc() || end != scaleText.data() + scaleText.size() || scale < 1 || scale > 16)
             return "render scale is a whole number from 1 to 16";
     }
-    QImage image = DevicePainter::render(*form, scale);
+    QImage image = DevicePainter::render(form->elements, form->window, scale);
     if (!image.save(QString::fromStdString(file), "PNG")) return "cannot write " + file;
     return std::nullopt;
 }

@@ -1,8 +1,11 @@
 // The secondary windows in scripts: the `window NAME ...` commands, their timers on the slow
 // period, and their part of `dump`.
 #include "tools/sim/ChooserCommands.h"
+#include "assets/Chooser.h"
 #include "tools/sim/Json.h"
 #include "tools/sim/ScriptRunner.h"
+
+#include "shell/Sheet.h"
 
 #include <charconv>
 #include <sstream>

@@ -1,6 +1,7 @@
 #include "platform/qt/common/DevicePainter.h"
 
-#include "app/Form1.h"
+#include "device/ElementSet.h"
+#include "shell/WindowState.h"
 #include "platform/qt/common/QtPicture.h"
 
 #include <QPainter>
@@ -22,10 +23,10 @@ QRegion outline(const WindowState& window) {
     return region;
 }
 
-void paint(Form1& form, QPainter& painter) {
+void paint(ElementSet& elements, QPainter& painter) {
     // Nearest-neighbour scaling keeps the pixel art crisp at any scale.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    form.elements.forEachShown([&](const char*, int, Element& element) {
+    elements.forEachShown([&](const char*, int, Element& element) {
         if (!element.visible || !element.picture) return;
         const auto* picture = dynamic_cast<const QtPicture*>(element.picture.get());
         if (!picture) return;
@@ -40,15 +41,15 @@ void paint(Form1& form, QPainter& painter) {
     });
 }
 
-QImage render(Form1& form, int scale) {
-    const int width = form.window.width / Element::TwipsPerPixel;
-    const int height = form.window.height / Element::TwipsPerPixel;
+QImage render(ElementSet& elements, const WindowState& window, int scale) {
+    const int width = window.width / Element::TwipsPerPixel;
+    const int height = window.height / Element::TwipsPerPixel;
     QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.scale(scale, scale);
-    painter.setClipRegion(outline(form.window));
-    paint(form, painter);
+    painter.setClipRegion(outline(window));
+    paint(elements, painter);
     painter.end();
     return image;
 }

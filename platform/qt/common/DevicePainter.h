@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QRegion>
 
-class Form1;
+struct ElementSet;
 class QPainter;
 struct WindowState;
 
@@ -19,8 +19,8 @@ namespace DevicePainter {
 // The window outline in window pixels; the whole window when it has none.
 QRegion outline(const WindowState& window);
 // Paints every visible element, bottom to top, in window pixels (the painter may be scaled).
-void paint(Form1& form, QPainter& painter);
+void paint(ElementSet& elements, QPainter& painter);
 // The window at the given whole-number scale, transparent outside its outline.
-QImage render(Form1& form, int scale);
+QImage render(ElementSet& elements, const WindowState& window, int scale);
 
 } // namespace DevicePainter

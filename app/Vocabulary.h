@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+
+// The numbers that the rules of several areas share, named once.
+
+// Character numbers (CharacterNo): the stages from the egg to the angel that follows death.
+namespace character {
+constexpr int16_t Egg = 0;
+constexpr int16_t Baby = 1;
+constexpr int16_t Child = 2;
+constexpr int16_t GoodTeen = 3;
+constexpr int16_t PoorTeen = 4;
+constexpr int16_t Beanix = 5; // the first adult
+constexpr int16_t Silvermop = 6;
+constexpr int16_t Maskwick = 7;
+constexpr int16_t Beakbun = 8;
+constexpr int16_t Wigglet = 9;
+constexpr int16_t Roelum = 10; // the last ordinary adult
+constexpr int16_t Secret = 11;
+constexpr int16_t Angel = 12;
+} // namespace character
+
+// Indices of the Cheats menu's events (mCheatAttention_Click, mCheatAction_Click); the rules
+// start every event through them.
+namespace cheat {
+enum Attention : int16_t { Hungry = 0, Unhappy = 1, Discipline = 2 };
+enum Action : int16_t { Sick = 0, Poop = 1, Sleep = 2, Dying = 3 };
+} // namespace cheat
+
+// Button codes of DoIconAction.
+constexpr int16_t PressA = 0;
+constexpr int16_t PressB = 1;
+constexpr int16_t PressC = 2;
+
+// A call (AttendTimeLeft) runs this many counted seconds unless care answers it first.
+constexpr int16_t CallSeconds = 120;
+// The call beeps while more than this is left; after that it waits quietly.
+constexpr int16_t QuietCallSeconds = 115;
+
+// Two pet days in minutes: the length of the longer stages.
+constexpr int16_t twoPetDays(int minutesPerHour) {
+    return static_cast<int16_t>(48 * minutesPerHour);
+}
+// How long a pet left without care lives on (DyingTimeLeft, counted down each pet minute).
+constexpr int16_t neglectAllowance(int minutesPerHour) {
+    return twoPetDays(minutesPerHour);
+}
