@@ -1,6 +1,8 @@
 #include "app/Form1.h"
 
 #include "assets/Chooser.h"
+#include "shell/About.h"
+#include "shell/Instructions.h"
 #include "shell/Sheet.h"
 
 #include <cassert>
@@ -12,7 +14,7 @@ Form1::Form1(Platform& platform) : platform(platform), menu(makePopupMenu()) {
         shown->visible = true;
 }
 
-// Out of line, where the sheet's and the chooser's classes are complete.
+// Out of line, where the classes of the windows it owns are complete.
 Form1::~Form1() = default;
 
 MenuItem& Form1::menuItem(MenuId item) {

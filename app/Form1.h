@@ -13,8 +13,11 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
+class Form2;
 class Form3;
+class Form4;
 class Form5;
 
 // The device window: the pet, its screen, its menu and every operation on them. Its state is
@@ -40,6 +43,27 @@ public:
     std::unique_ptr<Form5> sheet; // the insulating sheet's window while it is loaded
     // The skin and plug-in chooser while it is open (assets/Chooser.cpp).
     std::unique_ptr<Form3> chooser;
+
+    // Hiding into the tray, the booklet and the about window (shell/Hiding.cpp,
+    // shell/Instructions.cpp, shell/About.cpp).
+    std::unique_ptr<Form4> booklet; // the instructions while they are open
+    std::unique_ptr<Form2> about;   // the about window while it is open
+    int32_t TrayMessage = 0;        // the mouse message of the last tray event
+    bool TrayBusy = false;          // a tray event is being handled
+    // The tray callback: X in twips is the tray's mouse message in pixels.
+    void Form_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    // A tray mouse message (515 left double-click, 517 right release, ...) as the tray sends it.
+    void trayEvent(int32_t message);
+    // The user brought the minimised toy back from the task bar.
+    void windowRestoredByUser();
+    // At start-up: a toy stored hidden starts shown where there is no tray to bring it back.
+    void showIfNoTray();
+    // The first 63 characters of a tip (the tray record's 64 with its NUL), never cut inside one.
+    static std::string_view trayTipText(std::string_view tip);
+    // Puts the toy to rest while the booklet or the about window is open, and wakes it after.
+    void setToyEnabled(bool enabled);
+    void closeBooklet();
+    void closeAbout();
 
     // Start-up and shut-down (app/Startup.cpp).
     void Form_Load(const std::string& commandLine);

@@ -2,13 +2,6 @@
 
 #include <string_view>
 
-namespace {
-
-// The tray record holds the tip in 64 characters with its terminating NUL.
-std::string trayTipText(const std::string& tip) { return tip.substr(0, 63); }
-
-} // namespace
-
 void Form1::buildOutline() {
     using Shape = OutlineStep::Shape;
     using Combine = OutlineStep::Combine;
@@ -30,7 +23,7 @@ void Form1::sendTray(bool add) {
 
 void Form1::updateTray(const PictureHandle& icon, const std::string& tip) {
     // Called every tick: compare in place, so an unchanged record costs no allocation.
-    const std::string_view text = std::string_view(tip).substr(0, 63);
+    const std::string_view text = trayTipText(tip);
     if (icon == trayIcon && text == trayTip)
         return;
     trayIcon = icon;
@@ -82,6 +75,7 @@ void Form1::Form_Load(const std::string& commandLine) {
     pet.CancelButtonText = "&Cancel";
 
     DoLoadSettings();
+    showIfNoTray();
     e.PipChar.visible = false;
 
     DoGetPlugins("");
@@ -139,6 +133,8 @@ void Form1::Form_Load(const std::string& commandLine) {
 void Form1::Form_Unload() {
     if (unloaded)
         return;
+    closeBooklet();
+    closeAbout();
     DoSaveSettings();
     platform.tray.remove();
     timerInterval = 0;

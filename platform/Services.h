@@ -76,6 +76,9 @@ public:
     virtual void add(const PictureHandle& icon, const std::string& tip) = 0;
     virtual void modify(const PictureHandle& icon, const std::string& tip) = 0;
     virtual void remove() = 0;
+    // Whether the desktop has a notification area at all; without one a hidden window could not
+    // be brought back.
+    virtual bool available() const { return true; }
 };
 
 enum class Pointer { Default, Wait };
@@ -93,6 +96,8 @@ public:
     virtual std::optional<int> popupMenu(const PopupMenuEntry& root) = 0;
     // Gives the device window the keyboard focus.
     virtual void focusDevice() = 0;
+    // Opens a web address or a "mailto:" address with the desktop's default handler.
+    virtual void openLink(const std::string& address) = 0;
 };
 
 struct Platform {

@@ -135,12 +135,6 @@ void Form1::mPopupAutoShow_Click() {
     options.autoShow = !options.autoShow;
 }
 
-// Hiding into the tray and restoring come with the tray; the instructions and about
-// windows with their own work. Until then these items do nothing.
-void Form1::mPopupStatus_Click() {}
-void Form1::mPopupInstructions_Click() {}
-void Form1::mPopupAbout_Click() {}
-
 // Checked, the sheet is put back beside the toy, which then stays on top so the sheet slides in
 // behind it; unchecked, the sheet is thrown away and the toy runs without one.
 void Form1::mPopupInsulatingSheet_Click() {

@@ -23,6 +23,7 @@ struct WindowState {
     int width = 0;  // twips
     int height = 0; // twips
     bool visible = false;
+    bool minimized = false; // in the task bar: where no tray exists, "Hide" puts the toy there
     bool enabled = true;
     bool topmost = false;
     std::string title;

@@ -1,10 +1,12 @@
 #include "platform/disk/IniSettingsStore.h"
 
+#include "platform/disk/StoreFile.h"
+
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <sstream>
 #include <sys/file.h>
 #include <unistd.h>
@@ -15,15 +17,14 @@ namespace {
 
 constexpr char Hex[] = "0123456789ABCDEF";
 
-bool plainNameChar(unsigned char c) { return std::isalnum(c) || c == '_' || c == '-' || c == '.'; }
+bool plainNameChar(unsigned char c) {
+    return std::isalnum(c) || c == '_' || c == '-' || c == '.';
+}
 
 int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
 
@@ -57,16 +58,48 @@ std::string unescapeValue(const std::string& text) {
     return out;
 }
 
+using Section = std::vector<std::pair<std::string, std::string>>;
+using Content = std::vector<std::pair<std::string, Section>>;
+
+Content parse(const std::string& text) {
+    Content content;
+    std::istringstream in(text);
+    std::string line;
+    Section* current = nullptr;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            std::string name = IniSettingsStore::unescapeName(line.substr(1, line.size() - 2));
+            current = nullptr;
+            for (auto& [sectionName, section] : content)
+                if (sectionName == name) current = &section;
+            if (!current) current = &content.emplace_back(name, Section{}).second;
+            continue;
+        }
+        std::size_t equals = line.find('=');
+        if (!current || equals == std::string::npos)
+            continue; // not ours: a damaged or hand-edited line is ignored
+        std::string key = IniSettingsStore::unescapeName(line.substr(0, equals));
+        std::string value = unescapeValue(line.substr(equals + 1));
+        bool replaced = false;
+        for (auto& [k, v] : *current)
+            if (k == key) {
+                v = value;
+                replaced = true;
+            }
+        if (!replaced) current->emplace_back(key, value);
+    }
+    return content;
+}
+
 // Holds an exclusive lock on a file beside the store for as long as it lives.
 class FileLock {
 public:
     explicit FileLock(const fs::path& path) : fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-        if (fd >= 0)
-            ::flock(fd, LOCK_EX);
+        if (fd >= 0) ::flock(fd, LOCK_EX);
     }
     ~FileLock() {
-        if (fd >= 0)
-            ::close(fd);
+        if (fd >= 0) ::close(fd);
     }
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
@@ -77,8 +110,13 @@ private:
 
 } // namespace
 
-IniSettingsStore::IniSettingsStore(fs::path file, Durability durability)
-    : path(std::move(file)), durability(durability) {}
+IniSettingsStore::IniSettingsStore(fs::path file, Durability durability, Tell tell)
+    : path(std::move(file)), durability(durability), tell(std::move(tell)) {
+    if (!this->tell)
+        this->tell = [](const std::string& message) {
+            std::fprintf(stderr, "pipling: %s\n", message.c_str());
+        };
+}
 
 fs::path IniSettingsStore::userFolder() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
@@ -109,7 +147,8 @@ std::string IniSettingsStore::escapeName(const std::string& name) {
 std::string IniSettingsStore::unescapeName(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 && hexValue(text[i + 2]) >= 0) {
+        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
+            hexValue(text[i + 2]) >= 0) {
             out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
             i += 2;
         } else {
@@ -119,42 +158,42 @@ std::string IniSettingsStore::unescapeName(const std::string& text) {
     return out;
 }
 
-IniSettingsStore::Content IniSettingsStore::load() const {
-    Content content;
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
-    Section* current = nullptr;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            std::string name = unescapeName(line.substr(1, line.size() - 2));
-            current = nullptr;
-            for (auto& [sectionName, section] : content)
-                if (sectionName == name)
-                    current = &section;
-            if (!current)
-                current = &content.emplace_back(name, Section{}).second;
-            continue;
-        }
-        std::size_t equals = line.find('=');
-        if (!current || equals == std::string::npos)
-            continue; // not ours: a damaged or hand-edited line is ignored
-        std::string key = unescapeName(line.substr(0, equals));
-        std::string value = unescapeValue(line.substr(equals + 1));
-        bool replaced = false;
-        for (auto& [k, v] : *current)
-            if (k == key) {
-                v = value;
-                replaced = true;
-            }
-        if (!replaced)
-            current->emplace_back(key, value);
-    }
-    return content;
+fs::path IniSettingsStore::backupFile() const {
+    fs::path backup = path;
+    return backup += ".bak";
 }
 
-bool IniSettingsStore::save(const Content& content) const {
+fs::path IniSettingsStore::lockFile() const {
+    fs::path lock = path;
+    return lock += ".lock";
+}
+
+IniSettingsStore::Content IniSettingsStore::load(bool locked) {
+    const storefile::Contents current = storefile::read(path);
+    if (current.readable) return parse(current.text);
+    if (current.exists) {
+        if (!locked) {
+            // Another program may be replacing the file right now: decide again under the lock.
+            FileLock lock(lockFile());
+            return load(true);
+        }
+        const fs::path aside = storefile::moveAside(path);
+        if (aside.empty())
+            tell("the settings file " + path.string() +
+                 " cannot be read and cannot be moved aside; "
+                 "it is left as it is and the pets start anew");
+        else
+            tell("the settings file " + path.string() + " could not be read; it was moved to " +
+                 aside.string());
+    }
+    const storefile::Contents backup = storefile::read(backupFile());
+    if (!backup.readable) return {};
+    if (!backupNoticeGiven) tell("the pets are read from the backup " + backupFile().string());
+    backupNoticeGiven = true;
+    return parse(backup.text);
+}
+
+bool IniSettingsStore::save(const Content& content) {
     std::ostringstream text;
     for (const auto& [name, section] : content) {
         text << '[' << escapeName(name) << "]\n";
@@ -163,43 +202,40 @@ bool IniSettingsStore::save(const Content& content) const {
         text << '\n';
     }
     const std::string data = text.str();
-    fs::path temporary = path;
-    temporary += ".tmp";
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
-    std::size_t written = 0;
-    while (written < data.size()) {
-        ssize_t n = ::write(fd, data.data() + written, data.size() - written);
-        if (n <= 0) {
-            ::close(fd);
-            ::unlink(temporary.c_str());
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    bool synced = durability == Durability::Unsynced || ::fsync(fd) == 0;
-    ::close(fd);
-    if (!synced || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
+    if (const int error = storefile::replace(path, data, durability == Durability::Synced); error != 0) {
+        const bool first = problem.empty();
+        problem = "Cannot save the pet: " + std::string(std::strerror(error));
+        if (first)
+            tell("cannot save the pets to " + path.string() + " (" + std::strerror(error) +
+                 "); the last saved file is kept and the pet lives on");
         return false;
     }
+    if (!problem.empty()) tell("the pets are saved again to " + path.string());
+    problem.clear();
+    keepBackup(data);
     return true;
+}
+
+void IniSettingsStore::keepBackup(const std::string& text) {
+    std::error_code error;
+    const fs::path backup = backupFile();
+    const auto written = fs::last_write_time(backup, error);
+    if (!error && fs::file_time_type::clock::now() - written < BackupInterval) return;
+    // A backup that cannot be written is tried again at the next save; the store itself is fine.
+    storefile::replace(backup, text, durability == Durability::Synced);
 }
 
 std::optional<std::string> IniSettingsStore::read(const std::string& section, const std::string& key) {
     for (const auto& [name, values] : load())
         if (name == section)
             for (const auto& [k, v] : values)
-                if (k == key)
-                    return v;
+                if (k == key) return v;
     return std::nullopt;
 }
 
-std::vector<std::pair<std::string, std::string>> IniSettingsStore::section(const std::string& name) const {
+std::vector<std::pair<std::string, std::string>> IniSettingsStore::section(const std::string& name) {
     for (auto& [sectionName, values] : load())
-        if (sectionName == name)
-            return values;
+        if (sectionName == name) return values;
     return {};
 }
 
@@ -207,16 +243,12 @@ bool IniSettingsStore::writeSection(const std::string& section,
                                     const std::vector<std::pair<std::string, std::string>>& values) {
     std::error_code error;
     fs::create_directories(path.parent_path(), error);
-    fs::path lockPath = path;
-    lockPath += ".lock";
-    FileLock lock(lockPath);
-    Content content = load();
+    FileLock lock(lockFile());
+    Content content = load(true);
     Section* target = nullptr;
     for (auto& [name, existing] : content)
-        if (name == section)
-            target = &existing;
-    if (!target)
-        target = &content.emplace_back(section, Section{}).second;
+        if (name == section) target = &existing;
+    if (!target) target = &content.emplace_back(section, Section{}).second;
     for (const auto& [key, value] : values) {
         bool replaced = false;
         for (auto& [k, v] : *target)
@@ -224,8 +256,7 @@ bool IniSettingsStore::writeSection(const std::string& section,
                 v = value;
                 replaced = true;
             }
-        if (!replaced)
-            target->emplace_back(key, value);
+        if (!replaced) target->emplace_back(key, value);
     }
     return save(content);
 }

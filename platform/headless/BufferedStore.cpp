@@ -21,13 +21,14 @@ std::optional<std::string> BufferedStore::read(const std::string& section, const
 
 bool BufferedStore::writeSection(const std::string& section, const Values& values) {
     Values& target = cached(section);
-    for (const auto& [key, value] : values) {
-        auto existing =
-            std::find_if(target.begin(), target.end(), [&](const auto& entry) { return entry.first == key; });
+    // No structured binding here: clang 14, which builds the fuzz targets, cannot capture one.
+    for (const auto& written : values) {
+        auto existing = std::find_if(target.begin(), target.end(),
+                                     [&](const auto& entry) { return entry.first == written.first; });
         if (existing != target.end())
-            existing->second = value;
+            existing->second = written.second;
         else
-            target.emplace_back(key, value);
+            target.push_back(written);
     }
     dirty[section] = true;
     return true;

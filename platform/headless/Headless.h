@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -54,7 +55,9 @@ public:
             set(newIcon, newTip);
     }
     void remove() override { present = false; }
+    bool available() const override { return hostPresent; }
 
+    bool hostPresent = true; // false: a desktop without a notification area
     bool present = false;
     PictureHandle icon;
     std::string tip;
@@ -77,10 +80,14 @@ public:
     void processEvents() override { ++yields; }
     std::optional<int> popupMenu(const PopupMenuEntry&) override {
         ++popups;
-        return std::nullopt;
+        // What the user does while the menu is open; the menu's own choice comes back.
+        return whileMenuOpen ? whileMenuOpen() : std::nullopt;
     }
     void focusDevice() override { focused = true; }
+    void openLink(const std::string& address) override { links.push_back(address); }
 
+    std::function<std::optional<int>()> whileMenuOpen;
+    std::vector<std::string> links; // every address opened, in order
     int width = 28800;
     int height = 16200;
     Pointer pointer = Pointer::Default;

@@ -1,5 +1,7 @@
 #include "platform/qt/DeviceWindow.h"
 #include "platform/qt/SheetWindow.h"
+#include "platform/qt/AboutWindow.h"
+#include "platform/qt/BookletWindow.h"
 #include "platform/qt/ChooserWindow.h"
 
 #include "app/Form1.h"
@@ -66,6 +68,45 @@ void DeviceWindow::syncChooser() {
     if (chooserWindow) chooserWindow->sync();
 }
 
+namespace {
+
+// Drops a secondary window's widget once its window has closed in the core, and makes one when
+// it opens. The widget may be inside one of its own handlers, so it goes once the event loop is
+// back.
+template <class Widget, class Window>
+void follow(std::unique_ptr<Widget>& widget, const Window* window, Form1& form, const std::function<void()>& changed) {
+    if (widget && widget->shows() != window) {
+        widget->hide();
+        widget.release()->deleteLater();
+    }
+    if (window && !widget) widget = std::make_unique<Widget>(form, changed);
+    if (widget) widget->sync();
+}
+
+} // namespace
+
+void DeviceWindow::syncBookletAbout() {
+    const bool enabled = form.window.enabled;
+    if (isEnabled() != enabled) setEnabled(enabled);
+    // Where no tray exists "Hide" sends the toy to the task bar.
+    if (form.window.minimized && !isMinimized())
+        showMinimized();
+    else if (!form.window.minimized && isMinimized())
+        showNormal();
+    const std::function<void()> changed = [this] { sync(); };
+    follow(bookletWindow, form.booklet.get(), form, changed);
+    follow(aboutWindow, form.about.get(), form, changed);
+}
+
+void DeviceWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The user brought the toy back from the task bar.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized() && form.window.minimized) {
+        form.windowRestoredByUser();
+        sync();
+    }
+}
+
 void DeviceWindow::tick() {
     if (form.timerInterval != 0 && !form.unloaded) form.Timer1_Timer();
     sync();
@@ -107,7 +148,7 @@ void DeviceWindow::sync() {
         setWindowIcon(QIcon(QPixmap::fromImage(icon->image)));
     }
     if (w.visible != isVisible()) setVisible(w.visible);
-    if (w.enabled != isEnabled()) setEnabled(w.enabled);
+    syncBookletAbout();
     syncSheet();
     syncChooser();
     // Runs after every tick: the snapshot reuses its buffer, so an unchanged screen costs a

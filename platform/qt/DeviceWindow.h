@@ -18,6 +18,8 @@
 
 class Form1;
 class SheetWindow;
+class AboutWindow;
+class BookletWindow;
 class ChooserWindow;
 
 class DeviceWindow : public QWidget {
@@ -37,6 +39,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void tick();
@@ -59,6 +62,11 @@ private:
     bool outlineApplied = false;
     bool topmost = false;
     std::unique_ptr<SheetWindow> sheetWindow;
+    // The booklet and the about window, created and dropped as Form1 opens and closes them;
+    // the toy's enabled and minimised states.
+    void syncBookletAbout();
+    std::unique_ptr<BookletWindow> bookletWindow;
+    std::unique_ptr<AboutWindow> aboutWindow;
     // The skin and plug-in chooser: made when Form1 opens it, dropped when it closes.
     void syncChooser();
     std::unique_ptr<ChooserWindow> chooserWindow;

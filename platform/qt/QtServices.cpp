@@ -5,6 +5,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
+#include <QPainter>
+#include <QUrl>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPixmap>
@@ -17,18 +20,37 @@ TimeOfDay QtClock::now() const {
     return {time.hour(), time.minute(), time.second(), time.msec()};
 }
 
-QtTray::QtTray(const QIcon& windowIcon) : windowIcon(windowIcon) {}
+QtTray::QtTray(std::function<PictureHandle()> windowIcon) : windowIcon(std::move(windowIcon)) {}
+
+QIcon QtTray::programIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(40, 60, 110), 2));
+    painter.setBrush(QColor(120, 190, 240));
+    painter.drawEllipse(QRectF(5, 2, 22, 28));
+    painter.setBrush(QColor(210, 230, 190));
+    painter.drawRoundedRect(QRectF(10, 9, 12, 10), 2, 2);
+    return QIcon(pixmap);
+}
+
+bool QtTray::available() const {
+    return QSystemTrayIcon::isSystemTrayAvailable() || qEnvironmentVariableIsSet("PIPLING_FORCE_TRAY");
+}
 
 void QtTray::apply(const PictureHandle& icon, const std::string& tip) {
-    const auto* picture = dynamic_cast<const QtPicture*>(icon.get());
-    tray->setIcon(picture ? QIcon(QPixmap::fromImage(picture->image)) : windowIcon);
+    // The window's icon where the tray has none of its own to show, and never a blank one.
+    const PictureHandle shown = icon ? icon : (windowIcon ? windowIcon() : nullptr);
+    const auto* picture = dynamic_cast<const QtPicture*>(shown.get());
+    tray->setIcon(picture ? QIcon(QPixmap::fromImage(picture->image)) : programIcon());
     tray->setToolTip(QString::fromStdString(tip));
     shownIcon = icon;
     shownTip = tip;
 }
 
 void QtTray::add(const PictureHandle& icon, const std::string& tip) {
-    if (!QSystemTrayIcon::isSystemTrayAvailable() && !qEnvironmentVariableIsSet("PIPLING_FORCE_TRAY"))
+    if (!available())
         return; // no notification area: the toy lives on the desktop only
     tray = std::make_unique<QSystemTrayIcon>();
     QObject::connect(tray.get(), &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -108,4 +130,8 @@ void QtDesktop::focusDevice() {
         device->activateWindow();
         device->setFocus();
     }
+}
+
+void QtDesktop::openLink(const std::string& address) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }

@@ -32,16 +32,20 @@ private:
 
 class QtTray : public Tray {
 public:
-    explicit QtTray(const QIcon& windowIcon);
+    // windowIcon: the device window's icon at the moment it is asked for (null: none yet).
+    explicit QtTray(std::function<PictureHandle()> windowIcon);
     void add(const PictureHandle& icon, const std::string& tip) override;
     void modify(const PictureHandle& icon, const std::string& tip) override;
     void remove() override;
+    bool available() const override;
     // Called with the tray's activation reason (double-click, context click).
     std::function<void(QSystemTrayIcon::ActivationReason)> onActivated;
+    // The program's own icon, for a window that has none: a small egg.
+    static QIcon programIcon();
 
 private:
     void apply(const PictureHandle& icon, const std::string& tip);
-    QIcon windowIcon;
+    std::function<PictureHandle()> windowIcon;
     std::unique_ptr<QSystemTrayIcon> tray;
     PictureHandle shownIcon;
     std::string shownTip;
@@ -55,6 +59,7 @@ public:
     void processEvents() override;
     std::optional<int> popupMenu(const PopupMenuEntry& root) override;
     void focusDevice() override;
+    void openLink(const std::string& address) override;
     void setDeviceWidget(QWidget* widget) { device = widget; }
 
 private:

@@ -1,6 +1,7 @@
 // pipling: the desktop toy.
 #include "app/Form1.h"
 #include "assets/Chooser.h"
+#include "platform/disk/Autostart.h"
 #include "platform/disk/DiskFiles.h"
 #include "platform/disk/IniSettingsStore.h"
 #include "platform/disk/PetLock.h"
@@ -8,11 +9,15 @@
 #include "platform/qt/DeviceWindow.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSound.h"
+#include "platform/qt/common/DisplayChoice.h"
 #include "platform/qt/common/QtPicture.h"
 
 #include <QApplication>
 
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 
 namespace {
@@ -21,7 +26,32 @@ constexpr const char* Usage = "usage: pipling [PETNAME]\n"
                               "Starts the Pipling Simulator toy for the pet PETNAME (default \"Pipling\").\n"
                               "The whole text after the program name is the pet's name.\n"
                               "  --help     show this text\n"
-                              "  --version  show the version\n";
+                              "  --version  show the version\n"
+                              "  --autostart on|off [PETNAME]  start that pet with the desktop, or no more\n";
+
+// `--autostart on|off [PETNAME]`: the desktop's autostart entry for one pet.
+int autostart(int argc, char** argv) {
+    const std::string mode = argc > 2 ? argv[2] : "";
+    if (mode != "on" && mode != "off") {
+        std::cerr << "pipling: --autostart takes on or off, then the pet's name\n";
+        return 2;
+    }
+    std::string name;
+    for (int i = 3; i < argc; ++i)
+        name += (i > 3 ? " " : "") + std::string(argv[i]);
+    if (name.empty()) name = "Pipling";
+    std::error_code error;
+    const std::string program = std::filesystem::read_symlink("/proc/self/exe", error).string();
+    const std::string problem =
+        setAutostart(autostartFolder(), error ? std::string("pipling") : program, name, mode == "on");
+    if (!problem.empty()) {
+        std::cerr << "pipling: " << problem << '\n';
+        return 1;
+    }
+    std::cout << "The pet \"" << name << "\" " << (mode == "on" ? "starts" : "no longer starts")
+              << " with the desktop (" << (autostartFolder() / autostartFileName(name)).string() << ")\n";
+    return 0;
+}
 
 } // namespace
 
@@ -38,6 +68,11 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (argc > 1 && std::string(argv[1]) == "--autostart") return autostart(argc, argv);
+    if (const std::string problem = programFolderProblem({}); !problem.empty()) {
+        std::cerr << "pipling: " << problem << '\n';
+        return 1;
+    }
     // Without its "Default" skin the toy would have no shell to show, drag or right-click.
     const std::string appPath = programFolder({});
     if (auto problem = startupProblem(DiskFiles(), appPath)) {
@@ -52,6 +87,15 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    const DisplayChoice display = chooseDisplay([](const char* variable) -> std::optional<std::string> {
+        const char* value = std::getenv(variable);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    });
+    if (display.platform) setenv("QT_QPA_PLATFORM", display.platform->c_str(), 1);
+    if (display.scaleFactor) setenv("QT_SCALE_FACTOR", display.scaleFactor->c_str(), 1);
+    // Screen scales such as 1.5 round to whole numbers, so pictures never blur.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    if (!display.warning.empty()) std::cerr << "pipling: " << display.warning << '\n';
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     app.setApplicationName("Pipling Simulator");
@@ -63,16 +107,22 @@ int main(int argc, char** argv) {
     DiskFiles files;
     QtPictureLoader pictures;
     QtSound sound;
-    QtTray tray{QIcon()};
+    std::unique_ptr<Form1> device; // the tray asks for the window's icon once the device exists
+    QtTray tray{[&device]() { return device ? device->window.icon : PictureHandle(); }};
     QtDesktop desktop;
     Platform platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath};
 
-    Form1 form(platform);
+    device = std::make_unique<Form1>(platform);
+    Form1& form = *device;
     DeviceWindow window(form);
     desktop.setDeviceWidget(&window);
+    // The tray's clicks reach the device as the Windows tray's mouse messages: a double-click
+    // (515) hides or restores the toy, a right click (517, the release) opens its menu.
     tray.onActivated = [&](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Context)
-            form.popupMenu();
+        if (reason == QSystemTrayIcon::DoubleClick)
+            form.trayEvent(515);
+        else if (reason == QSystemTrayIcon::Context)
+            form.trayEvent(517);
         window.sync();
     };
     form.Form_Load(name);

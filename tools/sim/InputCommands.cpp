@@ -1,5 +1,4 @@
 // The commands that act as a user would: buttons, keys, typing and the mouse on the device.
-#include "tools/sim/Json.h"
 #include "tools/sim/ScriptRunner.h"
 
 #include <cctype>
@@ -40,6 +39,8 @@ void ScriptRunner::addInputCommands() {
         return [this, down, up](const std::string& args) -> std::optional<std::string> {
             if (!form)
                 return std::string("no device: use start first");
+            if (!form->window.enabled)
+                return std::nullopt;
             std::istringstream in(args);
             std::string name, extra;
             in >> name;
@@ -60,6 +61,9 @@ void ScriptRunner::addInputCommands() {
     commands["key"] = [this](const std::string& args) -> std::optional<std::string> {
         if (!form)
             return std::string("no device: use start first");
+        // A disabled window (the booklet or the about window is open) takes no input.
+        if (!form->window.enabled)
+            return std::nullopt;
         std::istringstream in(args);
         std::string codeText, action, extra;
         in >> codeText >> action;
@@ -76,6 +80,9 @@ void ScriptRunner::addInputCommands() {
     commands["type"] = [this](const std::string& args) -> std::optional<std::string> {
         if (!form)
             return std::string("no device: use start first");
+        // A disabled window (the booklet or the about window is open) takes no input.
+        if (!form->window.enabled)
+            return std::nullopt;
         for (char c : args) {
             if (!std::isalpha(static_cast<unsigned char>(c)))
                 return std::string("type takes letters only");
@@ -91,6 +98,9 @@ void ScriptRunner::addInputCommands() {
     commands["mouse"] = [this](const std::string& args) -> std::optional<std::string> {
         if (!form)
             return std::string("no device: use start first");
+        // A disabled window (the booklet or the about window is open) takes no input.
+        if (!form->window.enabled)
+            return std::nullopt;
         std::istringstream in(args);
         std::string element, action, buttonText, xText, yText, extra;
         in >> element >> action >> buttonText >> xText >> yText;
@@ -125,16 +135,4 @@ void ScriptRunner::addInputCommands() {
             return "unknown mouse action: " + action;
         return std::nullopt;
     };
-
-    // A disabled device window (a secondary window is open over it) gets no mouse or keys: the
-    // command is reported as ignored, as a disabled menu item is.
-    for (const char* name : {"press", "down", "up", "key", "type", "mouse"}) {
-        commands[name] = [this, name, handler = commands[name]](const std::string& args) -> std::optional<std::string> {
-            if (form && !form->window.enabled) {
-                print(Json().beginObject().value("input", name).value("ignored", "disabled").endObject().text());
-                return std::nullopt;
-            }
-            return handler(args);
-        };
-    }
 }

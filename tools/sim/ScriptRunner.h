@@ -15,6 +15,10 @@
 #include <vector>
 
 class Json;
+struct WindowState;
+
+// A window's place, size and state as members of the JSON object being written.
+void windowJson(Json& json, const WindowState& window);
 
 // Runs pipling-sim's script language against a headless device. Every command is data in, JSON
 // out; time moves only in 10 ms periods.
@@ -47,6 +51,11 @@ private:
     // The secondary windows: `window NAME ...`, their timers and their part of `dump`.
     void addWindowCommands();
     void dumpWindows(Json& json);
+    // The booklet Form4, the about window Form2 and the tray (tools/sim/ScriptBookletAbout.cpp).
+    void addTrayCommand();
+    std::optional<std::string> bookletCommand(std::istringstream& in);
+    std::optional<std::string> aboutCommand(std::istringstream& in);
+    void dumpBookletAbout(Json& json);
     void print(const std::string& json);
     std::string relativePath(const PictureHandle& picture) const;
     // Opens a JSON object for an element with its place, size, visibility and picture; the

@@ -159,7 +159,14 @@ std::optional<std::string> ScriptRunner::dump() {
         .value("enabled", f.window.enabled)
         .value("title", f.window.title)
         .value("topmost", f.window.topmost)
+        .value("minimized", f.window.minimized)
         .endObject();
+    // Pop-up menus shown and addresses opened, since the start of the script.
+    json.value("popups", desktop.popups);
+    json.beginArray("links");
+    for (const auto& link : desktop.links)
+        json.value("", link);
+    json.endArray();
     json.beginObject("screen").value("width", desktop.width).value("height", desktop.height).endObject();
     json.value("timer", f.timerInterval);
     json.beginArray("sounds");

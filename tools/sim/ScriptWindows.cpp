@@ -19,17 +19,6 @@ std::optional<long long> number(const std::string& text) {
     return value;
 }
 
-void windowJson(Json& json, const WindowState& window) {
-    json.value("left", window.left)
-        .value("top", window.top)
-        .value("width", window.width)
-        .value("height", window.height)
-        .value("visible", window.visible)
-        .value("enabled", window.enabled)
-        .value("title", window.title)
-        .value("topmost", window.topmost);
-}
-
 // The insulating sheet: `window Form5 mouse down|move|up BUTTON X Y` (X, Y in twips relative
 // to Picture1, which fills the window) and `window Form5 key CODE down|up`.
 std::optional<std::string> sheetCommand(Form5& sheet, std::istringstream& in) {
@@ -74,7 +63,19 @@ std::optional<std::string> sheetCommand(Form5& sheet, std::istringstream& in) {
 
 } // namespace
 
+void windowJson(Json& json, const WindowState& window) {
+    json.value("left", window.left)
+        .value("top", window.top)
+        .value("width", window.width)
+        .value("height", window.height)
+        .value("visible", window.visible)
+        .value("enabled", window.enabled)
+        .value("title", window.title)
+        .value("topmost", window.topmost);
+}
+
 void ScriptRunner::addWindowCommands() {
+    addTrayCommand();
     // The sheet's 100 ms timer, while the sheet is loaded and its timer runs.
     slowTimers.push_back([this] {
         if (form && !form->unloaded && form->sheet && form->sheet->timerInterval != 0)
@@ -87,8 +88,13 @@ void ScriptRunner::addWindowCommands() {
         in >> name;
         if (name == "Form5") {
             if (!form->sheet) return std::string("the window Form5 is not loaded");
+            // A disabled window takes no input.
+            if (!form->sheet->window.enabled) return std::nullopt;
             return sheetCommand(*form->sheet, in);
         }
+        // the booklet and the about window
+        if (name == "Form4") return bookletCommand(in);
+        if (name == "Form2") return aboutCommand(in);
         // The skin and plug-in chooser.
         if (name == "Form3") {
             if (!form->chooser) return std::string("the window Form3 is not loaded");
@@ -118,6 +124,7 @@ void ScriptRunner::dumpWindows(Json& json) {
     } else {
         json.null("Form5");
     }
+    dumpBookletAbout(json);
     // The skin and plug-in chooser.
     if (form->chooser) {
         json.beginObject("Form3");

@@ -1,0 +1,128 @@
+#include "platform/qt/BookletWindow.h"
+
+#include "app/Form1.h"
+#include "shell/Instructions.h"
+#include "platform/qt/common/QtInput.h"
+#include "platform/qt/common/QtPicture.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr double Twips = Element::TwipsPerPixel;
+
+} // namespace
+
+BookletWindow::BookletWindow(Form1& form, std::function<void()> changed)
+    : form(form), changed(std::move(changed)), booklet(form.booklet.get()),
+      keys([this](int16_t code, bool down) {
+          Form4* b = current();
+          if (!b || !down) return;
+          b->Form_KeyDown(code, 0); // may close the booklet
+          this->changed();
+      }) {
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+Form4* BookletWindow::current() const {
+    Form4* now = form.booklet.get();
+    return now == booklet && !form.unloaded ? now : nullptr;
+}
+
+void BookletWindow::sync() {
+    const Form4* b = current();
+    if (!b) return;
+    const WindowState& w = b->window;
+    if (w.topmost != topmost) {
+        topmost = w.topmost;
+        const bool wasVisible = isVisible();
+        setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+        if (wasVisible) show();
+    }
+    const QRect geometry(qRound(w.left / Twips), qRound(w.top / Twips), qRound(w.width / Twips),
+                         qRound(w.height / Twips));
+    if (this->geometry() != geometry) {
+        setFixedSize(geometry.size());
+        setGeometry(geometry);
+    }
+    if (windowTitle() != QString::fromStdString(w.title)) setWindowTitle(QString::fromStdString(w.title));
+    if (w.visible != isVisible()) {
+        setVisible(w.visible);
+        if (w.visible) {
+            raise();
+            activateWindow();
+            setFocus();
+        }
+    }
+    const auto* pointer = dynamic_cast<const QtPicture*>(b->Picture1.pointer.get());
+    if (pointer != shownPointer) {
+        shownPointer = pointer;
+        if (pointer)
+            setCursor(
+                QCursor(QPixmap::fromImage(pointer->image), pointer->hotSpot.x(), pointer->hotSpot.y()));
+        else
+            unsetCursor();
+    }
+    if (b->Picture1.picture.get() != paintedPicture) {
+        paintedPicture = b->Picture1.picture.get();
+        update();
+    }
+}
+
+void BookletWindow::paintEvent(QPaintEvent*) {
+    const Form4* b = current();
+    if (!b) return;
+    const auto* picture = dynamic_cast<const QtPicture*>(b->Picture1.picture.get());
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!picture) return;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRectF(b->Picture1.left / Twips, b->Picture1.top / Twips, picture->image.width(),
+                             picture->image.height()),
+                      picture->image);
+}
+
+void BookletWindow::mousePressEvent(QMouseEvent* event) {
+    Form4* b = current();
+    if (!b) return;
+    b->Picture1_MouseDown(mouseButtonCode(event->button()), 0,
+                          static_cast<float>(event->position().x() * Twips),
+                          static_cast<float>(event->position().y() * Twips));
+    changed();
+}
+
+void BookletWindow::mouseMoveEvent(QMouseEvent* event) {
+    Form4* b = current();
+    if (!b) return;
+    b->Picture1_MouseMove(mouseButtonCode(event->buttons()), 0,
+                          static_cast<float>(event->position().x() * Twips),
+                          static_cast<float>(event->position().y() * Twips));
+    changed();
+}
+
+void BookletWindow::mouseReleaseEvent(QMouseEvent* event) {
+    Form4* b = current();
+    if (!b) return;
+    b->Picture1_MouseUp(mouseButtonCode(event->button()), 0,
+                        static_cast<float>(event->position().x() * Twips),
+                        static_cast<float>(event->position().y() * Twips));
+    changed();
+}
+
+void BookletWindow::keyPressEvent(QKeyEvent* event) {
+    keys.press(event);
+}
+
+void BookletWindow::keyReleaseEvent(QKeyEvent* event) {
+    keys.release(event);
+}
+
+void BookletWindow::closeEvent(QCloseEvent* event) {
+    // The desktop's own close control: the booklet closes as with Escape.
+    event->ignore();
+    if (current()) form.closeBooklet();
+    changed();
+}

@@ -1,0 +1,206 @@
+// The pet is never lost: a store that cannot be written keeps its last good file, a file that is
+// not a settings file is moved aside rather than overwritten, and a backup stands in for a lost
+// file.
+#include "platform/disk/IniSettingsStore.h"
+#include "platform/disk/StoreFile.h"
+#include "tests/Sim.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fstream>
+#include <iterator>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Values = std::vector<std::pair<std::string, std::string>>;
+
+Values pet(int weight) {
+    return {{"InsulatingSheet", "0"}, {"CharacterNo", "2"}, {"Weight", std::to_string(weight)}};
+}
+
+std::string contentOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A store whose messages for the user are kept for the test to read.
+struct TellingStore {
+    explicit TellingStore(const fs::path& file)
+        : store(file, IniSettingsStore::Durability::Synced,
+                [this](const std::string& m) { told.push_back(m); }) {}
+    std::vector<std::string> told;
+    IniSettingsStore store;
+};
+
+std::vector<fs::path> damagedBeside(const fs::path& file) {
+    std::vector<fs::path> found;
+    for (const auto& entry : fs::directory_iterator(file.parent_path()))
+        if (entry.path().filename().string().rfind(file.filename().string() + ".damaged-", 0) == 0)
+            found.push_back(entry.path());
+    return found;
+}
+
+// Runs a device on the store for `minutes` pet minutes (each saves), as the main tick does, and
+// returns how many minutes the pet lived.
+int32_t liveOn(SettingsStore& store, int minutes) {
+    VirtualClock clock;
+    ScriptedChance chance;
+    DiskFiles files;
+    QtPictureLoader pictures;
+    RecordingSound sound(Sim::noAssets());
+    RecordingTray tray;
+    HeadlessDesktop desktop;
+    Platform platform{clock, chance, store, files, pictures, sound, tray, desktop, Sim::noAssets()};
+    Form1 form(platform);
+    form.Form_Load("Pipling");
+    for (int period = 0; period < minutes * 6000; ++period) {
+        clock.advance(10);
+        if (form.timerInterval != 0) form.Timer1_Timer();
+    }
+    return form.pet.MinuteCount;
+}
+
+// A full disk, simulated by a file size limit in a child: every save fails and leaves the last
+// good file whole, the pet lives on, the user is told once, and the first save after room is made
+// again succeeds. The child's exit status names the first check that failed.
+TEST(SettingsStoreRecovery, AFullDiskKeepsTheLastGoodFileAndTellsOnce) {
+    Sim sim;
+    const fs::path file = sim.folder() / "settings.ini";
+    ASSERT_TRUE(IniSettingsStore(file).writeSection("Pipling", pet(23)));
+    const std::string before = contentOf(file);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails as on a full disk
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlim_t hard = limit.rlim_max;
+        limit.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        TellingStore telling(file);
+        if (telling.store.writeSection("Pipling", pet(30))) _exit(1);
+        if (liveOn(telling.store, 3) != 3) // the failing minute saves do not stop the pet
+            _exit(2);
+        if (contentOf(file) != before || telling.told.size() != 1 || telling.store.saveProblem().empty())
+            _exit(3);
+        limit.rlim_cur = hard;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        if (!telling.store.writeSection("Pipling", pet(31)) || !telling.store.saveProblem().empty()) _exit(4);
+        _exit(telling.told.size() == 2 ? 0 : 5);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(IniSettingsStore(file).read("Pipling", "Weight"), "31");
+    EXPECT_TRUE(fs::exists(file.string() + ".bak"));
+}
+
+// A folder where the store's temporary file goes fails every write, even for root, to whom a
+// read-only folder is writable.
+TEST(SettingsStoreRecovery, AnUnwritableStoreFailsWholeUntilItCanBeWrittenAgain) {
+    Sim sim;
+    const fs::path file = sim.folder() / "settings.ini";
+    TellingStore telling(file);
+    ASSERT_TRUE(telling.store.writeSection("Pipling", pet(23)));
+    const std::string before = contentOf(file);
+    fs::create_directories(file.string() + ".tmp/blocked");
+    for (int weight : {24, 25, 26})
+        EXPECT_FALSE(telling.store.writeSection("Pipling", pet(weight)));
+    EXPECT_EQ(contentOf(file), before);
+    EXPECT_EQ(telling.store.read("Pipling", "Weight"), "23");
+    ASSERT_EQ(telling.told.size(), 1u);
+    EXPECT_NE(telling.told[0].find(file.string()), std::string::npos) << telling.told[0];
+    EXPECT_NE(telling.store.saveProblem().find("Cannot save"), std::string::npos);
+
+    fs::remove_all(file.string() + ".tmp");
+    EXPECT_TRUE(telling.store.writeSection("Pipling", pet(27)));
+    EXPECT_EQ(telling.store.saveProblem(), "");
+    EXPECT_EQ(telling.store.read("Pipling", "Weight"), "27");
+    EXPECT_EQ(telling.told.size(), 2u);
+}
+
+// Binary garbage, a folder and a file far too large to be a store: each is moved aside whole
+// (told once, with where it went) and the pet starts anew.
+TEST(SettingsStoreRecovery, WhatIsNotASettingsFileIsMovedAsideAndThePetStartsAnew) {
+    const std::string garbage("\x7f"
+                              "ELF\x02\x01\x01\0\0\0[Pipling]\0Weight=9\n\xff\xfe",
+                              27);
+    for (const std::string kind : {"garbage", "folder", "huge"}) {
+        SCOPED_TRACE(kind);
+        Sim sim;
+        const fs::path file = sim.storeFile();
+        if (kind == "garbage") {
+            std::ofstream(file, std::ios::binary) << garbage;
+        } else if (kind == "folder") {
+            fs::create_directories(file / "inside");
+        } else {
+            std::ofstream(file, std::ios::binary) << "[Pipling]\nWeight=9\n";
+            fs::resize_file(file, 100 * 1024 * 1024); // sparse: cheap to make, too large to read
+        }
+        TellingStore telling(file);
+        EXPECT_FALSE(telling.store.read("Pipling", "InsulatingSheet"));
+        EXPECT_FALSE(telling.store.read("Pipling", "Weight"));
+        const auto aside = damagedBeside(file);
+        ASSERT_EQ(aside.size(), 1u);
+        ASSERT_EQ(telling.told.size(), 1u);
+        EXPECT_NE(telling.told[0].find(aside[0].string()), std::string::npos) << telling.told[0];
+        if (kind == "garbage")
+            EXPECT_EQ(contentOf(aside[0]), garbage);
+        else if (kind == "folder")
+            EXPECT_TRUE(fs::is_directory(aside[0] / "inside"));
+        else
+            EXPECT_EQ(fs::file_size(aside[0]), 100u * 1024 * 1024);
+
+        // The device finds no pet, runs its first run, and saves it where the file was.
+        sim.run("start\nquit");
+        EXPECT_EQ(sim.settings()["InsulatingSheet"].toString(), "1");
+        EXPECT_EQ(sim.settings()["CharacterNo"].toString(), "0");
+        EXPECT_TRUE(storefile::read(file).readable);
+        EXPECT_EQ(damagedBeside(file).size(), 1u);
+    }
+}
+
+// The backup: made by the first save, left alone for an hour, then renewed; it stands in when the
+// file is missing or unreadable (the pet comes back as it was at the backup), told once.
+TEST(SettingsStoreRecovery, TheHourlyBackupStandsInForALostFile) {
+    Sim sim;
+    const fs::path file = sim.folder() / "settings.ini";
+    const fs::path backup = file.string() + ".bak";
+    {
+        IniSettingsStore store(file);
+        ASSERT_TRUE(store.writeSection("Pipling", pet(20)));
+        EXPECT_EQ(contentOf(backup), contentOf(file));
+        ASSERT_TRUE(store.writeSection("Pipling", pet(21)));
+        EXPECT_EQ(IniSettingsStore(backup).read("Pipling", "Weight"), "20") << "renewed within the hour";
+        fs::last_write_time(backup, fs::file_time_type::clock::now() - std::chrono::minutes(61));
+        ASSERT_TRUE(store.writeSection("Pipling", pet(22)));
+        EXPECT_EQ(IniSettingsStore(backup).read("Pipling", "Weight"), "22");
+        ASSERT_TRUE(store.writeSection("Pipling", pet(23)));
+    }
+
+    fs::remove(file);
+    TellingStore missing(file);
+    EXPECT_EQ(missing.store.read("Pipling", "Weight"), "22");
+    EXPECT_EQ(missing.store.read("Pipling", "CharacterNo"), "2");
+    ASSERT_EQ(missing.told.size(), 1u);
+    EXPECT_NE(missing.told[0].find(backup.string()), std::string::npos) << missing.told[0];
+    ASSERT_TRUE(missing.store.writeSection("Other", {{"Weight", "5"}}));
+    EXPECT_EQ(IniSettingsStore(file).read("Pipling", "Weight"), "22")
+        << "the backup's pets were written back";
+
+    std::ofstream(file, std::ios::binary) << std::string(4096, '\0');
+    TellingStore unreadable(file);
+    EXPECT_EQ(unreadable.store.read("Pipling", "Weight"), "22");
+    EXPECT_EQ(unreadable.told.size(), 2u) << "moved aside, then read from the backup";
+    EXPECT_EQ(damagedBeside(file).size(), 1u);
+}
+
+} // namespace

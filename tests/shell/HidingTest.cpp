@@ -1,0 +1,137 @@
+// Hiding into the tray where a script cannot reach: a tray click while the tray menu is open,
+// desktops without a notification area, and tips in other scripts than Latin. (The clicks, the
+// "Insulating Sheet" item and Auto Show are driven by the tray_* scenario scripts.)
+#include "shell/Sheet.h"
+#include "tests/Sim.h"
+
+#include <QJsonArray>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool validUtf8(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80    ? 1
+                                   : lead >= 0xF0 ? 4
+                                   : lead >= 0xE0 ? 3
+                                   : lead >= 0xC0 ? 2
+                                                  : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        i += length;
+    }
+    return true;
+}
+
+TEST(TrayTip, IsCutAfterSixtyThreeCharactersNeverInsideOne) {
+    std::string latin(64, 'x');
+    EXPECT_EQ(Form1::trayTipText(latin), std::string(63, 'x'));
+    EXPECT_EQ(Form1::trayTipText(std::string(63, 'x')), std::string(63, 'x'));
+    // Two bytes a character, and a four-byte one at the boundary.
+    std::string accents;
+    for (int i = 0; i < 62; ++i)
+        accents += "\xC3\xA9";     // é
+    accents += "\xF0\x9F\x90\xA3"; // a hatching chick
+    accents += "\xC3\xA9";
+    const std::string cut(Form1::trayTipText(accents));
+    EXPECT_TRUE(validUtf8(cut));
+    EXPECT_EQ(cut, accents.substr(0, 62 * 2 + 4));
+
+    // The tray really gets the cut name: a first run shows the pet's name beside the sheet.
+    Sim sim;
+    sim.run("name " + accents + "\nstart");
+    EXPECT_EQ(sim.script().tray.tip, cut);
+}
+
+class Tray : public testing::Test {
+protected:
+    void start(const std::string& setup = "") { sim.run("store InsulatingSheet 0\n" + setup + "start"); }
+    Form1& form() { return sim.form(); }
+    bool hidden() { return form().options.hidden; }
+    Sim sim;
+};
+
+TEST_F(Tray, AClickWhileItsMenuIsOpenIsDropped) {
+    start();
+    HeadlessDesktop& desktop = sim.script().desktop;
+    int nested = 0;
+    desktop.whileMenuOpen = [&]() -> std::optional<int> {
+        // The user right-clicks and double-clicks the icon again while the menu is open.
+        if (++nested == 1) {
+            form().trayEvent(517);
+            form().trayEvent(515);
+        }
+        return std::nullopt;
+    };
+    sim.run("tray rup");
+    EXPECT_EQ(desktop.popups, 1);
+    EXPECT_FALSE(hidden());
+    EXPECT_TRUE(form().window.visible);
+    EXPECT_FALSE(form().TrayBusy);
+    // Once the menu has closed the tray answers again, and a choice from it runs.
+    desktop.whileMenuOpen = [] { return std::optional<int>(static_cast<int>(MenuId::mPopupStatus)); };
+    sim.run("tray rup");
+    EXPECT_EQ(desktop.popups, 2);
+    EXPECT_TRUE(hidden());
+    EXPECT_FALSE(form().window.visible);
+}
+
+TEST_F(Tray, WithoutANotificationAreaHideMinimises) {
+    sim.script().tray.hostPresent = false;
+    start();
+    sim.run("menu mPopupStatus");
+    EXPECT_TRUE(hidden());
+    EXPECT_TRUE(form().window.minimized);
+    EXPECT_TRUE(form().window.visible);
+    // A second "Hide" brings it back ...
+    sim.run("menu mPopupStatus");
+    EXPECT_FALSE(hidden());
+    EXPECT_FALSE(form().window.minimized);
+    // ... and so does the task bar, with the sound of coming back.
+    sim.run("menu mPopupStatus\ndump");
+    form().windowRestoredByUser();
+    EXPECT_FALSE(hidden());
+    EXPECT_FALSE(form().window.minimized);
+    EXPECT_EQ(sim.dump().value("sounds").toArray().last().toString(), "\\sounds\\restore.wav");
+    // A restore that the toy did not ask for changes nothing.
+    form().windowRestoredByUser();
+    EXPECT_FALSE(hidden());
+}
+
+TEST_F(Tray, AToyStoredHiddenStartsShownOnlyWhereNoTrayCouldBringItBack) {
+    start("store FormVisible False\n");
+    EXPECT_TRUE(hidden());
+    EXPECT_FALSE(form().window.visible);
+    EXPECT_FALSE(form().menuItem(MenuId::mPopupInsulatingSheet).enabled);
+
+    Sim noTray;
+    noTray.script().tray.hostPresent = false;
+    noTray.run("store InsulatingSheet 0\nstore FormVisible False\nstart");
+    EXPECT_FALSE(noTray.form().options.hidden);
+    EXPECT_TRUE(noTray.form().window.visible);
+    EXPECT_TRUE(noTray.form().menuItem(MenuId::mPopupInsulatingSheet).enabled);
+    // It is saved as shown, too.
+    noTray.run("quit");
+    EXPECT_EQ(noTray.settings().value("FormVisible").toString(), "True");
+}
+
+TEST_F(Tray, TheSheetStillInGoesAndComesBackBelowTheToy) {
+    sim.run("rnd 0.5\nstart"); // a first run: the sheet sits in the slot
+    ASSERT_TRUE(form().sheet);
+    sim.run("menu mPopupStatus");
+    EXPECT_FALSE(form().sheet->window.visible);
+    // Pulled free of the toy meanwhile, it would float above it: restoring puts it back below.
+    form().DoSetAlwaysOnTop(form().window, false);
+    form().DoSetAlwaysOnTop(form().sheet->window, true);
+    sim.run("tray dblclick");
+    EXPECT_TRUE(form().sheet->window.visible);
+    EXPECT_TRUE(form().window.topmost);
+    EXPECT_FALSE(form().sheet->window.topmost);
+    // The item stays as the sheet wants it: checked and greyed while the sheet is in.
+    EXPECT_FALSE(form().menuItem(MenuId::mPopupInsulatingSheet).enabled);
+}
+
+} // namespace
