@@ -10,7 +10,8 @@
 Form1::Form1(Platform& platform) : platform(platform), menu(makePopupMenu()) {
     // The device as it is put together: the face with its screen and buttons shows, the back
     // and its reset button wait to be turned to.
-    for (Element* shown : {&elements.FrontView, &elements.PipScr, &elements.ButtonA, &elements.ButtonB, &elements.ButtonC})
+    for (Element* shown :
+         {&elements.FrontView, &elements.PipScr, &elements.ButtonA, &elements.ButtonB, &elements.ButtonC})
         shown->visible = true;
 }
 

@@ -36,8 +36,8 @@ public:
     MenuItem menu;
     Options options;
     WindowState window;
-    int timerInterval = 0; // Timer1's period in ms; 0 = stopped
-    std::string trayTip;   // the tip of the tray record, at most 63 characters
+    int timerInterval = 0;  // Timer1's period in ms; 0 = stopped
+    std::string trayTip;    // the tip of the tray record, at most 63 characters
     PictureHandle trayIcon; // null: the window's own icon
     bool unloaded = false;
     std::unique_ptr<Form5> sheet; // the insulating sheet's window while it is loaded
@@ -127,8 +127,8 @@ public:
     // then the program folder's; a file that is missing or does not decode leaves the old picture.
     void DoLoadPicture(const std::string& PluginsStr, Element& PictureValue, const std::string& PicturePath,
                        const std::string& PictureFilename);
-    void DoLoadPicture(const std::string& PluginsStr, PictureHandle& PictureValue, const std::string& PicturePath,
-                       const std::string& PictureFilename);
+    void DoLoadPicture(const std::string& PluginsStr, PictureHandle& PictureValue,
+                       const std::string& PicturePath, const std::string& PictureFilename);
     // Gives an element a custom pointer from a cursor file, looked up like a picture; the standard
     // arrow when no usable file is found.
     void DoLoadPointer(const std::string& PluginsStr, Element& PictureValue, const std::string& PicturePath,

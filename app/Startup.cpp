@@ -7,10 +7,10 @@ void Form1::buildOutline() {
     using Combine = OutlineStep::Combine;
     window.outline = {
         {Shape::Ellipse, Combine::Or, 5, 30, 142, 220},
-        {Shape::Ellipse, Combine::Or, 63, 24, 84, 40},    // the ring on top
+        {Shape::Ellipse, Combine::Or, 63, 24, 84, 40}, // the ring on top
         {Shape::Rectangle, Combine::Diff, 3, 120, 145, 220},
         {Shape::Ellipse, Combine::Or, 5, 60, 142, 194},
-        {Shape::Ellipse, Combine::Diff, 70, 30, 78, 37},  // the hole of the ring
+        {Shape::Ellipse, Combine::Diff, 70, 30, 78, 37}, // the hole of the ring
     };
 }
 
@@ -24,8 +24,7 @@ void Form1::sendTray(bool add) {
 void Form1::updateTray(const PictureHandle& icon, const std::string& tip) {
     // Called every tick: compare in place, so an unchanged record costs no allocation.
     const std::string_view text = trayTipText(tip);
-    if (icon == trayIcon && text == trayTip)
-        return;
+    if (icon == trayIcon && text == trayTip) return;
     trayIcon = icon;
     trayTip.assign(text);
     sendTray(false);
@@ -57,8 +56,8 @@ void Form1::Form_Load(const std::string& commandLine) {
     pet.TimerInterval = 10;
     pet.LastSecond = static_cast<int16_t>(now.second);
     pet.DungFrameCount = 0;
-    device.EatingAction = device.FlushAction = device.UnhappyAction = device.HappyAction = device.NegativeAction =
-        false;
+    device.EatingAction = device.FlushAction = device.UnhappyAction = device.HappyAction =
+        device.NegativeAction = false;
     pet.SleepAction = pet.AttentionSleep = false;
     pet.ChangeStep = 0;
     pet.DroppingAction = false;
@@ -131,8 +130,7 @@ void Form1::Form_Load(const std::string& commandLine) {
 }
 
 void Form1::Form_Unload() {
-    if (unloaded)
-        return;
+    if (unloaded) return;
     closeBooklet();
     closeAbout();
     DoSaveSettings();

@@ -36,10 +36,11 @@ struct ElementSet {
     PictureHandle SickIcon, AttentionIcon, NullIcon;
     std::array<PictureHandle, 2> DungIcon, SleepIcon, AngelIcon;
 
-    // Visits the shown elements (name, index or -1 for a single element, element) bottom to top, the order in which they are painted. Inside the
-    // screen the overlays come last: the dark overlay covers the pet, the water covers the
-    // droppings, the change curtain covers everything. The face picture lies above the screen and leaves the
-    // glass see-through, so its bezel frames whatever the screen shows; the back view covers it all.
+    // Visits the shown elements (name, index or -1 for a single element, element) bottom to top, the order in
+    // which they are painted. Inside the screen the overlays come last: the dark overlay covers the pet, the
+    // water covers the droppings, the change curtain covers everything. The face picture lies above the
+    // screen and leaves the glass see-through, so its bezel frames whatever the screen shows; the back view
+    // covers it all.
     template <class Visitor> void forEachShown(Visitor&& visit) {
         visit("PipScr", -1, PipScr);
         each("Meter", Meter, visit);

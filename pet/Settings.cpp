@@ -26,8 +26,7 @@ void Form1::DoLoadSettings() {
     };
     auto loadBoolean = [&](const char* key, bool& field) {
         if (auto text = read(key))
-            if (auto value = toBoolean(*text))
-                field = *value;
+            if (auto value = toBoolean(*text)) field = *value;
     };
     // A number that picks one of a pair: 0 the first, anything else the second (true).
     auto loadPair = [&](const char* key, bool& second) {
@@ -56,8 +55,7 @@ void Form1::DoLoadSettings() {
     window.visible = true;
 
     loadPair("PlayType", options.gameB);
-    if (auto text = read("Plugins"))
-        pet.Plugins = isFolderName(*text) ? *text : std::string();
+    if (auto text = read("Plugins")) pet.Plugins = isFolderName(*text) ? *text : std::string();
     loadBoolean("AutoShow", options.autoShow);
     loadBoolean("AlwaysOnTop", options.alwaysOnTop);
     DoSetAlwaysOnTop(window, options.alwaysOnTop);
@@ -70,7 +68,8 @@ void Form1::DoLoadSettings() {
         }
         // A skin that lost its front view would leave the toy without a shell to drag or
         // right-click: the toy falls back to "Default", and remembers it.
-        if (pet.CurrentSkin != "Default" && !skinHasShell(platform.files, platform.appPath, pet.CurrentSkin)) {
+        if (pet.CurrentSkin != "Default" &&
+            !skinHasShell(platform.files, platform.appPath, pet.CurrentSkin)) {
             pet.CurrentSkin = "Default";
             platform.settings.writeSection(section, {{"CurrentSkin", pet.CurrentSkin}});
         }

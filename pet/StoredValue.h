@@ -15,6 +15,8 @@ std::optional<double> toSingle(const std::string& text, double min, double max);
 // A single folder name: not empty, no separators, not "." or "..".
 bool isFolderName(const std::string& text);
 
-inline std::string fromBoolean(bool value) { return value ? "True" : "False"; }
+inline std::string fromBoolean(bool value) {
+    return value ? "True" : "False";
+}
 
 } // namespace StoredValue

@@ -24,7 +24,8 @@ inline std::optional<double> parse(std::string_view text) {
 // As printf's "%.<precision>g" writes it in the C locale.
 inline std::string format(double value, int precision) {
     char text[48];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::general, precision);
+    const auto [end, error] =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, precision);
     return error == std::errc() ? std::string(text, end) : std::string();
 }
 

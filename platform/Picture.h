@@ -7,7 +7,8 @@
 // decoded it keeps the pixels in a subclass of its own.
 class Picture {
 public:
-    Picture(std::string path, int width, int height) : path_(std::move(path)), width_(width), height_(height) {}
+    Picture(std::string path, int width, int height)
+        : path_(std::move(path)), width_(width), height_(height) {}
     virtual ~Picture() = default;
 
     // The name the program asked for (program folder included, separators as written).

@@ -91,7 +91,8 @@ namespace {
 
 // The desktop draws the menu from a neutral description and answers with an entry's id.
 PopupMenuEntry describe(const MenuItem& item) {
-    PopupMenuEntry entry{static_cast<int>(item.id), item.caption, item.checked, item.enabled, item.visible, {}};
+    PopupMenuEntry entry{
+        static_cast<int>(item.id), item.caption, item.checked, item.enabled, item.visible, {}};
     entry.children.reserve(item.children.size());
     for (const MenuItem& child : item.children)
         entry.children.push_back(describe(child));

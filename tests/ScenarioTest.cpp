@@ -45,8 +45,7 @@ bool contains(const QJsonValue& actual, const QJsonValue& expected, std::string&
 std::vector<fs::path> scripts(const char* folder = "scenarios") {
     std::vector<fs::path> result;
     for (const auto& entry : fs::directory_iterator(fs::path(PIPLING_TEST_DIR) / folder))
-        if (entry.path().extension() == ".sim")
-            result.push_back(entry.path());
+        if (entry.path().extension() == ".sim") result.push_back(entry.path());
     std::sort(result.begin(), result.end());
     return result;
 }
@@ -74,8 +73,9 @@ TEST_P(Scenario, HoldsItsExpectations) {
             ASSERT_EQ(error.error, QJsonParseError::NoError) << "line " << i + 1 << ": bad expectation";
             std::string where;
             EXPECT_TRUE(contains(sim.last(), expected.object(), where))
-                << GetParam().filename() << " line " << i + 1 << ": " << where << "\n  expected " << line.substr(2)
-                << "\n  got " << QJsonDocument(sim.last()).toJson(QJsonDocument::Compact).toStdString().substr(0, 1500);
+                << GetParam().filename() << " line " << i + 1 << ": " << where << "\n  expected "
+                << line.substr(2) << "\n  got "
+                << QJsonDocument(sim.last()).toJson(QJsonDocument::Compact).toStdString().substr(0, 1500);
             continue;
         }
         auto error = sim.tryRun(line);
@@ -86,8 +86,7 @@ TEST_P(Scenario, HoldsItsExpectations) {
 std::string scriptName(const testing::TestParamInfo<fs::path>& info) {
     std::string name = info.param.stem().string();
     for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c)))
-            c = '_';
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
     return name;
 }
 

@@ -13,8 +13,7 @@ Sim::Sim(const std::string& appDir) {
     static std::atomic<int> counter{0};
     // Memory-backed when the system has it: the store syncs every write to disk, which is slow.
     const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    work = base /
-           ("pipling-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    work = base / ("pipling-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fs::remove_all(work);
     fs::create_directories(work);
     runner = std::make_unique<ScriptRunner>(appDir, storeFile(), out);
@@ -38,7 +37,9 @@ Sim::~Sim() {
     fs::remove_all(work, error);
 }
 
-std::optional<std::string> Sim::tryRun(const std::string& line) { return runner->runLine(line); }
+std::optional<std::string> Sim::tryRun(const std::string& line) {
+    return runner->runLine(line);
+}
 
 void Sim::run(const std::string& lines) {
     std::istringstream in(lines);
@@ -50,8 +51,7 @@ void Sim::run(const std::string& lines) {
 
 QJsonObject Sim::last() const {
     std::string text = out.str();
-    if (!text.empty() && text.back() == '\n')
-        text.pop_back();
+    if (!text.empty() && text.back() == '\n') text.pop_back();
     std::size_t start = text.rfind('\n');
     std::string line = start == std::string::npos ? text : text.substr(start + 1);
     return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();

@@ -17,8 +17,7 @@ bool DiskFiles::exists(const std::string& path) const {
 std::vector<std::string> DiskFiles::listFolder(const std::string& path) const {
     std::vector<std::string> names;
     auto resolved = resolvePath(path);
-    if (!resolved)
-        return names;
+    if (!resolved) return names;
     std::error_code error;
     for (fs::directory_iterator it(*resolved, error), last; !error && it != last; it.increment(error))
         names.push_back(it->path().filename().string());
@@ -29,16 +28,15 @@ std::vector<std::string> DiskFiles::listFolder(const std::string& path) const {
 std::optional<std::vector<std::string>> DiskFiles::readLines(const std::string& path) const {
     auto resolved = resolvePath(path);
     std::error_code error;
-    if (!resolved || !fs::is_regular_file(*resolved, error) || fs::file_size(*resolved, error) > MaxTextFileSize)
+    if (!resolved || !fs::is_regular_file(*resolved, error) ||
+        fs::file_size(*resolved, error) > MaxTextFileSize)
         return std::nullopt;
     std::ifstream in(*resolved, std::ios::binary);
-    if (!in)
-        return std::nullopt;
+    if (!in) return std::nullopt;
     std::vector<std::string> lines;
     std::string line;
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(std::move(line));
     }
     return lines;

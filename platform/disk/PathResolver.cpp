@@ -9,28 +9,25 @@ namespace fs = std::filesystem;
 namespace {
 
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 } // namespace
 
 std::optional<fs::path> resolvePath(const std::string& name) {
-    if (name.empty())
-        return std::nullopt;
+    if (name.empty()) return std::nullopt;
     std::string normal = name;
     std::replace(normal.begin(), normal.end(), '\\', '/');
     fs::path result = normal.front() == '/' ? fs::path("/") : fs::path(".");
     std::size_t start = 0;
     while (start <= normal.size()) {
         std::size_t end = normal.find('/', start);
-        if (end == std::string::npos)
-            end = normal.size();
+        if (end == std::string::npos) end = normal.size();
         std::string part = normal.substr(start, end - start);
         start = end + 1;
-        if (part.empty() || part == ".")
-            continue;
+        if (part.empty() || part == ".") continue;
         std::error_code error;
         fs::path exact = result / part;
         if (part == ".." || fs::exists(exact, error)) {
@@ -45,8 +42,7 @@ std::optional<fs::path> resolvePath(const std::string& name) {
                 break;
             }
         }
-        if (!found)
-            return std::nullopt;
+        if (!found) return std::nullopt;
     }
     return result;
 }

@@ -22,6 +22,5 @@ PetLock::PetLock(const std::filesystem::path& folder, const std::string& petName
 }
 
 PetLock::~PetLock() {
-    if (fd >= 0)
-        ::close(fd);
+    if (fd >= 0) ::close(fd);
 }

@@ -51,8 +51,7 @@ class RecordingTray : public Tray {
 public:
     void add(const PictureHandle& newIcon, const std::string& newTip) override { set(newIcon, newTip); }
     void modify(const PictureHandle& newIcon, const std::string& newTip) override {
-        if (present)
-            set(newIcon, newTip);
+        if (present) set(newIcon, newTip);
     }
     void remove() override { present = false; }
     bool available() const override { return hostPresent; }

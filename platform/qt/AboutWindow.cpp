@@ -1,9 +1,10 @@
 #include "platform/qt/AboutWindow.h"
+#include "platform/qt/WindowMirror.h"
 
 #include "app/Form1.h"
-#include "shell/About.h"
 #include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
+#include "shell/About.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -83,14 +84,8 @@ void AboutWindow::sync() {
     const Form2* a = current();
     if (!a) return;
     const WindowState& w = a->window;
-    if (w.topmost != topmost) {
-        topmost = w.topmost;
-        const bool wasVisible = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-        if (wasVisible) show();
-    }
-    const QRect geometry(qRound(w.left / Twips), qRound(w.top / Twips), qRound(w.width / Twips),
-                         qRound(w.height / Twips));
+    WindowMirror::topmost(*this, w.topmost, topmost);
+    const QRect geometry = WindowMirror::pixels(w);
     if (this->geometry() != geometry) {
         setFixedSize(geometry.size());
         setGeometry(geometry);

@@ -1,9 +1,10 @@
 #include "platform/qt/BookletWindow.h"
+#include "platform/qt/WindowMirror.h"
 
 #include "app/Form1.h"
-#include "shell/Instructions.h"
 #include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
+#include "shell/Instructions.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -36,14 +37,8 @@ void BookletWindow::sync() {
     const Form4* b = current();
     if (!b) return;
     const WindowState& w = b->window;
-    if (w.topmost != topmost) {
-        topmost = w.topmost;
-        const bool wasVisible = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-        if (wasVisible) show();
-    }
-    const QRect geometry(qRound(w.left / Twips), qRound(w.top / Twips), qRound(w.width / Twips),
-                         qRound(w.height / Twips));
+    WindowMirror::topmost(*this, w.topmost, topmost);
+    const QRect geometry = WindowMirror::pixels(w);
     if (this->geometry() != geometry) {
         setFixedSize(geometry.size());
         setGeometry(geometry);
@@ -57,15 +52,7 @@ void BookletWindow::sync() {
             setFocus();
         }
     }
-    const auto* pointer = dynamic_cast<const QtPicture*>(b->Picture1.pointer.get());
-    if (pointer != shownPointer) {
-        shownPointer = pointer;
-        if (pointer)
-            setCursor(
-                QCursor(QPixmap::fromImage(pointer->image), pointer->hotSpot.x(), pointer->hotSpot.y()));
-        else
-            unsetCursor();
-    }
+    WindowMirror::pointer(*this, b->Picture1.pointer, shownPointer);
     if (b->Picture1.picture.get() != paintedPicture) {
         paintedPicture = b->Picture1.picture.get();
         update();

@@ -1,15 +1,16 @@
 #include "platform/qt/DeviceWindow.h"
-#include "platform/qt/SheetWindow.h"
 #include "platform/qt/AboutWindow.h"
 #include "platform/qt/BookletWindow.h"
 #include "platform/qt/ChooserWindow.h"
+#include "platform/qt/SheetWindow.h"
+#include "platform/qt/WindowMirror.h"
 
 #include "app/Form1.h"
 #include "assets/Chooser.h"
-#include "shell/Sheet.h"
-#include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/DevicePainter.h"
+#include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
+#include "shell/Sheet.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -74,7 +75,8 @@ namespace {
 // it opens. The widget may be inside one of its own handlers, so it goes once the event loop is
 // back.
 template <class Widget, class Window>
-void follow(std::unique_ptr<Widget>& widget, const Window* window, Form1& form, const std::function<void()>& changed) {
+void follow(std::unique_ptr<Widget>& widget, const Window* window, Form1& form,
+            const std::function<void()>& changed) {
     if (widget && widget->shows() != window) {
         widget->hide();
         widget.release()->deleteLater();
@@ -125,14 +127,8 @@ void DeviceWindow::sync() {
         return;
     }
     const WindowState& w = form.window;
-    if (w.topmost != topmost) {
-        topmost = w.topmost;
-        const bool wasVisible = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-        if (wasVisible) show();
-    }
-    QRect geometry(qRound(w.left / Twips), qRound(w.top / Twips), qRound(w.width / Twips),
-                   qRound(w.height / Twips));
+    WindowMirror::topmost(*this, w.topmost, topmost);
+    const QRect geometry = WindowMirror::pixels(w);
     if (this->geometry() != geometry) setGeometry(geometry);
     if (!outlineApplied && !w.outline.empty()) {
         setMask(DevicePainter::outline(w));
@@ -236,11 +232,7 @@ void DeviceWindow::mouseMoveEvent(QMouseEvent* event) {
     const Element* element = hit(event->position(), name, x, y) ? form.elements.find(name) : nullptr;
     if (element == hovered) return;
     hovered = element;
-    const auto* pointer = element ? dynamic_cast<const QtPicture*>(element->pointer.get()) : nullptr;
-    if (pointer)
-        setCursor(QCursor(QPixmap::fromImage(pointer->image), pointer->hotSpot.x(), pointer->hotSpot.y()));
-    else
-        unsetCursor();
+    WindowMirror::pointer(*this, element ? element->pointer : PictureHandle(), shownPointer);
     setToolTip(element ? QString::fromStdString(element->toolTip) : QString());
 }
 void DeviceWindow::mouseReleaseEvent(QMouseEvent* event) {
@@ -260,9 +252,13 @@ void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     sync();
 }
 
-void DeviceWindow::keyPressEvent(QKeyEvent* event) { keys.press(event); }
+void DeviceWindow::keyPressEvent(QKeyEvent* event) {
+    keys.press(event);
+}
 
-void DeviceWindow::keyReleaseEvent(QKeyEvent* event) { keys.release(event); }
+void DeviceWindow::keyReleaseEvent(QKeyEvent* event) {
+    keys.release(event);
+}
 
 void DeviceWindow::closeEvent(QCloseEvent* event) {
     form.Form_Unload();

@@ -59,6 +59,7 @@ private:
     std::string shownTitle;
     std::string pressedElement; // the element that got the mouse-down receives move and up
     const struct Element* hovered = nullptr;
+    const void* shownPointer = nullptr;
     bool outlineApplied = false;
     bool topmost = false;
     std::unique_ptr<SheetWindow> sheetWindow;

@@ -6,13 +6,13 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QPainter>
-#include <QUrl>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QTime>
+#include <QUrl>
 #include <QWidget>
 
 TimeOfDay QtClock::now() const {
@@ -50,23 +50,23 @@ void QtTray::apply(const PictureHandle& icon, const std::string& tip) {
 }
 
 void QtTray::add(const PictureHandle& icon, const std::string& tip) {
-    if (!available())
-        return; // no notification area: the toy lives on the desktop only
+    if (!available()) return; // no notification area: the toy lives on the desktop only
     tray = std::make_unique<QSystemTrayIcon>();
-    QObject::connect(tray.get(), &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (onActivated)
-            onActivated(reason);
-    });
+    QObject::connect(tray.get(), &QSystemTrayIcon::activated,
+                     [this](QSystemTrayIcon::ActivationReason reason) {
+                         if (onActivated) onActivated(reason);
+                     });
     apply(icon, tip);
     tray->show();
 }
 
 void QtTray::modify(const PictureHandle& icon, const std::string& tip) {
-    if (tray && (icon != shownIcon || tip != shownTip))
-        apply(icon, tip);
+    if (tray && (icon != shownIcon || tip != shownTip)) apply(icon, tip);
 }
 
-void QtTray::remove() { tray.reset(); }
+void QtTray::remove() {
+    tray.reset();
+}
 
 int QtDesktop::screenWidth() const {
     QScreen* screen = QGuiApplication::primaryScreen();
@@ -80,8 +80,7 @@ int QtDesktop::screenHeight() const {
 
 void QtDesktop::setPointer(Pointer pointer) {
     bool wait = pointer == Pointer::Wait;
-    if (wait == waitShown)
-        return;
+    if (wait == waitShown) return;
     if (wait)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
@@ -89,14 +88,15 @@ void QtDesktop::setPointer(Pointer pointer) {
     waitShown = wait;
 }
 
-void QtDesktop::processEvents() { QCoreApplication::processEvents(); }
+void QtDesktop::processEvents() {
+    QCoreApplication::processEvents();
+}
 
 namespace {
 
 void addItems(QMenu& menu, const PopupMenuEntry& parent) {
     for (const PopupMenuEntry& item : parent.children) {
-        if (!item.visible)
-            continue;
+        if (!item.visible) continue;
         if (item.isSeparator()) {
             menu.addSeparator();
             continue;

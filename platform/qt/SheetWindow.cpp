@@ -1,10 +1,11 @@
 #include "platform/qt/SheetWindow.h"
+#include "platform/qt/WindowMirror.h"
 
 #include "app/Form1.h"
-#include "shell/Sheet.h"
-#include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/DevicePainter.h"
+#include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
+#include "shell/Sheet.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -63,8 +64,7 @@ void SheetWindow::sync() {
         else
             setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
     }
-    const QRect geometry(qRound(w.left / Twips), qRound(w.top / Twips), qRound(w.width / Twips),
-                         qRound(w.height / Twips));
+    const QRect geometry = WindowMirror::pixels(w);
     if (this->geometry() != geometry) setGeometry(geometry);
     if (!outlineApplied && !w.outline.empty()) {
         setMask(DevicePainter::outline(w));
@@ -84,15 +84,7 @@ void SheetWindow::sync() {
         else
             raise();
     }
-    const auto* pointer = dynamic_cast<const QtPicture*>(s->Picture1.pointer.get());
-    if (pointer != shownPointer) {
-        shownPointer = pointer;
-        if (pointer)
-            setCursor(
-                QCursor(QPixmap::fromImage(pointer->image), pointer->hotSpot.x(), pointer->hotSpot.y()));
-        else
-            unsetCursor();
-    }
+    WindowMirror::pointer(*this, s->Picture1.pointer, shownPointer);
     if (s->Picture1.picture.get() != paintedPicture) {
         paintedPicture = s->Picture1.picture.get();
         update();
@@ -138,6 +130,10 @@ void SheetWindow::mouseReleaseEvent(QMouseEvent* event) {
     changed();
 }
 
-void SheetWindow::keyPressEvent(QKeyEvent* event) { keys.press(event); }
+void SheetWindow::keyPressEvent(QKeyEvent* event) {
+    keys.press(event);
+}
 
-void SheetWindow::keyReleaseEvent(QKeyEvent* event) { keys.release(event); }
+void SheetWindow::keyReleaseEvent(QKeyEvent* event) {
+    keys.release(event);
+}

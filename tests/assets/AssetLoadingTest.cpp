@@ -46,14 +46,6 @@ TEST_F(AssetLoadingTest, BaseProgramTakesEveryPictureFromItsNamedFile) {
     EXPECT_EQ(e().PipScr.height, 45);
 }
 
-TEST_F(AssetLoadingTest, SkinWithoutResetPicturesShowsTheSharedOnes) {
-    tree.remove("skins/Default/reset0.gif");
-    tree.remove("skins/Default/reset1.gif");
-    start();
-    EXPECT_EQ(at(e().ResetStatus[0]), "/other/reset0.gif");
-    EXPECT_EQ(at(e().ResetButton), "/other/reset0.gif");
-}
-
 TEST_F(AssetLoadingTest, PluginReplacesExactlyThePicturesItBrings) {
     tree.picture("plugins/Hearts/other/heart.gif");
     tree.picture("plugins/Hearts/skins/Default/front.gif");
@@ -64,61 +56,6 @@ TEST_F(AssetLoadingTest, PluginReplacesExactlyThePicturesItBrings) {
     EXPECT_EQ(at(e().BackView), "/skins/default/back.gif");
     EXPECT_EQ(at(e().Meter[0]), "/other/meter0.gif");
     EXPECT_EQ(at(e().TempChar[0]), "/chars/00/0.gif");
-}
-
-TEST_F(AssetLoadingTest, PluginCannotBringTheWindowIcon) {
-    tree.picture("plugins/Icon/skins/Default/skin.ico");
-    start("store Plugins Icon\n");
-    EXPECT_EQ(at(sim->form().window.icon), "/skins/default/skin.ico");
-}
-
-TEST_F(AssetLoadingTest, SkinIconShowsInTheTrayOnlyWhileStartingUp) {
-    Sim& s = start();
-    // Start-up ends with the tray showing the loading tip and the skin's icon until the pet's
-    // first animation step takes over.
-    EXPECT_EQ(at(s.form().trayIcon), "/skins/default/skin.ico");
-    tree.picture("skins/Plain/skin.ico");
-    s.form().trayTip = "Pipling";
-    s.form().pet.CurrentSkin = "Plain";
-    s.form().DoGetPlugins("");
-    EXPECT_EQ(at(s.form().window.icon), "/skins/plain/skin.ico");
-    EXPECT_EQ(at(s.form().trayIcon), "/skins/default/skin.ico");
-    EXPECT_EQ(s.form().trayTip, "Pipling");
-}
-
-TEST_F(AssetLoadingTest, MissingSkinFolderKeepsTheShellPictures) {
-    Sim& s = start();
-    Form1& f = s.form();
-    f.pet.CurrentSkin = "Nowhere";
-    f.DoGetPlugins("");
-    EXPECT_EQ(at(e().FrontView), "/skins/default/front.gif");
-    EXPECT_EQ(at(e().BackView), "/skins/default/back.gif");
-    EXPECT_EQ(at(e().ButtonA), "/skins/default/button0.gif");
-    // The reset pictures are first loaded from the shared folder, so without a skin they are the
-    // shared ones, as for a skin that has none of its own.
-    EXPECT_EQ(at(e().ResetStatus[0]), "/other/reset0.gif");
-    EXPECT_EQ(at(f.window.icon), "/skins/default/skin.ico");
-    EXPECT_EQ(at(e().PipScr), "/other/pipscr.gif");
-}
-
-TEST_F(AssetLoadingTest, TitleTellsWhatIsLoading) {
-    Sim& s = start();
-    s.form().DoGetPlugins("");
-    EXPECT_EQ(s.form().window.title, "Loading images...");
-    s.form().DoGetPlugins("Anything");
-    EXPECT_EQ(s.form().window.title, "Loading plugin...");
-}
-
-TEST_F(AssetLoadingTest, SwitchingPluginsKeepsWhatNeitherProvides) {
-    tree.picture("plugins/One/other/meter1.gif");
-    tree.picture("plugins/Two/other/meter2.gif");
-    tree.remove("other/meter1.gif");
-    Sim& s = start("store Plugins One\n");
-    EXPECT_EQ(at(e().Meter[1]), "/plugins/one/other/meter1.gif");
-    s.form().pet.Plugins = "Two";
-    s.form().DoGetPlugins("Two");
-    EXPECT_EQ(at(e().Meter[1]), "/plugins/one/other/meter1.gif"); // nobody else has it
-    EXPECT_EQ(at(e().Meter[2]), "/plugins/two/other/meter2.gif");
 }
 
 TEST_F(AssetLoadingTest, DamagedOrMissingFilesKeepThePictureTheyWouldReplace) {
@@ -156,16 +93,6 @@ TEST_F(AssetLoadingTest, NamesThatLeaveTheAssetTreeFindNothing) {
     f.pet.CurrentSkin = "..";
     f.DoGetPlugins("");
     EXPECT_EQ(at(e().FrontView), "/skins/default/front.gif");
-}
-
-TEST_F(AssetLoadingTest, FileNamesMatchWhateverTheirLetterCase) {
-    tree.remove("other/pipscr.gif");
-    tree.picture("other/PipScr.GIF");
-    std::filesystem::rename(tree.root() / "Chars", tree.root() / "CHARS");
-    std::filesystem::rename(tree.root() / "other", tree.root() / "Other");
-    Sim& s = start("store CharacterNo 3\n");
-    EXPECT_TRUE(s.form().elements.PipScr.picture);
-    EXPECT_TRUE(s.form().elements.TempChar[0]);
 }
 
 } // namespace

@@ -68,6 +68,8 @@ TEST(DescriptionNumberTest, ReadsTheLeadingNumberAndRoundsHalvesToEven) {
         {"&h10", 16},
         {"&O17", 15},
         {"&o777", 511},
+        {"&O178", 15}, // a digit of the base or above ends the number
+        {"&HFG", 15},
         {"&H", 0},
         {"&X12", 0},
         {"1.2.3", 1},
@@ -126,34 +128,6 @@ TEST_F(DescriptionFileTest, EveryLineEndingEndsALine) {
     EXPECT_EQ(lines[1].key, "b");
     EXPECT_EQ(lines[2].value, "3");
     EXPECT_EQ(lines[3].value, "4");
-}
-
-TEST_F(DescriptionFileTest, KeepsRepeatedKeysInOrderSoTheLastWins) {
-    const auto lines = read("hide=One\n;hide=Comment\nhide=Two\n");
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines.back().value, "Two");
-}
-
-TEST_F(DescriptionFileTest, TextArrivesAsUtf8WhateverItWasWrittenIn) {
-    // A byte-order mark is not part of the first key.
-    EXPECT_EQ(read("\xEF\xBB\xBFhungry=Hunger\n").at(0).key, "hungry");
-    // UTF-8 stays as it is; 8-bit Windows text is converted.
-    EXPECT_EQ(read("hungry=M\xC3\xBC"
-                   "de\n")
-                  .at(0)
-                  .value,
-              "M\xC3\xBC"
-              "de");
-    EXPECT_EQ(read("hungry=M\xFC"
-                   "de \x80\n")
-                  .at(0)
-                  .value,
-              "M\xC3\xBC"
-              "de \xE2\x82\xAC");
-}
-
-TEST_F(DescriptionFileTest, MissingFileIsNoFile) {
-    EXPECT_FALSE(readDescriptionFile(files, (tree.root() / "absent.ini").string()));
 }
 
 TEST_F(DescriptionFileTest, GarbageNeverCrashesAndOnlyWellFormedLinesCount) {

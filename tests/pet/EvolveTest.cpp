@@ -40,10 +40,6 @@ protected:
     Sim sim{Sim::noAssets()};
 };
 
-TEST_F(Evolve, BabyAlwaysBecomesTheChild) {
-    EXPECT_EQ(evolveFrom(1, {}), 2);
-}
-
 TEST_F(Evolve, ChildNeedsHalfItsCallsAnsweredAndMorePlayThanSnacks) {
     EXPECT_EQ(evolveFrom(2, {.need = 4, .care = 2, .snacks = 2, .plays = 3}), 3);
     EXPECT_EQ(evolveFrom(2, {.need = 4, .care = 2, .snacks = 3, .plays = 3}), 4);
@@ -119,11 +115,6 @@ TEST_F(Evolve, SevenAtExactlyTwoDaysGetsTheFullLifeInstead) {
     EXPECT_EQ(p.DyingAction, 0);
 }
 
-TEST_F(Evolve, OtherCharactersDoNotEvolve) {
-    for (int16_t c : {0, 5, 6, 8, 9, 10, 11, 12})
-        EXPECT_EQ(evolveFrom(c, {}), -1) << c;
-}
-
 class SetCharacter : public Evolve {};
 
 TEST_F(SetCharacter, EggDrawsTheLifeLengthAndClearsThePet) {
@@ -150,153 +141,6 @@ TEST_F(SetCharacter, EggDrawsTheLifeLengthAndClearsThePet) {
         EXPECT_FALSE(form().menuItem(MenuId::mCheatAction0).enabled);
         EXPECT_FALSE(form().menuItem(MenuId::mCheatAttention).enabled);
     }
-}
-
-TEST_F(SetCharacter, BabyStartsHungryAndUnhappy) {
-    PetState& p = form().pet;
-    p.NeedCount = 9;
-    form().DoSetCharacter(1);
-    EXPECT_EQ(p.Weight, 5);
-    EXPECT_EQ(p.MinWeight, 5);
-    EXPECT_EQ(p.MinuteToChangeCharacter, 21);
-    EXPECT_EQ(p.FramePeriod, 60);
-    EXPECT_TRUE(p.AttentionHungry);
-    EXPECT_TRUE(p.AttentionHappy);
-    EXPECT_EQ(p.AttendTimeLeft, 120);
-    EXPECT_EQ(p.NeedCount, 2) << "the record is cleared first, then the two calls count";
-    EXPECT_TRUE(form().elements.AttendIcon.visible);
-}
-
-TEST_F(SetCharacter, StageRaisesTheWeightToItsLowest) {
-    PetState& p = form().pet;
-    p.Weight = 12;
-    form().DoSetCharacter(3);
-    EXPECT_EQ(p.Weight, 20);
-    EXPECT_EQ(p.MinuteToChangeCharacter, 730);
-    p.Weight = 25;
-    form().DoSetCharacter(3);
-    EXPECT_EQ(p.Weight, 25);
-    p.Weight = 12;
-    form().DoSetCharacter(2);
-    EXPECT_EQ(p.Weight, 12);
-    EXPECT_EQ(p.MinuteToChangeCharacter, 490);
-}
-
-TEST_F(SetCharacter, AdultsLiveTheirDrawnLifeExceptSevenAndNine) {
-    PetState& p = form().pet;
-    p.MaxMinutes = 960;
-    p.Discipline = 3;
-    form().DoSetCharacter(6);
-    EXPECT_EQ(p.MinuteToChangeCharacter, 960);
-    EXPECT_EQ(p.Discipline, 3);
-    EXPECT_EQ(p.FramePeriod, 80);
-    form().DoSetCharacter(5);
-    EXPECT_EQ(p.FramePeriod, 50);
-    form().DoSetCharacter(9);
-    EXPECT_EQ(p.Discipline, 7);
-    form().DoSetCharacter(7);
-    EXPECT_EQ(p.Discipline, 0);
-    EXPECT_EQ(p.MinuteToChangeCharacter, 490);
-    EXPECT_EQ(p.MaxMinutes, 730);
-    form().DoSetCharacter(11);
-    EXPECT_EQ(p.MinuteToChangeCharacter, 730) << "the secret character lives what 7 left it";
-    EXPECT_EQ(p.FramePeriod, 60);
-    EXPECT_EQ(p.Weight, 30);
-}
-
-TEST_F(SetCharacter, StageClearsTheCareRecordAndTheCalls) {
-    PetState& p = form().pet;
-    p.NeedCount = p.CareWhenNeed = p.TotalNeedCount = p.DisciplineWhenNeed = p.SnackCount = p.PlayCounter = 7;
-    p.AttentionHappy = true;
-    p.AttendTimeLeft = 50;
-    p.MinuteCount = 400;
-    p.SecondCount = 30;
-    form().elements.AttendIcon.visible = true;
-    form().layout.OriginalLeft = 615;
-    form().layout.OriginalTop = 480;
-    form().DoSetCharacter(4);
-    EXPECT_EQ(p.NeedCount + p.CareWhenNeed + p.TotalNeedCount + p.DisciplineWhenNeed + p.SnackCount +
-                  p.PlayCounter,
-              0);
-    EXPECT_FALSE(p.AttentionHappy);
-    EXPECT_EQ(p.AttendTimeLeft, 0);
-    EXPECT_EQ(p.MinuteCount, 0);
-    EXPECT_EQ(p.SecondCount, 0);
-    EXPECT_FALSE(form().elements.AttendIcon.visible);
-    EXPECT_EQ(form().elements.PipChar.left, 615);
-    EXPECT_EQ(form().elements.PipChar.top, 480);
-    EXPECT_TRUE(form().menuItem(MenuId::mCheatChar4).checked);
-    EXPECT_FALSE(form().menuItem(MenuId::mCheatChar0).checked);
-}
-
-TEST_F(SetCharacter, AngelKeepsTheRecordOfTheLifeAndClearsTheScreen) {
-    PetState& p = form().pet;
-    p.Age = 6;
-    p.Weight = 44;
-    p.Sickness = 1;
-    p.Dung = 4;
-    p.LightOff = true;
-    p.SleepAction = true;
-    form().DoSetCharacter(12);
-    EXPECT_EQ(p.Age, 6);
-    EXPECT_EQ(p.Weight, 44);
-    EXPECT_EQ(p.Sickness, 1);
-    EXPECT_EQ(p.Dung, 0);
-    EXPECT_FALSE(p.LightOff);
-    EXPECT_FALSE(p.SleepAction);
-    EXPECT_TRUE(form().elements.Angel.visible);
-    EXPECT_FALSE(form().menuItem(MenuId::mCheatAction3).enabled);
-    // A new egg afterwards takes the angel off the screen.
-    form().DoSetCharacter(0);
-    EXPECT_FALSE(form().elements.Angel.visible);
-}
-
-TEST_F(SetCharacter, NumbersOutsideTheTableChangeNothing) {
-    PetState& p = form().pet;
-    form().DoSetCharacter(3);
-    p.Weight = 33;
-    form().DoSetCharacter(13);
-    form().DoSetCharacter(-1);
-    EXPECT_EQ(p.CharacterNo, 3);
-    EXPECT_EQ(p.Weight, 33);
-}
-
-TEST_F(SetCharacter, ANewPetStopsTheDyingOfTheOld) {
-    PetState& p = form().pet;
-    form().DoSetCharacter(5);
-    p.DyingAction = 50;
-    form().elements.TempImage.visible = true;
-    form().DoSetCharacter(0);
-    EXPECT_EQ(p.DyingAction, 0) << "otherwise the tick would count no time for the egg, ever";
-    EXPECT_FALSE(form().elements.TempImage.visible);
-}
-
-TEST_F(Evolve, CheatCharacterItems) {
-    PetState& p = form().pet;
-    form().DoSetCharacter(5);
-    ASSERT_TRUE(form().menuClick(MenuId::mCheatChar1));
-    EXPECT_EQ(p.CharacterNo, 0);
-    EXPECT_EQ(p.SecondCount, 58);
-    EXPECT_EQ(p.MinuteCount, 0);
-    EXPECT_EQ(p.IntervalCount, 0);
-    EXPECT_EQ(sim.script().desktop.pointer, Pointer::Default);
-
-    form().menuClick(MenuId::mCheatChar6);
-    EXPECT_EQ(p.CharacterNo, 0) << "the change animation sets the character when it ends";
-    EXPECT_EQ(p.NextCharacterNo, 6);
-    EXPECT_EQ(p.ChangeStep, 1);
-
-    p.ChangeStep = 0;
-    form().menuClick(MenuId::mCheatChar12);
-    EXPECT_EQ(p.CharacterNo, 12);
-    EXPECT_EQ(p.ChangeStep, 0);
-    form().menuClick(MenuId::mCheatChar0);
-    EXPECT_EQ(p.CharacterNo, 0);
-    EXPECT_EQ(p.SecondCount, 0);
-    form().mCheatChar_Click(13);
-    form().mCheatChar_Click(-1);
-    EXPECT_EQ(p.CharacterNo, 0);
-    EXPECT_EQ(p.ChangeStep, 0);
 }
 
 } // namespace

@@ -13,17 +13,48 @@ namespace {
 using Values = std::vector<std::pair<std::string, std::string>>;
 
 // A living adult with a record in every key.
-const Values SavedPet = {
-    {"InsulatingSheet", "0"}, {"InsulatingSheetWidthPushed", "700"}, {"Plugins", ""}, {"AlwaysOnTop", "False"},
-    {"AttendTimeLeft", "90"}, {"AutoShow", "True"}, {"CharacterNo", "6"}, {"CurrentSkin", "Default"},
-    {"FeedMenuIndex", "1"}, {"FormVisible", "True"}, {"IntervalCount", "40"}, {"Left", "3000"},
-    {"LightMenuIndex", "0"}, {"LightOff", "False"}, {"MinuteCount", "321"}, {"MaxMinutes", "960"},
-    {"SecondCount", "17"}, {"Sound", "False"}, {"SoundType", "1"}, {"PlayType", "1"}, {"CurrentTempChar", "1"},
-    {"Top", "2000"}, {"TotalNeedCount", "12"}, {"Age", "3"}, {"Weight", "44"}, {"Discipline", "9"},
-    {"Happiness", "2"}, {"Hunger", "3"}, {"Sickness", "1"}, {"Dung", "2"}, {"AttentionHungry", "True"},
-    {"AttentionHappy", "False"}, {"AttentionDiscipline", "False"}, {"AttentionSleep", "False"},
-    {"SleepAction", "False"}, {"DyingAction", "0"}, {"DyingTimeLeft", "300"}, {"DisciplineWhenNeed", "2"},
-    {"PlayCounter", "4"}, {"SnackCount", "5"}, {"NeedCount", "8"}, {"CareWhenNeed", "6"}};
+const Values SavedPet = {{"InsulatingSheet", "0"},
+                         {"InsulatingSheetWidthPushed", "700"},
+                         {"Plugins", ""},
+                         {"AlwaysOnTop", "False"},
+                         {"AttendTimeLeft", "90"},
+                         {"AutoShow", "True"},
+                         {"CharacterNo", "6"},
+                         {"CurrentSkin", "Default"},
+                         {"FeedMenuIndex", "1"},
+                         {"FormVisible", "True"},
+                         {"IntervalCount", "40"},
+                         {"Left", "3000"},
+                         {"LightMenuIndex", "0"},
+                         {"LightOff", "False"},
+                         {"MinuteCount", "321"},
+                         {"MaxMinutes", "960"},
+                         {"SecondCount", "17"},
+                         {"Sound", "False"},
+                         {"SoundType", "1"},
+                         {"PlayType", "1"},
+                         {"CurrentTempChar", "1"},
+                         {"Top", "2000"},
+                         {"TotalNeedCount", "12"},
+                         {"Age", "3"},
+                         {"Weight", "44"},
+                         {"Discipline", "9"},
+                         {"Happiness", "2"},
+                         {"Hunger", "3"},
+                         {"Sickness", "1"},
+                         {"Dung", "2"},
+                         {"AttentionHungry", "True"},
+                         {"AttentionHappy", "False"},
+                         {"AttentionDiscipline", "False"},
+                         {"AttentionSleep", "False"},
+                         {"SleepAction", "False"},
+                         {"DyingAction", "0"},
+                         {"DyingTimeLeft", "300"},
+                         {"DisciplineWhenNeed", "2"},
+                         {"PlayCounter", "4"},
+                         {"SnackCount", "5"},
+                         {"NeedCount", "8"},
+                         {"CareWhenNeed", "6"}};
 
 // Everything observable after start-up except what only time changes.
 QJsonObject loaded(const Values& section) {
@@ -52,22 +83,23 @@ TEST(SettingsLoad, TheSavedPetLoadsAsStored) {
     IniSettingsStore(sim.storeFile()).writeSection("Pipling", SavedPet);
     sim.run("start");
     QJsonObject fields = sim.dump().value("fields").toObject();
-    for (const char* key : {"CharacterNo", "MinuteCount", "MaxMinutes", "SecondCount", "Age", "Weight", "Discipline",
-                            "Happiness", "Hunger", "Sickness", "Dung", "DyingTimeLeft", "NeedCount", "CareWhenNeed"}) {
+    for (const char* key :
+         {"CharacterNo", "MinuteCount", "MaxMinutes", "SecondCount", "Age", "Weight", "Discipline",
+          "Happiness", "Hunger", "Sickness", "Dung", "DyingTimeLeft", "NeedCount", "CareWhenNeed"}) {
         std::string stored;
         for (const auto& [k, v] : SavedPet)
-            if (k == key)
-                stored = v;
+            if (k == key) stored = v;
         EXPECT_EQ(fields.value(key).toInteger(), std::stoll(stored)) << key;
     }
     EXPECT_EQ(sim.last().value("window").toObject().value("left").toInt(), 3000);
-    EXPECT_FALSE(sim.last().value("menu").toObject().value("mPopupSound").toObject().value("checked").toBool());
+    EXPECT_FALSE(
+        sim.last().value("menu").toObject().value("mPopupSound").toObject().value("checked").toBool());
     EXPECT_TRUE(sim.last().value("menu").toObject().value("mPopupBeep").toObject().value("checked").toBool());
 }
 
 TEST(SettingsLoad, GarbageInAnyKeyIsSkippedAsIfMissing) {
-    const std::vector<std::string> garbage = {"abc", "12abc", "\x01\xff\xfe", "1e309", "NaN", std::string(100000, '9'),
-                                              "-", "1 2"};
+    const std::vector<std::string> garbage = {
+        "abc", "12abc", "\x01\xff\xfe", "1e309", "NaN", std::string(100000, '9'), "-", "1 2"};
     for (const auto& [key, value] : SavedPet) {
         if (key == "Plugins" || key == "CurrentSkin" || key == "InsulatingSheet")
             continue; // folder names and the first-run probe are tested on their own
@@ -83,16 +115,20 @@ TEST(SettingsLoad, ValuesOutsideWhatTheRulesProduceAreSkipped) {
         long long min;
         long long max;
     };
-    const Range ranges[] = {{"CharacterNo", 0, 12}, {"Dung", 0, 8},       {"Hunger", 0, 4},
-                            {"Happiness", 0, 4},    {"Discipline", 0, 14}, {"Age", 0, 99},
-                            {"Weight", 0, 100},     {"DyingAction", 0, 62}, {"SecondCount", 0, 59},
+    const Range ranges[] = {{"CharacterNo", 0, 12},    {"Dung", 0, 8},         {"Hunger", 0, 4},
+                            {"Happiness", 0, 4},       {"Discipline", 0, 14},  {"Age", 0, 99},
+                            {"Weight", 0, 100},        {"DyingAction", 0, 62}, {"SecondCount", 0, 59},
                             {"AttendTimeLeft", 0, 120}};
     for (const Range& range : ranges) {
         const QJsonObject missing = loaded(with(range.key, std::nullopt));
         for (long long bad : {range.min - 1, range.max + 1, 40000LL, -40000LL})
             EXPECT_EQ(loaded(with(range.key, std::to_string(bad))), missing) << range.key << " = " << bad;
         for (long long good : {range.min, range.max})
-            EXPECT_EQ(loaded(with(range.key, std::to_string(good))).value("fields").toObject().value(range.key).toInteger(),
+            EXPECT_EQ(loaded(with(range.key, std::to_string(good)))
+                          .value("fields")
+                          .toObject()
+                          .value(range.key)
+                          .toInteger(),
                       good)
                 << range.key << " = " << good;
     }

@@ -1,39 +1,58 @@
 #!/bin/sh
 # Starts the desktop program on Qt's offscreen platform with its own settings folder, checks that
-# it keeps running, that a second program for the same pet refuses to start, and that a program
-# for another pet does start.
+# it starts and keeps running, that a second program for the same pet refuses to start, that a
+# program for another pet does start, and that a killed program leaves no lock behind. Every wait
+# polls for what it waits for, with a deadline; none sleeps a fixed time.
 set -u
 program=$1
 work=$2
 rm -rf "$work"
 mkdir -p "$work"
 export XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen
-"$program" "Smoke Pet" >"$work/first.out" 2>&1 &
+folder="$XDG_CONFIG_HOME/Pipling Simulator"
+
+# started PID PET: the program PID is alive, holds its pet's lock and has stored the pet.
+started() {
+    kill -0 "$1" 2>/dev/null || { echo "pipling for \"$2\" ended early:"; cat "$work/$2.out"; exit 1; }
+    for lock in "$folder/running/"*"$(echo "$2" | cut -c1-4)"*.lock; do
+        [ -f "$lock" ] && ! flock -n "$lock" true && grep -q "$(echo "$2" | cut -c1-4)" "$folder/settings.ini" 2>/dev/null &&
+            return 0
+    done
+    return 1
+}
+# wait_until WHAT COMMAND...: polls COMMAND every tenth of a second; fails after 30 seconds.
+wait_until() {
+    what=$1
+    shift
+    deadline=$(($(date +%s) + 30))
+    until "$@"; do
+        if [ "$(date +%s)" -ge $deadline ]; then
+            echo "timed out waiting until $what"; kill $(jobs -p) 2>/dev/null; exit 1
+        fi
+        sleep 0.1
+    done
+}
+running() { kill -0 "$1" 2>/dev/null || { echo "pipling ended while it should run:"; cat "$work/$2.out"; exit 1; }; }
+
+"$program" "Smoke Pet" >"$work/Smoke Pet.out" 2>&1 &
 first=$!
-sleep 2
-if ! kill -0 $first 2>/dev/null; then
-    echo "pipling ended early:"; cat "$work/first.out"; exit 1
-fi
+wait_until "the first program has started" started $first "Smoke Pet"
 "$program" "Smoke Pet" >"$work/second.out" 2>"$work/second.err"
 status=$?
 if [ $status -eq 0 ] || [ "$(wc -l <"$work/second.err")" -ne 1 ]; then
     echo "a second program for the same pet did not refuse (status $status):"; cat "$work/second.err"
     kill $first; exit 1
 fi
-"$program" "Other Pet" >"$work/other.out" 2>&1 &
+"$program" "Other Pet" >"$work/Other Pet.out" 2>&1 &
 other=$!
-sleep 1
-if ! kill -0 $other 2>/dev/null; then
-    echo "a program for another pet did not start:"; cat "$work/other.out"; kill $first; exit 1
-fi
+wait_until "a program for another pet has started" started $other "Other Pet"
+running $first "Smoke Pet"
 kill $first $other
-wait 2>/dev/null
+wait
 # A killed program leaves no lock behind.
-"$program" "Smoke Pet" >"$work/third.out" 2>&1 &
+"$program" "Smoke Pet" >"$work/Smoke Pet.out" 2>&1 &
 third=$!
-sleep 1
-if ! kill -0 $third 2>/dev/null; then
-    echo "a killed program's lock blocked the next start:"; cat "$work/third.out"; exit 1
-fi
+wait_until "a program has started after a killed one" started $third "Smoke Pet"
 kill $third
+wait
 exit 0

@@ -57,8 +57,8 @@ TEST_F(Booklet, WithoutPagesNothingOpensAndTheToyStaysAwake) {
     sim->run("menu mPopupInstructions\nkey 112 down");
     EXPECT_FALSE(booklet());
     EXPECT_TRUE(form().window.enabled);
-    for (MenuId item : {MenuId::mPopupStatus, MenuId::mPopupOnTop, MenuId::mCheats, MenuId::mPopupInstructions,
-                        MenuId::mPopupAbout, MenuId::mPopupInsulatingSheet})
+    for (MenuId item : {MenuId::mPopupStatus, MenuId::mPopupOnTop, MenuId::mCheats,
+                        MenuId::mPopupInstructions, MenuId::mPopupAbout, MenuId::mPopupInsulatingSheet})
         EXPECT_TRUE(form().menuItem(item).enabled) << static_cast<int>(item);
     EXPECT_TRUE(sim->dump().value("sounds").toArray().isEmpty());
 }

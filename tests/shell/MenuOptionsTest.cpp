@@ -50,15 +50,4 @@ INSTANTIATE_TEST_SUITE_P(
                             {"mPopupBeep", "mPopupPlay1", "mPopupAutoShow"},
                             {"mPopupSound", "mPopupWave", "mPopupPlay0", "mPopupOnTop"}}));
 
-TEST(MenuOption, AutoShowOnlyTogglesItsMark) {
-    Sim sim;
-    sim.run("store InsulatingSheet 0\nstart");
-    const auto before = sim.dump();
-    sim.run("menu mPopupAutoShow");
-    EXPECT_TRUE(sim.form().options.autoShow);
-    const auto after = sim.dump();
-    EXPECT_EQ(before.value("window"), after.value("window"));
-    EXPECT_EQ(before.value("fields"), after.value("fields"));
-}
-
 } // namespace

@@ -9,8 +9,7 @@ using textutil::trim;
 namespace {
 
 bool parseColor(const std::string& text, QRgb& rgb) {
-    if (text.size() != 7 || text[0] != '#')
-        return false;
+    if (text.size() != 7 || text[0] != '#') return false;
     try {
         rgb = 0xff000000u | static_cast<QRgb>(std::stoul(text.substr(1), nullptr, 16));
     } catch (const std::exception&) {
@@ -76,8 +75,7 @@ bool ArtBook::parse(const std::string& text, const std::string& origin, std::str
         for (std::size_t y = 0; y < rows.size(); ++y)
             for (std::size_t x = 0; x < rows[y].size(); ++x) {
                 const char c = rows[y][x];
-                if (c == ' ')
-                    continue;
+                if (c == ' ') continue;
                 const auto found = palette_.find(c);
                 if (found == palette_.end()) {
                     error = origin + ": sprite " + name + " uses '" + std::string(1, c) +
@@ -86,8 +84,7 @@ bool ArtBook::parse(const std::string& text, const std::string& origin, std::str
                 }
                 grid.at(static_cast<int>(x), static_cast<int>(y)) = found->second;
             }
-        if (!grids_.count(name))
-            order_.push_back(name);
+        if (!grids_.count(name)) order_.push_back(name);
         grids_[name] = std::move(grid);
         rows.clear();
         return true;
@@ -95,12 +92,10 @@ bool ArtBook::parse(const std::string& text, const std::string& origin, std::str
     for (std::string line : textutil::splitLines(text)) {
         ++lineNo;
         const std::string trimmed = trim(line);
-        if (!trimmed.empty() && trimmed[0] == ';')
-            continue;
+        if (!trimmed.empty() && trimmed[0] == ';') continue;
         switch (state) {
         case State::Top:
-            if (trimmed.empty())
-                break;
+            if (trimmed.empty()) break;
             if (trimmed == "palette") {
                 state = State::Palette;
             } else if (textutil::startsWith(trimmed, "sprite ")) {
@@ -127,8 +122,7 @@ bool ArtBook::parse(const std::string& text, const std::string& origin, std::str
             while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
                 line.pop_back();
             if (line.empty()) {
-                if (!finishSprite())
-                    return false;
+                if (!finishSprite()) return false;
                 state = State::Top;
                 break;
             }
@@ -136,15 +130,13 @@ bool ArtBook::parse(const std::string& text, const std::string& origin, std::str
             break;
         }
     }
-    if (state == State::Sprite && !finishSprite())
-        return false;
+    if (state == State::Sprite && !finishSprite()) return false;
     return true;
 }
 
 const Grid& ArtBook::grid(const std::string& name) const {
     const auto found = grids_.find(name);
-    if (found == grids_.end())
-        throw std::runtime_error("missing sprite: " + name);
+    if (found == grids_.end()) throw std::runtime_error("missing sprite: " + name);
     return found->second;
 }
 

@@ -5,7 +5,6 @@
 ArtBook ArtContext::book(const std::string& relative) const {
     ArtBook b;
     std::string error;
-    if (!b.load(artPath(relative), error))
-        throw std::runtime_error(error);
+    if (!b.load(artPath(relative), error)) throw std::runtime_error(error);
     return b;
 }

@@ -7,13 +7,18 @@
 
 namespace {
 
-bool isTransparent(QRgb c) { return qAlpha(c) < 128; }
+bool isTransparent(QRgb c) {
+    return qAlpha(c) < 128;
+}
 
 int channel(QRgb c, int which) {
     switch (which) {
-    case 0: return qRed(c);
-    case 1: return qGreen(c);
-    default: return qBlue(c);
+    case 0:
+        return qRed(c);
+    case 1:
+        return qGreen(c);
+    default:
+        return qBlue(c);
     }
 }
 
@@ -42,8 +47,7 @@ ColorQuantizer::Result ColorQuantizer::quantize(const QImage& source, int maxCol
         result.palette = colors;
     else
         result.palette = medianCut(colors, opaqueSlots);
-    if (result.palette.empty())
-        result.palette.push_back(qRgb(0, 0, 0));
+    if (result.palette.empty()) result.palette.push_back(qRgb(0, 0, 0));
     const std::vector<QRgb> opaque = result.palette;
     if (anyTransparent) {
         result.transparentIndex = static_cast<int>(result.palette.size());
@@ -62,8 +66,7 @@ ColorQuantizer::Result ColorQuantizer::quantize(const QImage& source, int maxCol
             }
             const QRgb key = c | 0xff000000u;
             auto found = lookup.find(key);
-            if (found == lookup.end())
-                found = lookup.emplace(key, nearest(opaque, key)).first;
+            if (found == lookup.end()) found = lookup.emplace(key, nearest(opaque, key)).first;
             result.pixels.push_back(static_cast<std::uint8_t>(found->second));
         }
     }
@@ -76,8 +79,7 @@ std::vector<QRgb> ColorQuantizer::medianCut(const std::vector<QRgb>& colors, int
         // Split the box with the widest channel range; stop when none can be split.
         int best = -1, bestRange = 0, bestChannel = 0;
         for (int i = 0; i < static_cast<int>(boxes.size()); ++i) {
-            if (boxes[i].size() < 2)
-                continue;
+            if (boxes[i].size() < 2) continue;
             for (int ch = 0; ch < 3; ++ch) {
                 auto [lo, hi] = std::minmax_element(boxes[i].begin(), boxes[i].end(), [ch](QRgb a, QRgb b) {
                     return channel(a, ch) < channel(b, ch);
@@ -90,11 +92,11 @@ std::vector<QRgb> ColorQuantizer::medianCut(const std::vector<QRgb>& colors, int
                 }
             }
         }
-        if (best < 0)
-            break;
+        if (best < 0) break;
         auto& box = boxes[best];
-        std::sort(box.begin(), box.end(),
-                  [bestChannel](QRgb a, QRgb b) { return channel(a, bestChannel) < channel(b, bestChannel); });
+        std::sort(box.begin(), box.end(), [bestChannel](QRgb a, QRgb b) {
+            return channel(a, bestChannel) < channel(b, bestChannel);
+        });
         std::vector<QRgb> upper(box.begin() + static_cast<std::ptrdiff_t>(box.size() / 2), box.end());
         box.resize(box.size() / 2);
         boxes.push_back(std::move(upper));
@@ -106,8 +108,8 @@ std::vector<QRgb> ColorQuantizer::medianCut(const std::vector<QRgb>& colors, int
             for (int ch = 0; ch < 3; ++ch)
                 sum[ch] += channel(c, ch);
         const long n = static_cast<long>(box.size());
-        palette.push_back(qRgb(static_cast<int>(sum[0] / n), static_cast<int>(sum[1] / n),
-                               static_cast<int>(sum[2] / n)));
+        palette.push_back(
+            qRgb(static_cast<int>(sum[0] / n), static_cast<int>(sum[1] / n), static_cast<int>(sum[2] / n)));
     }
     return palette;
 }

@@ -8,12 +8,9 @@
 
 int ContactSheet::scaleFor(int width, int height) {
     const int largest = std::max(width, height);
-    if (largest <= 16)
-        return 4;
-    if (largest <= 60)
-        return 3;
-    if (largest <= 200)
-        return 2;
+    if (largest <= 16) return 4;
+    if (largest <= 60) return 3;
+    if (largest <= 200) return 2;
     return 1;
 }
 
@@ -21,14 +18,11 @@ std::string ContactSheet::write(const std::vector<AssetTree::Picture>& all, cons
                                 const std::string& file, const std::string& only) {
     PixelFont font;
     std::string error;
-    if (!font.load(fontPath, error))
-        return error;
+    if (!font.load(fontPath, error)) return error;
     std::vector<const AssetTree::Picture*> pictures;
     for (const auto& p : all)
-        if (p.path.starts_with(only))
-            pictures.push_back(&p);
-    if (pictures.empty())
-        return "no pictures to show";
+        if (p.path.starts_with(only)) pictures.push_back(&p);
+    if (pictures.empty()) return "no pictures to show";
 
     struct Placed {
         const AssetTree::Picture* picture;
@@ -66,7 +60,6 @@ std::string ContactSheet::write(const std::vector<AssetTree::Picture>& all, cons
     for (const auto& item : placed)
         font.draw(page, item.x, item.y + item.picture->image.height() * item.scale + 2, item.picture->path,
                   qRgb(0x30, 0x30, 0x40));
-    if (!page.save(QString::fromStdString(file), "PNG"))
-        return "cannot write " + file;
+    if (!page.save(QString::fromStdString(file), "PNG")) return "cannot write " + file;
     return {};
 }

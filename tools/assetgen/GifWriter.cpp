@@ -28,8 +28,7 @@ std::string giflibError(int code) {
 } // namespace
 
 std::string GifWriter::write(const QImage& image, const std::string& path) {
-    if (image.isNull() || image.width() < 1 || image.height() < 1)
-        return "empty picture";
+    if (image.isNull() || image.width() < 1 || image.height() < 1) return "empty picture";
     const ColorQuantizer::Result q = ColorQuantizer::quantize(image, 256);
 
     // The GIF palette size is a power of two, at least 2.
@@ -42,13 +41,11 @@ std::string GifWriter::write(const QImage& image, const std::string& path) {
                                  static_cast<GifByteType>(qGreen(q.palette[i])),
                                  static_cast<GifByteType>(qBlue(q.palette[i]))};
     std::unique_ptr<ColorMapObject, MapFreer> map(GifMakeMapObject(1 << bits, colors.data()));
-    if (!map)
-        return "cannot make a colour map";
+    if (!map) return "cannot make a colour map";
 
     int error = 0;
     std::unique_ptr<GifFileType, GifCloser> gif(EGifOpenFileName(path.c_str(), false, &error));
-    if (!gif)
-        return "cannot open " + path + ": " + giflibError(error);
+    if (!gif) return "cannot open " + path + ": " + giflibError(error);
     EGifSetGifVersion(gif.get(), true);
     if (EGifPutScreenDesc(gif.get(), image.width(), image.height(), bits, 0, map.get()) == GIF_ERROR)
         return giflibError(gif->Error);
@@ -69,11 +66,9 @@ std::string GifWriter::write(const QImage& image, const std::string& path) {
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = q.pixels.data() + static_cast<std::size_t>(y) * image.width();
         std::copy(row, row + image.width(), line.begin());
-        if (EGifPutLine(gif.get(), line.data(), image.width()) == GIF_ERROR)
-            return giflibError(gif->Error);
+        if (EGifPutLine(gif.get(), line.data(), image.width()) == GIF_ERROR) return giflibError(gif->Error);
     }
     GifFileType* raw = gif.release();
-    if (EGifCloseFile(raw, &error) == GIF_ERROR)
-        return "cannot finish " + path + ": " + giflibError(error);
+    if (EGifCloseFile(raw, &error) == GIF_ERROR) return "cannot finish " + path + ": " + giflibError(error);
     return {};
 }

@@ -6,15 +6,13 @@ Grid::Grid(int width, int height, Cell fill)
     : width_(width), height_(height), cells_(static_cast<std::size_t>(width) * height, fill) {}
 
 void Grid::set(int x, int y, Cell cell) {
-    if (contains(x, y))
-        at(x, y) = cell;
+    if (contains(x, y)) at(x, y) = cell;
 }
 
 void Grid::blit(const Grid& other, int x, int y) {
     for (int j = 0; j < other.height(); ++j)
         for (int i = 0; i < other.width(); ++i)
-            if (!other.at(i, j).isClear())
-                set(x + i, y + j, other.at(i, j));
+            if (!other.at(i, j).isClear()) set(x + i, y + j, other.at(i, j));
 }
 
 void Grid::stampInside(const Grid& other, int x, int y) {
@@ -61,8 +59,7 @@ std::vector<Grid::Box> Grid::markClusters(Cell::Mark mark) const {
                 top = std::min(top, y);
                 bottom = std::max(bottom, y);
             }
-        if (bottom < 0)
-            continue;
+        if (bottom < 0) continue;
         if (!boxes.empty() && boxes.back().right == x - 1) {
             Box& b = boxes.back();
             b.right = x;

@@ -87,8 +87,7 @@ std::vector<unsigned char> IconWriter::encode(const std::vector<QImage>& images,
 
 std::string IconWriter::save(const std::vector<unsigned char>& bytes, const std::string& path) {
     std::ofstream file(path, std::ios::binary);
-    if (!file)
-        return "cannot open " + path;
+    if (!file) return "cannot open " + path;
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return file ? std::string() : "cannot write " + path;
 }

@@ -23,8 +23,7 @@ void LayoutFile::add(const std::string& key, int twips) {
 bool LayoutFile::parse(const std::string& text, std::string& error) {
     for (const std::string& raw : textutil::splitLines(text)) {
         const std::string line = trim(raw);
-        if (line.empty() || line[0] == ';')
-            continue;
+        if (line.empty() || line[0] == ';') continue;
         const auto eq = line.find('=');
         if (eq == std::string::npos) {
             error = "layout line without '=': " + line;
@@ -43,8 +42,7 @@ bool LayoutFile::parse(const std::string& text, std::string& error) {
             while (start <= words[1].size()) {
                 const auto comma = words[1].find(',', start);
                 numbers.push_back(std::stoi(words[1].substr(start, comma - start)));
-                if (comma == std::string::npos)
-                    break;
+                if (comma == std::string::npos) break;
                 start = comma + 1;
             }
         } catch (const std::exception&) {
@@ -58,10 +56,8 @@ bool LayoutFile::parse(const std::string& text, std::string& error) {
             return false;
         }
         auto toTwips = [&](int value, bool horizontal) {
-            if (unit == "tw")
-                return value;
-            if (unit == "px")
-                return value * TwipsPerPixel;
+            if (unit == "tw") return value;
+            if (unit == "px") return value * TwipsPerPixel;
             const int originPixels = horizontal ? origin_.x() : origin_.y();
             return (originPixels + value * DotPixels) * TwipsPerPixel;
         };
@@ -70,7 +66,8 @@ bool LayoutFile::parse(const std::string& text, std::string& error) {
             return false;
         }
         if (key == "origin") {
-            origin_ = QPoint(toTwips(numbers[0], true) / TwipsPerPixel, toTwips(numbers[1], false) / TwipsPerPixel);
+            origin_ =
+                QPoint(toTwips(numbers[0], true) / TwipsPerPixel, toTwips(numbers[1], false) / TwipsPerPixel);
             continue;
         }
         if (leftOnly)
@@ -87,8 +84,7 @@ bool LayoutFile::parse(const std::string& text, std::string& error) {
 
 int LayoutFile::edgePixels(const std::string& key) const {
     const auto found = values_.find(key);
-    if (found == values_.end())
-        throw std::runtime_error("layout has no " + key);
+    if (found == values_.end()) throw std::runtime_error("layout has no " + key);
     return found->second / TwipsPerPixel;
 }
 

@@ -8,8 +8,7 @@ namespace {
 
 QRgb colorSetting(const ArtBook& book, const std::string& key, QRgb fallback) {
     const std::string text = book.setting(key);
-    if (text.size() != 7 || text[0] != '#')
-        return fallback;
+    if (text.size() != 7 || text[0] != '#') return fallback;
     return 0xff000000u | static_cast<QRgb>(std::stoul(text.substr(1), nullptr, 16));
 }
 
@@ -33,11 +32,23 @@ QImage LcdPainter::paintDots(const Grid& grid) const {
             const Cell& cell = grid.at(x, y);
             QRgb core = 0, seam = 0;
             switch (cell.kind) {
-            case Cell::Kind::Clear: continue;
-            case Cell::Kind::On: core = style_.ink; seam = style_.inkSeam; break;
-            case Cell::Kind::Off: core = style_.offDot; seam = style_.ground; break;
-            case Cell::Kind::Ghost: core = style_.ghost; seam = style_.ground; break;
-            case Cell::Kind::Color: core = seam = cell.rgb; break;
+            case Cell::Kind::Clear:
+                continue;
+            case Cell::Kind::On:
+                core = style_.ink;
+                seam = style_.inkSeam;
+                break;
+            case Cell::Kind::Off:
+                core = style_.offDot;
+                seam = style_.ground;
+                break;
+            case Cell::Kind::Ghost:
+                core = style_.ghost;
+                seam = style_.ground;
+                break;
+            case Cell::Kind::Color:
+                core = seam = cell.rgb;
+                break;
             }
             for (int j = 0; j < DotSize; ++j)
                 for (int i = 0; i < DotSize; ++i) {
@@ -56,11 +67,20 @@ QImage LcdPainter::paintPixels(const Grid& grid, int scale) const {
             const Cell& cell = grid.at(x, y);
             QRgb rgb = 0;
             switch (cell.kind) {
-            case Cell::Kind::Clear: continue;
-            case Cell::Kind::On: rgb = style_.ink; break;
-            case Cell::Kind::Off: rgb = style_.ground; break;
-            case Cell::Kind::Ghost: rgb = style_.ghost; break;
-            case Cell::Kind::Color: rgb = cell.rgb; break;
+            case Cell::Kind::Clear:
+                continue;
+            case Cell::Kind::On:
+                rgb = style_.ink;
+                break;
+            case Cell::Kind::Off:
+                rgb = style_.ground;
+                break;
+            case Cell::Kind::Ghost:
+                rgb = style_.ghost;
+                break;
+            case Cell::Kind::Color:
+                rgb = cell.rgb;
+                break;
             }
             for (int j = 0; j < scale; ++j)
                 for (int i = 0; i < scale; ++i)

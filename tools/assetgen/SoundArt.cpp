@@ -10,8 +10,7 @@ void SoundArt::generate() {
     if (!textutil::readFile(ctx_.artPath("sounds.txt"), text))
         throw std::runtime_error("cannot read sounds.txt");
     ToneSynth synth;
-    if (!synth.parse(text, error))
-        throw std::runtime_error(error);
+    if (!synth.parse(text, error)) throw std::runtime_error(error);
     for (const auto& name : synth.names())
         ctx_.out.wave("sounds/" + name + ".wav", synth.render(name), synth.sampleRate());
 }

@@ -11,8 +11,7 @@ namespace textutil {
 
 std::string trim(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
+    if (first == std::string::npos) return {};
     const auto last = text.find_last_not_of(" \t\r\n");
     return text.substr(first, last - first + 1);
 }
@@ -28,8 +27,7 @@ std::vector<std::string> splitLines(const std::string& text) {
     std::string line;
     std::istringstream in(text);
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
     }
     return lines;
@@ -46,8 +44,7 @@ std::vector<std::string> splitWords(const std::string& text) {
 
 bool readFile(const std::string& path, std::string& text) {
     std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
+    if (!file) return false;
     std::ostringstream buffer;
     buffer << file.rdbuf();
     text = buffer.str();

@@ -9,7 +9,9 @@ double ToneSynth::noteFrequency(const std::string& note) {
     static const std::map<char, int> steps{{'C', -9}, {'D', -7}, {'E', -5}, {'F', -4},
                                            {'G', -2}, {'A', 0},  {'B', 2}};
     if (note.empty() || !steps.count(note[0]))
-        return std::isdigit(static_cast<unsigned char>(note.empty() ? 'x' : note[0])) ? textutil::toDouble(note) : 0.0;
+        return std::isdigit(static_cast<unsigned char>(note.empty() ? 'x' : note[0]))
+                   ? textutil::toDouble(note)
+                   : 0.0;
     int semitone = steps.at(note[0]);
     std::size_t i = 1;
     if (i < note.size() && note[i] == '#')

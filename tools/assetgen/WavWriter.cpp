@@ -37,11 +37,11 @@ std::vector<unsigned char> WavWriter::encode(const std::vector<std::int16_t>& sa
     return out;
 }
 
-std::string WavWriter::write(const std::vector<std::int16_t>& samples, int sampleRate, const std::string& path) {
+std::string WavWriter::write(const std::vector<std::int16_t>& samples, int sampleRate,
+                             const std::string& path) {
     const std::vector<unsigned char> bytes = encode(samples, sampleRate);
     std::ofstream file(path, std::ios::binary);
-    if (!file)
-        return "cannot open " + path;
+    if (!file) return "cannot open " + path;
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return file ? std::string() : "cannot write " + path;
 }

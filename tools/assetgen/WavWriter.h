@@ -8,5 +8,6 @@
 class WavWriter {
 public:
     static std::vector<unsigned char> encode(const std::vector<std::int16_t>& samples, int sampleRate);
-    static std::string write(const std::vector<std::int16_t>& samples, int sampleRate, const std::string& path);
+    static std::string write(const std::vector<std::int16_t>& samples, int sampleRate,
+                             const std::string& path);
 };

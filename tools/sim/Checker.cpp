@@ -4,6 +4,7 @@
 #include "assets/AssetTables.h"
 #include "assets/DescriptionFile.h"
 #include "assets/DescriptionKeys.h"
+#include "platform/Numbers.h"
 #include "platform/disk/DiskFiles.h"
 #include "platform/headless/BufferedStore.h"
 #include "platform/headless/Headless.h"
@@ -154,7 +155,10 @@ void Walk::value(const std::string& relative, const DescriptionLine& line, KeySe
             "\"" + line.value + "\" is not a number; it reads as " + std::to_string(reads) + where);
         return;
     }
-    if (line.value[0] != '&' && std::fabs(std::stod(line.value)) > 32767.5)
+    // A number too large even for a double ("1e999") is beyond the range as well.
+    const std::optional<double> value =
+        line.value[0] == '&' ? std::optional<double>(0) : Numbers::parse(line.value);
+    if (!value || std::fabs(*value) > 32767.5)
         add(Kind::Value, relative,
             line.value + " is beyond -32768 to 32767 twips; it reads as " + std::to_string(reads) + where);
 }

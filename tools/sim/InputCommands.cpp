@@ -10,8 +10,7 @@ namespace {
 std::optional<long long> number(const std::string& text) {
     long long value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
 }
 
@@ -37,20 +36,15 @@ std::optional<ButtonHandlers> buttonHandlers(const std::string& name) {
 void ScriptRunner::addInputCommands() {
     auto buttonCommand = [this](bool down, bool up) {
         return [this, down, up](const std::string& args) -> std::optional<std::string> {
-            if (!form)
-                return std::string("no device: use start first");
-            if (!form->window.enabled)
-                return std::nullopt;
+            if (!form) return std::string("no device: use start first");
+            if (!form->window.enabled) return std::nullopt;
             std::istringstream in(args);
             std::string name, extra;
             in >> name;
             auto handlers = buttonHandlers(name);
-            if (!handlers || name.size() != 1 || (in >> extra))
-                return "unknown button: " + name;
-            if (down)
-                (form.get()->*handlers->down)(1, 0, 0, 0);
-            if (up)
-                (form.get()->*handlers->up)(1, 0, 0, 0);
+            if (!handlers || name.size() != 1 || (in >> extra)) return "unknown button: " + name;
+            if (down) (form.get()->*handlers->down)(1, 0, 0, 0);
+            if (up) (form.get()->*handlers->up)(1, 0, 0, 0);
             return std::nullopt;
         };
     };
@@ -59,11 +53,9 @@ void ScriptRunner::addInputCommands() {
     commands["up"] = buttonCommand(false, true);
 
     commands["key"] = [this](const std::string& args) -> std::optional<std::string> {
-        if (!form)
-            return std::string("no device: use start first");
+        if (!form) return std::string("no device: use start first");
         // A disabled window (the booklet or the about window is open) takes no input.
-        if (!form->window.enabled)
-            return std::nullopt;
+        if (!form->window.enabled) return std::nullopt;
         std::istringstream in(args);
         std::string codeText, action, extra;
         in >> codeText >> action;
@@ -78,14 +70,11 @@ void ScriptRunner::addInputCommands() {
     };
 
     commands["type"] = [this](const std::string& args) -> std::optional<std::string> {
-        if (!form)
-            return std::string("no device: use start first");
+        if (!form) return std::string("no device: use start first");
         // A disabled window (the booklet or the about window is open) takes no input.
-        if (!form->window.enabled)
-            return std::nullopt;
+        if (!form->window.enabled) return std::nullopt;
         for (char c : args) {
-            if (!std::isalpha(static_cast<unsigned char>(c)))
-                return std::string("type takes letters only");
+            if (!std::isalpha(static_cast<unsigned char>(c))) return std::string("type takes letters only");
         }
         for (char c : args) {
             auto code = static_cast<int16_t>(std::toupper(static_cast<unsigned char>(c)));
@@ -96,11 +85,9 @@ void ScriptRunner::addInputCommands() {
     };
 
     commands["mouse"] = [this](const std::string& args) -> std::optional<std::string> {
-        if (!form)
-            return std::string("no device: use start first");
+        if (!form) return std::string("no device: use start first");
         // A disabled window (the booklet or the about window is open) takes no input.
-        if (!form->window.enabled)
-            return std::nullopt;
+        if (!form->window.enabled) return std::nullopt;
         std::istringstream in(args);
         std::string element, action, buttonText, xText, yText, extra;
         in >> element >> action >> buttonText >> xText >> yText;

@@ -73,10 +73,8 @@ std::string Json::quote(const std::string& text) {
 }
 
 void Json::member(const std::string& key) {
-    if (needComma)
-        out += ", ";
-    if (!key.empty())
-        out += quote(key) + ": ";
+    if (needComma) out += ", ";
+    if (!key.empty()) out += quote(key) + ": ";
     needComma = true;
 }
 

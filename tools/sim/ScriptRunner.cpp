@@ -15,8 +15,7 @@ namespace {
 
 std::string trim(const std::string& text) {
     std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return {};
+    if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
@@ -31,15 +30,13 @@ std::vector<std::string> words(const std::string& text) {
 std::optional<long long> wholeNumber(const std::string& text) {
     long long value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
 }
 
 std::optional<double> realNumber(const std::string& text) {
     const std::optional<double> value = Numbers::parse(text);
-    if (!value || !std::isfinite(*value))
-        return std::nullopt;
+    if (!value || !std::isfinite(*value)) return std::nullopt;
     return value;
 }
 
@@ -52,20 +49,22 @@ std::string stripSlash(std::string path) {
 } // namespace
 
 ScriptRunner::ScriptRunner(const std::string& appDir, const std::string& storeFile, std::ostream& out)
-    : sound(stripSlash(appDir)), appPath(stripSlash(appDir)), store(storeFile),
-      platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath}, out(out) {
+    : sound(stripSlash(appDir)), appPath(stripSlash(appDir)),
+      store(storeFile), platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath},
+      out(out) {
     addCommands();
 }
 
 ScriptRunner::~ScriptRunner() = default;
 
-void ScriptRunner::print(const std::string& json) { out << json << '\n'; }
+void ScriptRunner::print(const std::string& json) {
+    out << json << '\n';
+}
 
 void ScriptRunner::period() {
     clock.advance(10);
     ++periods;
-    if (form && !form->unloaded && form->timerInterval != 0)
-        form->Timer1_Timer();
+    if (form && !form->unloaded && form->timerInterval != 0) form->Timer1_Timer();
     if (periods % 10 == 0)
         for (auto& timer : slowTimers)
             timer();
@@ -95,25 +94,21 @@ int ScriptRunner::run(std::istream& in) {
 
 std::optional<std::string> ScriptRunner::runLine(const std::string& rawLine) {
     std::string line = trim(rawLine);
-    if (line.empty() || line.front() == '#')
-        return std::nullopt;
+    if (line.empty() || line.front() == '#') return std::nullopt;
     std::size_t space = line.find_first_of(" \t");
     std::string name = line.substr(0, space);
     std::string args = space == std::string::npos ? std::string() : line.substr(space + 1);
     auto command = commands.find(name);
-    if (command == commands.end())
-        return "unknown command: " + name;
+    if (command == commands.end()) return "unknown command: " + name;
     auto error = command->second(args);
     // An unloaded device is a program that has ended: what it saved is on disk for the next one.
-    if (form && form->unloaded)
-        store.flush();
+    if (form && form->unloaded) store.flush();
     return error;
 }
 
 void ScriptRunner::addCommands() {
     auto needDevice = [this]() -> std::optional<std::string> {
-        if (!form)
-            return std::string("no device: use start first");
+        if (!form) return std::string("no device: use start first");
         return std::nullopt;
     };
     commands["clock"] = [this](const std::string& args) -> std::optional<std::string> {
@@ -144,8 +139,7 @@ void ScriptRunner::addCommands() {
         long long count = 1;
         if (!w.empty()) {
             auto n = w.size() == 1 ? wholeNumber(w[0]) : std::nullopt;
-            if (!n || *n < 0)
-                return "tick wants a count";
+            if (!n || *n < 0) return "tick wants a count";
             count = *n;
         }
         for (long long i = 0; i < count; ++i)
@@ -155,8 +149,7 @@ void ScriptRunner::addCommands() {
     commands["wait"] = [this](const std::string& args) -> std::optional<std::string> {
         auto w = words(args);
         auto seconds = w.size() == 1 ? realNumber(w[0]) : std::nullopt;
-        if (!seconds || *seconds < 0 || *seconds > 1e8)
-            return "wait wants seconds";
+        if (!seconds || *seconds < 0 || *seconds > 1e8) return "wait wants seconds";
         long long count = std::llround(*seconds * 100);
         for (long long i = 0; i < count; ++i)
             period();
@@ -164,13 +157,11 @@ void ScriptRunner::addCommands() {
     };
     commands["rnd"] = [this](const std::string& args) -> std::optional<std::string> {
         auto w = words(args);
-        if (w.empty())
-            return "rnd wants values";
+        if (w.empty()) return "rnd wants values";
         std::vector<double> values;
         for (const auto& word : w) {
             auto value = realNumber(word);
-            if (!value || *value < 0 || *value >= 1)
-                return "rnd values lie in [0, 1): " + word;
+            if (!value || *value < 0 || *value >= 1) return "rnd values lie in [0, 1): " + word;
             values.push_back(*value);
         }
         for (double value : values)
@@ -180,8 +171,7 @@ void ScriptRunner::addCommands() {
     commands["seed"] = [this](const std::string& args) -> std::optional<std::string> {
         auto w = words(args);
         auto n = w.size() == 1 ? wholeNumber(w[0]) : std::nullopt;
-        if (!n)
-            return "seed wants a number";
+        if (!n) return "seed wants a number";
         chance.reseed(static_cast<int>(*n));
         return std::nullopt;
     };
@@ -192,17 +182,14 @@ void ScriptRunner::addCommands() {
     commands["store"] = [this](const std::string& args) -> std::optional<std::string> {
         std::size_t space = args.find_first_of(" \t");
         std::string key = args.substr(0, space);
-        if (key.empty())
-            return "store wants KEY VALUE";
+        if (key.empty()) return "store wants KEY VALUE";
         std::string value = space == std::string::npos ? std::string() : args.substr(space + 1);
         std::string section = commandLine.empty() ? std::string("Pipling") : commandLine;
-        if (!store.writeSection(section, {{key, value}}))
-            return "cannot write the store";
+        if (!store.writeSection(section, {{key, value}})) return "cannot write the store";
         return std::nullopt;
     };
     commands["start"] = [this](const std::string&) -> std::optional<std::string> {
-        if (form)
-            return std::string("the device is already started");
+        if (form) return std::string("the device is already started");
         // A program folder without the "Default" skin stops the program before it starts.
         if (auto problem = startupProblem(files, appPath)) {
             stopStatus = 1;
@@ -213,8 +200,7 @@ void ScriptRunner::addCommands() {
         return std::nullopt;
     };
     commands["quit"] = [this, needDevice](const std::string&) -> std::optional<std::string> {
-        if (auto error = needDevice())
-            return error;
+        if (auto error = needDevice()) return error;
         form->Form_Unload();
         return std::nullopt;
     };
@@ -236,8 +222,7 @@ void ScriptRunner::addCommands() {
         return error ? error : render(args);
     };
     commands["menu"] = [this, needDevice](const std::string& args) -> std::optional<std::string> {
-        if (auto error = needDevice())
-            return error;
+        if (auto error = needDevice()) return error;
         std::string item = trim(args);
         const auto id = menuIdNamed(item);
         if (!id || *id == MenuId::mPopup) return "unknown menu item: " + item;

@@ -1,7 +1,7 @@
 // The secondary windows in scripts: the `window NAME ...` commands, their timers on the slow
 // period, and their part of `dump`.
-#include "tools/sim/ChooserCommands.h"
 #include "assets/Chooser.h"
+#include "tools/sim/ChooserCommands.h"
 #include "tools/sim/Json.h"
 #include "tools/sim/ScriptRunner.h"
 

@@ -1,8 +1,8 @@
 #include "platform/qt/common/DevicePainter.h"
 
 #include "device/ElementSet.h"
-#include "shell/WindowState.h"
 #include "platform/qt/common/QtPicture.h"
+#include "shell/WindowState.h"
 
 #include <QPainter>
 

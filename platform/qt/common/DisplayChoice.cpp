@@ -1,16 +1,18 @@
 #include "platform/qt/common/DisplayChoice.h"
 
+#include "platform/Numbers.h"
+
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
 std::optional<std::string> wholeScale(const std::optional<std::string>& factor) {
     if (!factor || factor->empty()) return std::nullopt;
-    char* end = nullptr;
-    const double value = std::strtod(factor->c_str(), &end);
-    if (end == factor->c_str() || !std::isfinite(value) || value <= 0) return std::nullopt;
+    // Qt reads the factor in the C locale whatever the user's locale, and so must we.
+    const std::optional<double> parsed = Numbers::parse(*factor);
+    if (!parsed || !std::isfinite(*parsed) || *parsed <= 0) return std::nullopt;
+    const double value = *parsed;
     const long whole = std::max(1L, std::lround(value));
     if (static_cast<double>(whole) == value) return std::nullopt;
     return std::to_string(whole);

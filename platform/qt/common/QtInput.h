@@ -11,4 +11,6 @@
 
 int16_t mouseButtonCode(Qt::MouseButtons buttons);
 int16_t virtualKeyCode(int key, Qt::KeyboardModifiers modifiers);
-inline int16_t virtualKeyCode(const QKeyEvent* event) { return virtualKeyCode(event->key(), event->modifiers()); }
+inline int16_t virtualKeyCode(const QKeyEvent* event) {
+    return virtualKeyCode(event->key(), event->modifiers());
+}

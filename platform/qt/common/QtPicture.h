@@ -11,7 +11,8 @@
 class QtPicture : public Picture {
 public:
     QtPicture(std::string path, QImage image, QPoint hotSpot = {})
-        : Picture(std::move(path), image.width(), image.height()), image(std::move(image)), hotSpot(hotSpot) {}
+        : Picture(std::move(path), image.width(), image.height()), image(std::move(image)), hotSpot(hotSpot) {
+    }
     const QImage image;
     // Where a pointer made from this picture points; read from cursor files, else the corner.
     const QPoint hotSpot;

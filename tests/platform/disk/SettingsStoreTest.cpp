@@ -56,6 +56,8 @@ TEST(SettingsStore, EveryNameRoundTripsToItsOwnSection) {
         EXPECT_EQ(store.section(names[i]).size(), 2u) << "name #" << i;
     }
     EXPECT_FALSE(store.read("a", "Weight"));
+    EXPECT_EQ(IniSettingsStore::unescapeName("a%2fb%2Fc%ff"), "a/b/c\xff")
+        << "hand-edited escapes in either case";
 }
 
 TEST(SettingsStore, DamagedFileLinesAreIgnoredAndTheRestReads) {

@@ -25,10 +25,11 @@ struct KeyboardDevice {
 };
 
 TEST(DesktopKeys, EveryKeyArrivesWithACodeAndOnlyLettersAsLetters) {
-    const int others[] = {Qt::Key_0,     Qt::Key_9,        Qt::Key_Space,     Qt::Key_Exclam,   Qt::Key_Comma,
-                          Qt::Key_Minus, Qt::Key_Question, Qt::Key_BraceLeft, Qt::Key_F5,       Qt::Key_Home,
-                          Qt::Key_End,   Qt::Key_PageDown, Qt::Key_Shift,     Qt::Key_unknown,  0x0416 /* a Cyrillic letter */,
-                          Qt::Key_Tab,   Qt::Key_Delete,   Qt::Key_Dead_Acute, Qt::Key_Eacute};
+    const int others[] = {
+        Qt::Key_0,     Qt::Key_9,        Qt::Key_Space,      Qt::Key_Exclam,  Qt::Key_Comma,
+        Qt::Key_Minus, Qt::Key_Question, Qt::Key_BraceLeft,  Qt::Key_F5,      Qt::Key_Home,
+        Qt::Key_End,   Qt::Key_PageDown, Qt::Key_Shift,      Qt::Key_unknown, 0x0416 /* a Cyrillic letter */,
+        Qt::Key_Tab,   Qt::Key_Delete,   Qt::Key_Dead_Acute, Qt::Key_Eacute};
     for (int key : others) {
         const int16_t code = virtualKeyCode(key, Qt::NoModifier);
         EXPECT_NE(code, 0) << std::hex << key;

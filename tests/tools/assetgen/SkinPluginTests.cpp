@@ -1,15 +1,10 @@
-// The skins, the plug-in and the desktop icons as generated from the
-// repository's art folder: each holds every file the program looks for, at
-// the sizes that line up with the toy's window, and the description files
-// carry the keys the chooser and the about window read.
+// The skins and the plug-in as generated from the repository's art folder: each holds every file
+// the program looks for, at the sizes that line up with the toy's window.
 
 #include "AssetGenerator.h"
 #include "AssetTree.h"
-#include "IconArt.h"
-#include "ShellShape.h"
 #include "TextUtil.h"
 
-#include <QColor>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
@@ -18,27 +13,20 @@
 
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 
 namespace {
 
-const char* const NewSkins[] = {"Mint", "Midnight"};
-const char* const ShellFiles[] = {"front.gif",   "back.gif",   "button0.gif",
-                                  "button1.gif", "reset0.gif", "reset1.gif"};
 const std::string Plugin = "plugins/Winter/";
 
 class SkinsAndPlugin : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         dir = std::make_unique<QTemporaryDir>();
-        icons = std::make_unique<QTemporaryDir>();
         AssetTree tree(dir->path().toStdString());
         error = AssetGenerator(ASSETGEN_TEST_ART_DIR, tree).run();
-        AssetTree iconTree(icons->path().toStdString());
-        iconError = AssetGenerator(ASSETGEN_TEST_ART_DIR, iconTree).icons();
     }
-    static void TearDownTestSuite() { dir.reset(), icons.reset(); }
+    static void TearDownTestSuite() { dir.reset(); }
     static QImage picture(const std::string& path) {
         return QImage(dir->filePath(QString::fromStdString(path)));
     }
@@ -55,89 +43,11 @@ protected:
         }
         return keys;
     }
-    static inline std::unique_ptr<QTemporaryDir> dir, icons;
-    static inline std::string error, iconError;
+    static inline std::unique_ptr<QTemporaryDir> dir;
+    static inline std::string error;
 };
 
-QRgb meanColor(const QImage& image) {
-    long r = 0, g = 0, b = 0, n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (const QRgb c = image.pixel(x, y); qAlpha(c) > 127)
-                r += qRed(c), g += qGreen(c), b += qBlue(c), ++n;
-    return n ? qRgb(int(r / n), int(g / n), int(b / n)) : 0;
-}
-
-// Two shells look alike when their mean colours are close in hue and lightness.
-bool lookAlike(QRgb a, QRgb b) {
-    const QColor ca(a), cb(b);
-    const int hue = std::abs(ca.hslHue() - cb.hslHue());
-    return std::min(hue, 360 - hue) < 45 && std::abs(ca.lightnessF() - cb.lightnessF()) < 0.25;
-}
-
 } // namespace
-
-TEST_F(SkinsAndPlugin, EveryNewSkinHasTheShellPicturesAtTheDefaultSizesInsideTheWindowOutline) {
-    ASSERT_EQ(error, "");
-    const ShellShape outline;
-    std::vector<QRgb> looks{meanColor(picture("skins/Default/front.gif"))};
-    for (const char* skin : NewSkins) {
-        const std::string folder = std::string("skins/") + skin + "/";
-        for (const char* file : ShellFiles) {
-            const QImage own = picture(folder + file),
-                         fallback = picture(std::string("skins/Default/") + file);
-            ASSERT_FALSE(own.isNull()) << folder << file;
-            EXPECT_EQ(own.size(), fallback.size()) << folder << file;
-        }
-        EXPECT_FALSE(picture(folder + "skin.ico").isNull()) << folder << "skin.ico";
-        // The front sits one pixel and the back two below the window's top:
-        // nothing may show where the window is cut away.
-        const QImage views[] = {picture(folder + "front.gif"), picture(folder + "back.gif")};
-        for (int v = 0; v < 2; ++v)
-            for (int y = 0; y < views[v].height(); ++y)
-                for (int x = 0; x < views[v].width(); ++x)
-                    if (qAlpha(views[v].pixel(x, y)) > 0) {
-                        ASSERT_TRUE(outline.inside(x, y + 1 + v))
-                            << folder << (v ? "back" : "front") << " at " << x << "," << y;
-                    }
-        for (QRgb other : looks)
-            EXPECT_FALSE(lookAlike(meanColor(views[0]), other)) << skin << " looks like another skin";
-        looks.push_back(meanColor(views[0]));
-    }
-}
-
-TEST_F(SkinsAndPlugin, SkinFilesNameTheSkinAndKeepEveryButtonOnTheShell) {
-    ASSERT_EQ(error, "");
-    const std::set<std::string> known = {"name",         "description", "buttona.left", "buttona.top",
-                                         "buttonb.left", "buttonb.top", "buttonc.left", "buttonc.top",
-                                         "reset.left",   "reset.top"};
-    const auto defaults = description("skins/Default/skin.ini");
-    const ShellShape outline;
-    for (const char* skin : {"Default", "Mint", "Midnight"}) {
-        const auto keys = description(std::string("skins/") + skin + "/skin.ini");
-        for (const auto& [key, value] : keys)
-            EXPECT_TRUE(known.count(key)) << skin << ": " << key;
-        EXPECT_EQ(keys.count("name") ? keys.at("name") : "", skin);
-        EXPECT_FALSE(keys.count("description") ? keys.at("description").empty() : true) << skin;
-        // A key the skin leaves out keeps the place the program's own layout gives.
-        auto at = [&](const std::string& element) {
-            auto edge = [&](const std::string& key) {
-                return std::stoi(keys.count(key) ? keys.at(key) : defaults.at(key)) / 15;
-            };
-            return QRect(edge(element + ".left"), edge(element + ".top"), element == "reset" ? 9 : 21,
-                         element == "reset" ? 9 : 21);
-        };
-        const QRect buttons[] = {at("buttona"), at("buttonb"), at("buttonc")};
-        for (int i = 0; i < 3; ++i) {
-            for (const QPoint corner : {buttons[i].topLeft(), buttons[i].bottomRight()})
-                EXPECT_TRUE(outline.inside(corner.x(), corner.y())) << skin << " button " << i;
-            if (i > 0) {
-                EXPECT_FALSE(buttons[i].intersects(buttons[i - 1])) << skin << " buttons overlap";
-            }
-        }
-        EXPECT_TRUE(outline.inside(at("reset").center().x(), at("reset").center().y())) << skin;
-    }
-}
 
 TEST_F(SkinsAndPlugin, PluginBringsItsFilesAtTheProgramsPlacesAndSizes) {
     ASSERT_EQ(error, "");
@@ -182,34 +92,4 @@ TEST_F(SkinsAndPlugin, PluginBringsItsFilesAtTheProgramsPlacesAndSizes) {
     }
     EXPECT_GE(dressed, 2);
     EXPECT_LT(dressed, 13);
-}
-
-TEST_F(SkinsAndPlugin, DesktopIconsComeAtEverySizeAsWholePixelArt) {
-    ASSERT_EQ(iconError, "");
-    std::map<int, QImage> bySize;
-    for (int size : IconArt::Sizes) {
-        bySize[size] = QImage(icons->filePath(QString::fromStdString(IconArt::pathFor(size))));
-        ASSERT_EQ(bySize[size].size(), QSize(size, size)) << size;
-    }
-    // Two pixels per dot at 32: every opaque 2 x 2 block is one colour.
-    const QImage& small = bySize[32];
-    for (int y = 0; y < 32; y += 2)
-        for (int x = 0; x < 32; x += 2) {
-            const QRgb c[] = {small.pixel(x, y), small.pixel(x + 1, y), small.pixel(x, y + 1),
-                              small.pixel(x + 1, y + 1)};
-            if (qAlpha(c[0]) == 255 && qAlpha(c[3]) == 255 && qAlpha(c[1]) == 255 && qAlpha(c[2]) == 255) {
-                EXPECT_TRUE(c[0] == c[1] && c[0] == c[2] && c[0] == c[3]) << "block at " << x << "," << y;
-            }
-        }
-    // The glass in the middle of the large icons holds only the screen's few
-    // colours: a smoothed picture would blend them.
-    for (int size : {128, 256}) {
-        std::set<QRgb> colors;
-        const int quarter = size / 4;
-        for (int y = quarter; y < size - quarter; ++y)
-            for (int x = quarter; x < size - quarter; ++x)
-                colors.insert(bySize[size].pixel(x, y));
-        EXPECT_LE(colors.size(), 4u) << size;
-        EXPECT_GE(colors.size(), 2u) << size;
-    }
 }

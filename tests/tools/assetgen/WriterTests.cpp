@@ -17,7 +17,9 @@
 
 namespace {
 
-unsigned read16(const std::vector<unsigned char>& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
+unsigned read16(const std::vector<unsigned char>& b, std::size_t at) {
+    return b[at] | (b[at + 1] << 8);
+}
 unsigned read32(const std::vector<unsigned char>& b, std::size_t at) {
     return read16(b, at) | (read16(b, at + 2) << 16);
 }
@@ -28,8 +30,7 @@ QImage testPicture(int w, int h) {
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             QRgb c = qRgb((x * 40) % 256, (y * 60) % 256, 0x80);
-            if (x + y < 3 || (x * y) % 7 == 3)
-                c = qRgba(0, 0, 0, 0);
+            if (x + y < 3 || (x * y) % 7 == 3) c = qRgba(0, 0, 0, 0);
             image.setPixel(x, y, c);
         }
     return image;
@@ -56,70 +57,6 @@ TEST(GifWriter, DecodesToTheSamePixelsAndKeepsTransparency) {
         }
 }
 
-TEST(GifWriter, ReducesManyColoursWithoutLosingTheShape) {
-    // More than 256 colours: the palette is reduced, but transparency and
-    // rough colour must survive.
-    QImage original(40, 40, QImage::Format_ARGB32);
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 40; ++x)
-            original.setPixel(x, y, x < 5 ? qRgba(0, 0, 0, 0) : qRgb(x * 6, y * 6, (x * y) % 256));
-    QTemporaryDir dir;
-    const std::string path = (dir.path() + "/many.gif").toStdString();
-    ASSERT_EQ(GifWriter::write(original, path), "");
-    const QImage back = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(back.size(), original.size());
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 40; ++x) {
-            if (x < 5) {
-                EXPECT_EQ(qAlpha(back.pixel(x, y)), 0);
-                continue;
-            }
-            EXPECT_NEAR(qRed(back.pixel(x, y)), qRed(original.pixel(x, y)), 40);
-            EXPECT_NEAR(qGreen(back.pixel(x, y)), qGreen(original.pixel(x, y)), 40);
-        }
-}
-
-TEST(IconWriter, IconHoldsBothSizesThatQtReadsBack) {
-    const QImage small = testPicture(16, 16), large = testPicture(32, 32);
-    const auto bytes = IconWriter::encode({small, large}, false, 0, 0);
-    ASSERT_GE(bytes.size(), 6u + 2 * 16);
-    EXPECT_EQ(read16(bytes, 2), 1u); // icon
-    EXPECT_EQ(read16(bytes, 4), 2u); // two images
-    EXPECT_EQ(bytes[6], 16);
-    EXPECT_EQ(bytes[6 + 16], 32);
-    // Each directory entry points inside the file at a bitmap header of its size.
-    for (int i = 0; i < 2; ++i) {
-        const std::size_t entry = 6 + 16 * i;
-        const unsigned size = read32(bytes, entry + 8), offset = read32(bytes, entry + 12);
-        ASSERT_LE(offset + size, bytes.size());
-        EXPECT_EQ(read32(bytes, offset + 4), i == 0 ? 16u : 32u);
-        EXPECT_EQ(read32(bytes, offset + 8), i == 0 ? 32u : 64u); // colour rows and mask rows
-    }
-    QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-    QBuffer buffer(&data);
-    QImageReader reader(&buffer, "ico");
-    ASSERT_TRUE(reader.canRead()) << reader.errorString().toStdString();
-    EXPECT_EQ(reader.imageCount(), 2);
-    const QImage first = reader.read().convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(first.size(), QSize(16, 16));
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            EXPECT_EQ(qAlpha(first.pixel(x, y)), qAlpha(small.pixel(x, y))) << x << "," << y;
-            if (qAlpha(small.pixel(x, y))) {
-                EXPECT_EQ(first.pixel(x, y) & 0xffffff, small.pixel(x, y) & 0xffffff) << x << "," << y;
-            }
-        }
-}
-
-TEST(IconWriter, CursorKeepsItsHotspot) {
-    const auto bytes = IconWriter::encode({testPicture(32, 32)}, true, 10, 27);
-    EXPECT_EQ(read16(bytes, 2), 2u); // cursor
-    EXPECT_EQ(read16(bytes, 4), 1u);
-    EXPECT_EQ(read16(bytes, 6 + 4), 10u);
-    EXPECT_EQ(read16(bytes, 6 + 6), 27u);
-    EXPECT_EQ(read32(bytes, 6 + 12), 22u); // the bitmap follows the one-entry directory
-}
-
 TEST(WavWriter, HeaderDescribesTheSamples) {
     const std::vector<std::int16_t> samples{0, 1000, -1000, 32767, -32768, 5};
     const auto bytes = WavWriter::encode(samples, 22050);
@@ -127,8 +64,8 @@ TEST(WavWriter, HeaderDescribesTheSamples) {
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "RIFF");
     EXPECT_EQ(read32(bytes, 4), bytes.size() - 8);
     EXPECT_EQ(std::string(bytes.begin() + 8, bytes.begin() + 16), "WAVEfmt ");
-    EXPECT_EQ(read16(bytes, 20), 1u);  // PCM
-    EXPECT_EQ(read16(bytes, 22), 1u);  // mono
+    EXPECT_EQ(read16(bytes, 20), 1u); // PCM
+    EXPECT_EQ(read16(bytes, 22), 1u); // mono
     EXPECT_EQ(read32(bytes, 24), 22050u);
     EXPECT_EQ(read32(bytes, 28), 44100u);
     EXPECT_EQ(read16(bytes, 34), 16u);

@@ -24,60 +24,28 @@ int runScript(const std::string& script, std::string& output) {
 }
 
 TEST(SimLanguage, ErrorsNameTheLineAndEndWithStatusTwo) {
-    const std::pair<const char*, int> bad[] = {
-        {"start\n\n# comment\nfly away\nstart\n", 4}, {"rnd 0.2 1.0\n", 1},     {"start\nget NoSuchField\n", 2},
-        {"start\nset Hunger lots\n", 2},               {"start\nset Hunger 70000\n", 2}, {"clock 25:00:00\n", 1},
-        {"tick -3\n", 1},                              {"dump\n", 1},            {"start\nmenu mNoSuchItem\n", 2},
-        {"start\npress D\n", 2},                       {"start\nkey 13 sideways\n", 2}, {"start\nstart\n", 2},
-        {"start\nrender /nonexistent/dir/x.png\n", 2}, {"start\nmouse Nowhere down 1 0 0\n", 2}};
+    const std::pair<const char*, int> bad[] = {{"start\n\n# comment\nfly away\nstart\n", 4},
+                                               {"rnd 0.2 1.0\n", 1},
+                                               {"start\nget NoSuchField\n", 2},
+                                               {"start\nset Hunger lots\n", 2},
+                                               {"start\nset Hunger 70000\n", 2},
+                                               {"clock 25:00:00\n", 1},
+                                               {"tick -3\n", 1},
+                                               {"dump\n", 1},
+                                               {"start\nmenu mNoSuchItem\n", 2},
+                                               {"start\npress D\n", 2},
+                                               {"start\nkey 13 sideways\n", 2},
+                                               {"start\nstart\n", 2},
+                                               {"start\nrender /nonexistent/dir/x.png\n", 2},
+                                               {"start\nmouse Nowhere down 1 0 0\n", 2}};
     for (const auto& [script, line] : bad) {
         std::string output;
         EXPECT_EQ(runScript(script, output), 2) << script;
-        EXPECT_NE(output.find("\"line\": " + std::to_string(line) + "}"), std::string::npos) << script << output;
+        EXPECT_NE(output.find("\"line\": " + std::to_string(line) + "}"), std::string::npos)
+            << script << output;
     }
     std::string output;
     EXPECT_EQ(runScript("start\ntick 3\nquit\n", output), 0) << output;
-}
-
-TEST(SimLanguage, QueuedValuesComeBeforeTheSeededSequence) {
-    Sim sim(Sim::noAssets());
-    sim.run("seed 7");
-    const double first = sim.script().chance.next();
-    sim.run("seed 7\nrnd 0.25 0.75");
-    EXPECT_EQ(sim.script().chance.next(), 0.25);
-    EXPECT_EQ(sim.script().chance.next(), 0.75);
-    EXPECT_EQ(sim.script().chance.next(), first);
-}
-
-TEST(SimLanguage, TimeMovesInTenMillisecondPeriods) {
-    Sim sim(Sim::noAssets());
-    sim.run("clock 23:59:59\nwait 0.5\ntick 51\nstart\ndump");
-    EXPECT_EQ(sim.last().value("clock").toString(), "00:00:00.010");
-}
-
-TEST(PictureLoader, FilesThatDoNotDecodeGiveNoPicture) {
-    Sim sim(Sim::noAssets());
-    QtPictureLoader loader;
-    const auto folder = sim.folder();
-    std::ofstream(folder / "text.gif") << "GIF89a but not really";
-    std::ofstream(folder / "empty.ico");
-    QImage huge(QtPictureLoader::MaxSide + 1, 2, QImage::Format_RGB32);
-    huge.fill(Qt::black);
-    ASSERT_TRUE(huge.save(QString::fromStdString((folder / "huge.png").string())));
-    QImage small(3, 2, QImage::Format_ARGB32);
-    small.fill(Qt::transparent);
-    ASSERT_TRUE(small.save(QString::fromStdString((folder / "Small.PNG").string())));
-
-    EXPECT_EQ(loader.load((folder / "text.gif").string()), nullptr);
-    EXPECT_EQ(loader.load((folder / "empty.ico").string()), nullptr);
-    EXPECT_EQ(loader.load((folder / "huge.png").string()), nullptr);
-    EXPECT_EQ(loader.load((folder / "missing.gif").string()), nullptr);
-    // Names are matched without regard to case, with either separator.
-    auto picture = loader.load(folder.string() + "\\small.png");
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->width(), 3);
-    EXPECT_EQ(picture->height(), 2);
-    EXPECT_EQ(picture->path(), folder.string() + "\\small.png");
 }
 
 } // namespace

@@ -1,0 +1,23 @@
+#pragma once
+
+// What every window of the toy mirrors from its window state. This file provides:
+//  - WindowMirror::pixels: the window's place and size in desktop pixels;
+//  - WindowMirror::topmost: the stay-on-top flag, changed only when the state changed it;
+//  - WindowMirror::pointer: an element's own mouse pointer, or the standard one.
+#include "platform/Picture.h"
+
+#include <QRect>
+
+class QWidget;
+struct WindowState;
+
+namespace WindowMirror {
+
+QRect pixels(const WindowState& window);
+// Changing a widget's flags hides it, so a visible widget is shown again. shown remembers the
+// flag last applied.
+void topmost(QWidget& widget, bool wanted, bool& shown);
+// shown remembers the picture last applied, so an unchanged pointer costs nothing.
+void pointer(QWidget& widget, const PictureHandle& picture, const void*& shown);
+
+} // namespace WindowMirror
