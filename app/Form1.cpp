@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "assets/Chooser.h"
 #include "shell/About.h"
 #include "shell/Instructions.h"
 #include "shell/Sheet.h"

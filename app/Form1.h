@@ -16,6 +16,7 @@
 #include <string_view>
 
 class Form2;
+class Form3;
 class Form4;
 class Form5;
 
@@ -40,6 +41,8 @@ public:
     PictureHandle trayIcon; // null: the window's own icon
     bool unloaded = false;
     std::unique_ptr<Form5> sheet; // the insulating sheet's window while it is loaded
+    // The skin and plug-in chooser while it is open (assets/Chooser.cpp).
+    std::unique_ptr<Form3> chooser;
 
     // Hiding into the tray, the booklet and the about window (shell/Hiding.cpp,
     // shell/Instructions.cpp, shell/About.cpp).

@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "assets/Chooser.h"
 #include "pet/StoredValue.h"
 
 #include <cmath>
@@ -64,6 +65,13 @@ void Form1::DoLoadSettings() {
             platform.settings.writeSection(section, {{"CurrentSkin", pet.CurrentSkin}});
         } else {
             pet.CurrentSkin = isFolderName(*text) ? *text : std::string("Default");
+        }
+        // A skin that lost its front view would leave the toy without a shell to drag or
+        // right-click: the toy falls back to "Default", and remembers it.
+        if (pet.CurrentSkin != "Default" &&
+            !skinHasShell(platform.files, platform.appPath, pet.CurrentSkin)) {
+            pet.CurrentSkin = "Default";
+            platform.settings.writeSection(section, {{"CurrentSkin", pet.CurrentSkin}});
         }
     }
     if (auto text = read("MaxMinutes"))

@@ -136,10 +136,6 @@ void Form1::mPopupAutoShow_Click() {
     options.autoShow = !options.autoShow;
 }
 
-// The chooser window comes with its own work. Until then these items do nothing.
-void Form1::mPopupChangeSkin_Click() {}
-void Form1::mPopupPlugins_Click() {}
-
 // Checked, the sheet is put back beside the toy, which then stays on top so the sheet slides in
 // behind it; unchecked, the sheet is thrown away and the toy runs without one.
 void Form1::mPopupInsulatingSheet_Click() {

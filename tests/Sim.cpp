@@ -1,8 +1,10 @@
 #include "tests/Sim.h"
+#include "tests/TestTree.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <fstream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -20,7 +22,10 @@ Sim::Sim(const std::string& appDir) {
 std::string Sim::noAssets() {
     static const fs::path empty = [] {
         fs::path folder = fs::temp_directory_path() / ("pipling-test-empty-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
+        // Nothing but the front view of the "Default" skin, without which the program does not start.
+        fs::create_directories(folder / "skins" / "Default");
+        std::ofstream(folder / "skins" / "Default" / "front.gif", std::ios::binary)
+            << TestTree::gifBytes(TestTree::FrontWidth, TestTree::FrontHeight, Qt::magenta);
         return folder;
     }();
     return empty.string();

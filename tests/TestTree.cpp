@@ -51,7 +51,13 @@ TestTree::TestTree(bool copyTextTree) {
              ("pipling-tree-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fs::remove_all(folder);
     fs::create_directories(folder);
-    if (copyTextTree) fs::copy(fs::path(PIPLING_TEST_DIR) / "tree", folder, fs::copy_options::recursive);
+    if (!copyTextTree) return;
+    fs::copy(fs::path(PIPLING_TEST_DIR) / "tree", folder, fs::copy_options::recursive);
+    // A skin's front view is the one picture the program cannot run without: every skin folder
+    // of the text tree gets one, the size of the toy.
+    for (const auto& skin : fs::directory_iterator(folder / "skins"))
+        if (skin.is_directory())
+            picture("skins/" + skin.path().filename().string() + "/front.gif", FrontWidth, FrontHeight);
 }
 
 TestTree::~TestTree() {

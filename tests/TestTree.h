@@ -18,7 +18,10 @@
 // the repository holds no binary files.
 class TestTree {
 public:
-    // copyTextTree: start from tests/tree (true) or from an empty folder (false).
+    // The size of the front views written for the text tree's skins, pixels.
+    static constexpr int FrontWidth = 145, FrontHeight = 198;
+    // copyTextTree: start from tests/tree (true), with a front view for each of its skins, or
+    // from an empty folder (false).
     explicit TestTree(bool copyTextTree = true);
     ~TestTree();
     TestTree(const TestTree&) = delete;

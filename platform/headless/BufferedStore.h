@@ -20,6 +20,8 @@ public:
     std::vector<std::pair<std::string, std::string>> section(const std::string& name);
     // Writes every changed section to the file; false if a write failed.
     bool flush();
+    // Forgets every write not yet flushed, so the file stays as it was.
+    void discard() { dirty.clear(); }
 
 private:
     using Values = std::vector<std::pair<std::string, std::string>>;

@@ -1,10 +1,12 @@
 #include "platform/qt/DeviceWindow.h"
 #include "platform/qt/AboutWindow.h"
 #include "platform/qt/BookletWindow.h"
+#include "platform/qt/ChooserWindow.h"
 #include "platform/qt/SheetWindow.h"
 #include "platform/qt/WindowMirror.h"
 
 #include "app/Form1.h"
+#include "assets/Chooser.h"
 #include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
@@ -51,6 +53,20 @@ void DeviceWindow::syncSheet() {
     if (form.sheet && !sheetWindow)
         sheetWindow = std::make_unique<SheetWindow>(form, *this, [this] { sync(); });
     if (sheetWindow) sheetWindow->sync();
+}
+
+void DeviceWindow::syncChooser() {
+    if (chooserWindow && chooserWindow->shows() != form.chooser.get()) {
+        // Its own OK or Cancel closed it, from inside one of its handlers.
+        chooserWindow->hide();
+        chooserWindow.release()->deleteLater();
+    }
+    if (form.chooser && !chooserWindow) {
+        chooserWindow = std::make_unique<ChooserWindow>(form, [this] { sync(); });
+        chooserWindow->sync();
+        chooserWindow->activateWindow();
+    }
+    if (chooserWindow) chooserWindow->sync();
 }
 
 namespace {
@@ -122,12 +138,15 @@ void DeviceWindow::sync() {
         shownTitle = w.title;
         setWindowTitle(QString::fromStdString(shownTitle));
     }
-    if (const auto* icon = dynamic_cast<const QtPicture*>(w.icon.get()))
-        if (windowIcon().cacheKey() == 0 || windowIcon().isNull())
-            setWindowIcon(QIcon(QPixmap::fromImage(icon->image)));
+    if (const auto* icon = dynamic_cast<const QtPicture*>(w.icon.get()); icon && icon != shownIcon) {
+        // A new skin brings its own icon.
+        shownIcon = icon;
+        setWindowIcon(QIcon(QPixmap::fromImage(icon->image)));
+    }
     if (w.visible != isVisible()) setVisible(w.visible);
     syncBookletAbout();
     syncSheet();
+    syncChooser();
     // Runs after every tick: the snapshot reuses its buffer, so an unchanged screen costs a
     // comparison and no allocation.
     takeSnapshot(current);

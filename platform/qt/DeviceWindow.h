@@ -20,6 +20,7 @@ class Form1;
 class SheetWindow;
 class AboutWindow;
 class BookletWindow;
+class ChooserWindow;
 
 class DeviceWindow : public QWidget {
 public:
@@ -67,5 +68,9 @@ private:
     void syncBookletAbout();
     std::unique_ptr<BookletWindow> bookletWindow;
     std::unique_ptr<AboutWindow> aboutWindow;
+    // The skin and plug-in chooser: made when Form1 opens it, dropped when it closes.
+    void syncChooser();
+    std::unique_ptr<ChooserWindow> chooserWindow;
+    const void* shownIcon = nullptr;
     KeyForwarder keys;
 };

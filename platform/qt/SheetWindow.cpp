@@ -73,6 +73,7 @@ void SheetWindow::sync() {
     if (windowTitle() != QString::fromStdString(w.title)) setWindowTitle(QString::fromStdString(w.title));
     const bool wasVisible = isVisible();
     if (w.visible != wasVisible) setVisible(w.visible);
+    if (w.enabled != isEnabled()) setEnabled(w.enabled);
     // Stacking: a seated sheet lies under the toy, a free one above it. The stay-on-top hints
     // say the same to a window manager; raising covers desktops that ignore them.
     const bool shouldBeBehind = form.pet.SendInsulatingSheetToBack;

@@ -1,5 +1,6 @@
 // pipling: the desktop toy.
 #include "app/Form1.h"
+#include "assets/Chooser.h"
 #include "platform/disk/Autostart.h"
 #include "platform/disk/DiskFiles.h"
 #include "platform/disk/IniSettingsStore.h"
@@ -72,6 +73,12 @@ int main(int argc, char** argv) {
         std::cerr << "pipling: " << problem << '\n';
         return 1;
     }
+    // Without its "Default" skin the toy would have no shell to show, drag or right-click.
+    const std::string appPath = programFolder({});
+    if (auto problem = startupProblem(DiskFiles(), appPath)) {
+        std::cerr << "pipling: " << *problem << '\n';
+        return 1;
+    }
 
     const auto folder = IniSettingsStore::userFolder();
     PetLock lock(folder / "running", name.empty() ? std::string("Pipling") : name);
@@ -103,7 +110,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<Form1> device; // the tray asks for the window's icon once the device exists
     QtTray tray{[&device]() { return device ? device->window.icon : PictureHandle(); }};
     QtDesktop desktop;
-    Platform platform{clock, chance, store, files, pictures, sound, tray, desktop, programFolder({})};
+    Platform platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath};
 
     device = std::make_unique<Form1>(platform);
     Form1& form = *device;

@@ -175,4 +175,27 @@ TEST_F(DefaultTreeTest, AfterStartEveryLoadedElementShowsItsPicture) {
     expectLoadedPictures(Bin);
 }
 
+// The checks above, on a tree whose content the test decides: they pass on a complete tree and
+// name exactly what is wrong in a damaged one.
+TEST(AssetCompletenessCheckTest, PassesOnACompleteTreeAndNamesEveryGap) {
+    TestTree tree;
+    tree.completeBaseTree("Default", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    tree.completeBaseTree("Plain", {});
+    tree.completeBaseTree("Twin", {});
+    for (int character = 0; character < 12; ++character)
+        tree.text("Chars/" + characterNumber(static_cast<int16_t>(character)) + "/char.ini",
+                  "walk = false\n");
+    EXPECT_EQ(joined(assetProblems(tree.appDir())), "");
+    expectLoadedPictures(tree.appDir());
+
+    tree.remove("skins/Default/reset0.gif"); // a skin may leave its reset pictures to the shared ones
+    tree.remove("skins/Plain/back.gif");
+    tree.remove("Chars/12/unhp2.gif");
+    tree.remove("Chars/04/char.ini");
+    tree.garbage("other/null.ico");
+    EXPECT_EQ(joined(assetProblems(tree.appDir())),
+              joined({"undecodable: other/null.ico", "missing: skins/Plain/back.gif",
+                      "missing: Chars/04/char.ini", "missing: Chars/12/unhp2.gif"}));
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 // can produce is skipped, exactly as if the key were not there, and the rest of the pet loads.
 #include "platform/disk/IniSettingsStore.h"
 #include "tests/Sim.h"
+#include "tests/TestTree.h"
 
 #include <QJsonArray>
 
@@ -145,6 +146,32 @@ TEST(SettingsLoad, ValuesOutsideWhatTheRulesProduceAreSkipped) {
     for (const char* good : {"240", "600", "1200"})
         EXPECT_EQ(loaded(with("MaxMinutes", good)).value("fields").toObject().value("MaxMinutes").toInt(),
                   std::stoi(good));
+}
+
+TEST(SettingsLoad, FolderNamesMustBeSingleFolders) {
+    for (const char* bad : {"../../etc", "a/b", "a\\b", ".", ".."}) {
+        QJsonObject skin = loaded(with("CurrentSkin", bad)).value("fields").toObject();
+        EXPECT_EQ(skin.value("CurrentSkin").toString(), "Default") << bad;
+        QJsonObject plugin = loaded(with("Plugins", bad)).value("fields").toObject();
+        EXPECT_EQ(plugin.value("Plugins").toString(), "") << bad;
+    }
+    // A folder name with a space is one folder: kept while that skin has its front view.
+    TestTree tree;
+    tree.picture("skins/Night Shift/front.gif");
+    Sim sim(tree.appDir());
+    IniSettingsStore(sim.storeFile()).writeSection("Pipling", with("CurrentSkin", "Night Shift"));
+    sim.run("start");
+    EXPECT_EQ(sim.form().pet.CurrentSkin, "Night Shift");
+}
+
+TEST(SettingsLoad, AGarbageSheetStateIsNoFirstRun) {
+    Sim sim(Sim::noAssets());
+    IniSettingsStore(sim.storeFile()).writeSection("Pipling", with("InsulatingSheet", "junk"));
+    sim.run("start");
+    // The pet is kept (no new egg); only the sheet goes back to its fresh state.
+    EXPECT_EQ(sim.number("CharacterNo"), 6);
+    EXPECT_EQ(sim.number("MinuteCount"), 321);
+    EXPECT_EQ(sim.number("InsulatingSheet"), 1);
 }
 
 TEST(SettingsLoad, ACloseAndANewStartContinueTheSameMinute) {

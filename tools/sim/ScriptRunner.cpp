@@ -1,4 +1,5 @@
 #include "tools/sim/ScriptRunner.h"
+#include "assets/Chooser.h"
 
 #include "platform/Numbers.h"
 #include "platform/qt/common/DevicePainter.h"
@@ -74,6 +75,13 @@ int ScriptRunner::run(std::istream& in) {
     for (int number = 1; std::getline(in, line); ++number) {
         if (auto error = runLine(line)) {
             print(Json().beginObject().value("error", *error).value("line", number).endObject().text());
+            if (stopStatus) {
+                // The program itself stopped, as pipling does: told on stderr, the store untouched.
+                std::cerr << "pipling-sim: " << *error << '\n';
+                store.discard();
+                out.flush();
+                return *stopStatus;
+            }
             store.flush();
             out.flush();
             return 2;
@@ -182,6 +190,11 @@ void ScriptRunner::addCommands() {
     };
     commands["start"] = [this](const std::string&) -> std::optional<std::string> {
         if (form) return std::string("the device is already started");
+        // A program folder without the "Default" skin stops the program before it starts.
+        if (auto problem = startupProblem(files, appPath)) {
+            stopStatus = 1;
+            return problem;
+        }
         form = std::make_unique<Form1>(platform);
         form->Form_Load(commandLine);
         return std::nullopt;

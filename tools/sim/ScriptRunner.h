@@ -77,4 +77,7 @@ private:
     long long periods = 0;
     std::map<std::string, Command> commands;
     std::ostream& out;
+    // Set when the program stops on its own (a program folder it cannot start from): the exit
+    // status, instead of the script error's 2.
+    std::optional<int> stopStatus;
 };

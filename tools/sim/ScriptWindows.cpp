@@ -1,5 +1,7 @@
 // The secondary windows in scripts: the `window NAME ...` commands, their timers on the slow
 // period, and their part of `dump`.
+#include "assets/Chooser.h"
+#include "tools/sim/ChooserCommands.h"
 #include "tools/sim/Json.h"
 #include "tools/sim/ScriptRunner.h"
 
@@ -93,6 +95,11 @@ void ScriptRunner::addWindowCommands() {
         // the booklet and the about window
         if (name == "Form4") return bookletCommand(in);
         if (name == "Form2") return aboutCommand(in);
+        // The skin and plug-in chooser.
+        if (name == "Form3") {
+            if (!form->chooser) return std::string("the window Form3 is not loaded");
+            return chooserCommand(*form, in);
+        }
         return "unknown window: " + name;
     };
 }
@@ -118,5 +125,14 @@ void ScriptRunner::dumpWindows(Json& json) {
         json.null("Form5");
     }
     dumpBookletAbout(json);
+    // The skin and plug-in chooser.
+    if (form->chooser) {
+        json.beginObject("Form3");
+        windowJson(json, form->chooser->window);
+        chooserJson(json, *form);
+        json.endObject();
+    } else {
+        json.null("Form3");
+    }
     json.endObject();
 }

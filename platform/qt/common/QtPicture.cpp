@@ -1,9 +1,12 @@
 #include "platform/qt/common/QtPicture.h"
 
 #include "platform/disk/PathResolver.h"
+#include "platform/disk/PictureFile.h"
 
 #include <QFile>
 #include <QImageReader>
+
+#include <string_view>
 
 namespace {
 
@@ -26,6 +29,15 @@ PictureHandle QtPictureLoader::load(const std::string& path) {
     auto resolved = resolvePath(path);
     if (!resolved) return nullptr;
     const QString file = QString::fromStdString(resolved->string());
+    {
+        // A cut file may still decode into a half-drawn picture: refuse it before decoding.
+        QFile in(file);
+        if (!in.open(QIODevice::ReadOnly)) return nullptr;
+        const QByteArray bytes = in.read(MaxFileSize + 1);
+        if (bytes.size() > MaxFileSize ||
+            !pictureFileComplete(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+            return nullptr;
+    }
     QImageReader reader(file);
     QSize size = reader.size();
     if (size.isValid() && (size.width() > MaxSide || size.height() > MaxSide)) return nullptr;

@@ -25,4 +25,6 @@ public:
     // Pictures larger than this are refused: the toy's pictures are small, and a hostile file
     // must not make the program allocate gigabytes.
     static constexpr int MaxSide = 4096;
+    // Files larger than this are refused unread for the same reason.
+    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 };

@@ -1,0 +1,92 @@
+#include "tools/sim/ChooserCommands.h"
+
+#include "app/Form1.h"
+#include "assets/Chooser.h"
+#include "tools/sim/Json.h"
+
+#include <charconv>
+
+namespace {
+
+std::optional<long long> wholeNumber(const std::string& text) {
+    long long value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<std::string> chooserCommand(Form1& form, std::istringstream& in) {
+    Form3& chooser = *form.chooser;
+    std::string what, extra;
+    in >> what;
+    if (what == "select" || what == "dblclick") {
+        std::string rowText;
+        in >> rowText;
+        const auto row = wholeNumber(rowText);
+        if (!row || (in >> extra)) return "window Form3 " + what + " wants ROW";
+        if (*row < 0 || *row >= static_cast<long long>(chooser.List1.size()))
+            return "window Form3 has no row " + rowText;
+        // Both may close the window: nothing may use it afterwards.
+        if (what == "select")
+            chooser.List1_Click(static_cast<int>(*row));
+        else
+            chooser.List1_DblClick(static_cast<int>(*row));
+        return std::nullopt;
+    }
+    if (what == "ok" || what == "cancel") {
+        if (in >> extra) return "window Form3 " + what + " takes nothing more";
+        if (what == "cancel") {
+            chooser.Command2_Click();
+        } else if (chooser.Command1Enabled) {
+            chooser.Command1_Click();
+        }
+        return std::nullopt;
+    }
+    if (what == "mouse") {
+        std::string action, buttonText, xText, yText;
+        in >> action >> buttonText >> xText >> yText;
+        const auto button = wholeNumber(buttonText);
+        const auto x = wholeNumber(xText);
+        const auto y = wholeNumber(yText);
+        if (!button || !x || !y || (in >> extra) || *button < 0 || *button > 4)
+            return std::string("window Form3 mouse wants down|move|up BUTTON X Y");
+        const auto b = static_cast<int16_t>(*button);
+        const auto fx = static_cast<float>(*x);
+        const auto fy = static_cast<float>(*y);
+        if (action == "down")
+            chooser.DoFormMouseDown(b, fx, fy);
+        else if (action == "move")
+            chooser.DoFormMouseMove(b, fx, fy);
+        else if (action == "up")
+            chooser.DoFormMouseUp(b);
+        else
+            return "unknown mouse action: " + action;
+        return std::nullopt;
+    }
+    return std::string("window Form3 knows select, dblclick, ok, cancel and mouse");
+}
+
+void chooserJson(Json& json, const Form1& form) {
+    const Form3& chooser = *form.chooser;
+    auto list = [&](const char* name, const std::vector<std::string>& entries) {
+        json.beginArray(name);
+        for (const std::string& entry : entries)
+            json.value("", entry);
+        json.endArray();
+    };
+    list("List1", chooser.List1);
+    list("List2", chooser.List2);
+    list("List3", chooser.List3);
+    json.value("ListIndex", chooser.ListIndex)
+        .value("folder", chooser.selectedFolder())
+        .value("Text1", chooser.Text1)
+        .value("lblDescription", chooser.lblDescription)
+        .value("Command1", chooser.Command1Caption)
+        .value("Command2", chooser.Command2Caption)
+        .value("Command1Enabled", chooser.Command1Enabled)
+        .value("OpenedWith", chooser.OpenedWith)
+        .value("DefaultSkin", chooser.DefaultSkin)
+        .value("Dragging", chooser.Dragging);
+}
