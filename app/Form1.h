@@ -56,6 +56,9 @@ public:
     void trayEvent(int32_t message);
     // The user brought the minimised toy back from the task bar.
     void windowRestoredByUser();
+    // A second program started for this pet asks the toy to the front: a hidden toy comes back as
+    // from the tray, a minimised one is restored.
+    void bringToFront();
     // At start-up: a toy stored hidden starts shown where there is no tray to bring it back.
     void showIfNoTray();
     // The first 63 characters of a tip (the tray record's 64 with its NUL), never cut inside one.

@@ -83,6 +83,14 @@ void Form1::windowRestoredByUser() {
     if (options.hidden && window.minimized) mPopupStatus_Click();
 }
 
+void Form1::bringToFront() {
+    if (unloaded) return;
+    if (options.hidden)
+        mPopupStatus_Click();
+    else
+        window.minimized = false;
+}
+
 void Form1::showIfNoTray() {
     // A toy stored hidden where no tray could bring it back starts shown.
     if (!platform.tray.available()) options.hidden = false;

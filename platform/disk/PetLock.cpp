@@ -2,6 +2,8 @@
 
 #include "platform/disk/IniSettingsStore.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <sys/file.h>
@@ -15,7 +17,11 @@ PetLock::PetLock(const std::filesystem::path& folder, const std::string& petName
         base = base.substr(0, 160) + "-" + std::to_string(std::hash<std::string>{}(petName));
     std::filesystem::path file = folder / (base + ".lock");
     fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (fd < 0) {
+        failure = "cannot make " + file.string() + ": " + std::strerror(errno);
+    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        heldElsewhere = errno == EWOULDBLOCK;
+        if (!heldElsewhere) failure = "cannot lock " + file.string() + ": " + std::strerror(errno);
         ::close(fd);
         fd = -1;
     }

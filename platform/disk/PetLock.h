@@ -15,7 +15,13 @@ public:
 
     // True when this process holds the pet.
     bool held() const { return fd >= 0; }
+    // True when another program holds it; false too when the lock could not even be made.
+    bool busy() const { return heldElsewhere; }
+    // Why the lock file could not be made (a folder that cannot be created, no permission).
+    const std::string& problem() const { return failure; }
 
 private:
     int fd = -1;
+    bool heldElsewhere = false;
+    std::string failure;
 };

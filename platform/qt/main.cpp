@@ -7,8 +7,10 @@
 #include "platform/disk/PetLock.h"
 #include "platform/disk/ProgramFolder.h"
 #include "platform/qt/DeviceWindow.h"
+#include "platform/qt/FrontRequest.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSound.h"
+#include "platform/qt/QuitSignals.h"
 #include "platform/qt/common/DisplayChoice.h"
 #include "platform/qt/common/QtPicture.h"
 
@@ -19,6 +21,8 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -53,6 +57,54 @@ int autostart(int argc, char** argv) {
     return 0;
 }
 
+// A name as one line of a message: control characters show as "?".
+std::string printable(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+    if (text.size() > 80) text = text.substr(0, 77) + "...";
+    return text;
+}
+
+bool nonEmpty(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+QtMessageHandler qtHandler = nullptr; // Qt's own, for everything but the fatal messages
+// Qt's warnings while it opens the display wait here: when the display fails, the one line that
+// says so is all the user needs to read.
+std::vector<std::pair<QtMsgType, QString>> heldWarnings;
+bool displayOpen = false;
+
+// Qt's own words on a failed display suggest reinstalling; what the user can do is in the
+// environment.
+std::string displayProblem() {
+    const auto value = [](const char* variable) { return printable(std::getenv(variable)); };
+    if (nonEmpty("QT_QPA_PLATFORM"))
+        return "the platform \"" + value("QT_QPA_PLATFORM") + "\" could not be started";
+    if (nonEmpty("DISPLAY")) return "the X display \"" + value("DISPLAY") + "\" cannot be reached";
+    if (nonEmpty("WAYLAND_DISPLAY"))
+        return "the Wayland display \"" + value("WAYLAND_DISPLAY") + "\" cannot be reached";
+    return "neither DISPLAY nor WAYLAND_DISPLAY is set (start it from a desktop session)";
+}
+
+void reportFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        if (!displayOpen)
+            heldWarnings.emplace_back(type, message);
+        else if (qtHandler)
+            qtHandler(type, context, message);
+        return;
+    }
+    const std::string text = message.toStdString();
+    const std::string firstLine = text.substr(0, text.find('\n'));
+    if (!displayOpen)
+        std::cerr << "pipling: no display to show the toy on: " << displayProblem() << '\n';
+    else
+        std::cerr << "pipling: " << firstLine << '\n';
+    std::_Exit(1);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -69,6 +121,16 @@ int main(int argc, char** argv) {
     }
 
     if (argc > 1 && std::string(argv[1]) == "--autostart") return autostart(argc, argv);
+    if (name.rfind("--", 0) == 0) {
+        std::cerr << "pipling: unknown option " << printable(argv[1]) << " (see pipling --help)\n";
+        return 2;
+    }
+    // The pet lives in the user's settings folder; a temporary folder would lose it at the next boot.
+    if (!nonEmpty("XDG_CONFIG_HOME") && !nonEmpty("HOME")) {
+        std::cerr
+            << "pipling: neither HOME nor XDG_CONFIG_HOME is set, so there is no folder to keep the pet in\n";
+        return 1;
+    }
     if (const std::string problem = programFolderProblem({}); !problem.empty()) {
         std::cerr << "pipling: " << problem << '\n';
         return 1;
@@ -80,10 +142,24 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Qt ends the program on a display it cannot open; it says so in one line, and with a status.
+    qtHandler = qInstallMessageHandler(reportFatal);
     const auto folder = IniSettingsStore::userFolder();
-    PetLock lock(folder / "running", name.empty() ? std::string("Pipling") : name);
+    const std::string pet = name.empty() ? std::string("Pipling") : name;
+    PetLock lock(folder / "running", pet);
     if (!lock.held()) {
-        std::cerr << "pipling: the pet \"" << (name.empty() ? "Pipling" : name) << "\" is already running\n";
+        if (!lock.busy()) {
+            std::cerr << "pipling: the pet's settings folder cannot be used: " << lock.problem() << '\n';
+            return 1;
+        }
+        // One pet, one toy: the program already running shows its toy instead.
+        if (FrontRequest::ask(folder, pet)) {
+            std::cerr << "pipling: the pet \"" << printable(pet)
+                      << "\" is already running; its toy is brought to the front\n";
+            return 0;
+        }
+        std::cerr << "pipling: the pet \"" << printable(pet)
+                  << "\" is already running, and its program does not answer\n";
         return 1;
     }
 
@@ -98,6 +174,10 @@ int main(int argc, char** argv) {
     if (!display.warning.empty()) std::cerr << "pipling: " << display.warning << '\n';
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    displayOpen = true;
+    for (const auto& [type, message] : heldWarnings)
+        if (qtHandler) qtHandler(type, QMessageLogContext(), message);
+    heldWarnings.clear();
     app.setApplicationName("Pipling Simulator");
     app.setQuitOnLastWindowClosed(false);
 
@@ -125,6 +205,14 @@ int main(int argc, char** argv) {
             form.trayEvent(517);
         window.sync();
     };
+    FrontRequest front(folder, pet, [&] {
+        form.bringToFront();
+        window.sync();
+        window.raise();
+        window.activateWindow();
+    });
+    // Log-out, shut-down and kill end the toy as "Exit" does, so the pet is saved.
+    QuitSignals quitSignals([&](int) { app.quit(); });
     form.Form_Load(name);
     window.sync();
     const int status = app.exec();

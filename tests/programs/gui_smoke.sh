@@ -1,8 +1,8 @@
 #!/bin/sh
 # Starts the desktop program on Qt's offscreen platform with its own settings folder, checks that
-# it starts and keeps running, that a second program for the same pet refuses to start, that a
-# program for another pet does start, and that a killed program leaves no lock behind. Every wait
-# polls for what it waits for, with a deadline; none sleeps a fixed time.
+# it starts and keeps running, that a second program for the same pet asks the first to the front
+# and ends, that a program for another pet does start, and that a killed program leaves no lock
+# behind. Every wait polls for what it waits for, with a deadline; none sleeps a fixed time.
 set -u
 program=$1
 work=$2
@@ -39,8 +39,8 @@ first=$!
 wait_until "the first program has started" started $first "Smoke Pet"
 "$program" "Smoke Pet" >"$work/second.out" 2>"$work/second.err"
 status=$?
-if [ $status -eq 0 ] || [ "$(wc -l <"$work/second.err")" -ne 1 ]; then
-    echo "a second program for the same pet did not refuse (status $status):"; cat "$work/second.err"
+if [ $status -ne 0 ] || [ "$(wc -l <"$work/second.err")" -ne 1 ] || ! grep -q "front" "$work/second.err"; then
+    echo "a second program for the same pet did not hand over to the first (status $status):"; cat "$work/second.err"
     kill $first; exit 1
 fi
 "$program" "Other Pet" >"$work/Other Pet.out" 2>&1 &

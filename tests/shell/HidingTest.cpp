@@ -99,6 +99,14 @@ TEST_F(Tray, WithoutANotificationAreaHideMinimises) {
     // A restore that the toy did not ask for changes nothing.
     form().windowRestoredByUser();
     EXPECT_FALSE(hidden());
+    // A second program for the pet brings the toy back from the task bar, whether "Hide" or the
+    // user put it there.
+    sim.run("menu mPopupStatus\nfront");
+    EXPECT_FALSE(hidden());
+    EXPECT_FALSE(form().window.minimized);
+    form().window.minimized = true;
+    sim.run("front");
+    EXPECT_FALSE(form().window.minimized);
 }
 
 TEST_F(Tray, AToyStoredHiddenStartsShownOnlyWhereNoTrayCouldBringItBack) {

@@ -72,6 +72,16 @@ void ScriptRunner::addTrayCommand() {
     };
 }
 
+// `front`: a second program started for the same pet, which asks the running toy to the front.
+void ScriptRunner::addFrontCommand() {
+    commands["front"] = [this](const std::string& args) -> std::optional<std::string> {
+        if (!form) return std::string("no device: use start first");
+        if (!args.empty()) return std::string("front takes nothing more");
+        form->bringToFront();
+        return std::nullopt;
+    };
+}
+
 // `window Form4 key CODE down|up`, `window Form4 mouse down|move|up BUTTON X Y` (X, Y in twips
 // relative to the page).
 std::optional<std::string> ScriptRunner::bookletCommand(std::istringstream& in) {

@@ -53,6 +53,7 @@ private:
     void dumpWindows(Json& json);
     // The booklet Form4, the about window Form2 and the tray (tools/sim/ScriptBookletAbout.cpp).
     void addTrayCommand();
+    void addFrontCommand();
     std::optional<std::string> bookletCommand(std::istringstream& in);
     std::optional<std::string> aboutCommand(std::istringstream& in);
     void dumpBookletAbout(Json& json);

@@ -189,9 +189,16 @@ TEST(PetLock, OneHolderPerPetAndAKilledHolderReleases) {
         PetLock other(folder, "rosie/../Rosie");
         EXPECT_TRUE(first.held());
         EXPECT_FALSE(second.held());
+        EXPECT_TRUE(second.busy());
         EXPECT_TRUE(other.held());
     }
     EXPECT_TRUE(PetLock(folder, "Rosie").held());
+    // A folder that cannot be made is no running pet: it is reported as what it is.
+    std::ofstream(sim.folder() / "a file") << "x";
+    PetLock nowhere(sim.folder() / "a file" / "locks", "Rosie");
+    EXPECT_FALSE(nowhere.held());
+    EXPECT_FALSE(nowhere.busy());
+    EXPECT_NE(nowhere.problem().find("a file"), std::string::npos) << nowhere.problem();
 
     int ready[2];
     ASSERT_EQ(pipe(ready), 0);
