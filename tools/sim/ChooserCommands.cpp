@@ -3,19 +3,7 @@
 #include "app/Form1.h"
 #include "assets/Chooser.h"
 #include "tools/sim/Json.h"
-
-#include <charconv>
-
-namespace {
-
-std::optional<long long> wholeNumber(const std::string& text) {
-    long long value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-} // namespace
+#include "tools/sim/ScriptArgs.h"
 
 std::optional<std::string> chooserCommand(Form1& form, std::istringstream& in) {
     Form3& chooser = *form.chooser;
@@ -45,24 +33,16 @@ std::optional<std::string> chooserCommand(Form1& form, std::istringstream& in) {
         return std::nullopt;
     }
     if (what == "mouse") {
-        std::string action, buttonText, xText, yText;
-        in >> action >> buttonText >> xText >> yText;
-        const auto button = wholeNumber(buttonText);
-        const auto x = wholeNumber(xText);
-        const auto y = wholeNumber(yText);
-        if (!button || !x || !y || (in >> extra) || *button < 0 || *button > 4)
-            return std::string("window Form3 mouse wants down|move|up BUTTON X Y");
-        const auto b = static_cast<int16_t>(*button);
-        const auto fx = static_cast<float>(*x);
-        const auto fy = static_cast<float>(*y);
-        if (action == "down")
-            chooser.DoFormMouseDown(b, fx, fy);
-        else if (action == "move")
-            chooser.DoFormMouseMove(b, fx, fy);
-        else if (action == "up")
-            chooser.DoFormMouseUp(b);
+        const auto mouse = mouseArgs(in);
+        if (!mouse) return std::string("window Form3 mouse wants down|move|up BUTTON X Y");
+        if (mouse->action == "down")
+            chooser.DoFormMouseDown(mouse->button, mouse->x, mouse->y);
+        else if (mouse->action == "move")
+            chooser.DoFormMouseMove(mouse->button, mouse->x, mouse->y);
+        else if (mouse->action == "up")
+            chooser.DoFormMouseUp(mouse->button);
         else
-            return "unknown mouse action: " + action;
+            return "unknown mouse action: " + mouse->action;
         return std::nullopt;
     }
     return std::string("window Form3 knows select, dblclick, ok, cancel and mouse");

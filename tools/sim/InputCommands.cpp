@@ -1,18 +1,11 @@
 // The commands that act as a user would: buttons, keys, typing and the mouse on the device.
+#include "tools/sim/ScriptArgs.h"
 #include "tools/sim/ScriptRunner.h"
 
 #include <cctype>
-#include <charconv>
 #include <sstream>
 
 namespace {
-
-std::optional<long long> number(const std::string& text) {
-    long long value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
 
 using ButtonHandler = void (Form1::*)(int16_t, int16_t, float, float);
 
@@ -59,7 +52,7 @@ void ScriptRunner::addInputCommands() {
         std::istringstream in(args);
         std::string codeText, action, extra;
         in >> codeText >> action;
-        auto code = number(codeText);
+        auto code = wholeNumber(codeText);
         if (!code || *code < 0 || *code > 255 || (action != "down" && action != "up") || (in >> extra))
             return "key wants CODE down|up";
         if (action == "down")
@@ -89,16 +82,14 @@ void ScriptRunner::addInputCommands() {
         // A disabled window (the booklet or the about window is open) takes no input.
         if (!form->window.enabled) return std::nullopt;
         std::istringstream in(args);
-        std::string element, action, buttonText, xText, yText, extra;
-        in >> element >> action >> buttonText >> xText >> yText;
-        auto button = number(buttonText);
-        auto x = number(xText);
-        auto y = number(yText);
-        if (!button || !x || !y || (in >> extra) || *button < 0 || *button > 4)
-            return "mouse wants ELEMENT down|up|move|dblclick BUTTON X Y";
-        auto b = static_cast<int16_t>(*button);
-        auto fx = static_cast<float>(*x);
-        auto fy = static_cast<float>(*y);
+        std::string element;
+        in >> element;
+        const auto mouse = mouseArgs(in);
+        if (!mouse) return "mouse wants ELEMENT down|up|move|dblclick BUTTON X Y";
+        const std::string& action = mouse->action;
+        const int16_t b = mouse->button;
+        const float fx = mouse->x;
+        const float fy = mouse->y;
         if (auto handlers = buttonHandlers(element); handlers && element.size() > 1) {
             if (action == "down")
                 (form.get()->*handlers->down)(b, 0, fx, fy);

@@ -2,39 +2,14 @@
 #include "shell/About.h"
 #include "shell/Instructions.h"
 #include "tools/sim/Json.h"
+#include "tools/sim/ScriptArgs.h"
 #include "tools/sim/ScriptRunner.h"
 
-#include <charconv>
 #include <cstdio>
 #include <sstream>
 #include <vector>
 
 namespace {
-
-std::optional<long long> number(const std::string& text) {
-    long long value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-struct MouseArgs {
-    std::string action;
-    int16_t button = 0;
-    float x = 0;
-    float y = 0;
-};
-
-// "down|move|up BUTTON X Y" with nothing after it.
-std::optional<MouseArgs> mouseArgs(std::istringstream& in) {
-    std::string action, buttonText, xText, yText, extra;
-    in >> action >> buttonText >> xText >> yText;
-    auto button = number(buttonText);
-    auto x = number(xText);
-    auto y = number(yText);
-    if (!button || !x || !y || (in >> extra) || *button < 0 || *button > 4) return std::nullopt;
-    return MouseArgs{action, static_cast<int16_t>(*button), static_cast<float>(*x), static_cast<float>(*y)};
-}
 
 std::string colourText(int rgb) {
     char text[8];
@@ -92,7 +67,7 @@ std::optional<std::string> ScriptRunner::bookletCommand(std::istringstream& in) 
     if (what == "key") {
         std::string codeText, action, extra;
         in >> codeText >> action;
-        auto code = number(codeText);
+        auto code = wholeNumber(codeText);
         if (!code || *code < 0 || *code > 255 || (action != "down" && action != "up") || (in >> extra))
             return std::string("window Form4 key wants CODE down|up");
         // The booklet answers key-downs only; Escape and F1 close it.

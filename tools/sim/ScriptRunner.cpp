@@ -1,11 +1,11 @@
 #include "tools/sim/ScriptRunner.h"
 #include "assets/Chooser.h"
+#include "tools/sim/ScriptArgs.h"
 
 #include "platform/Numbers.h"
 #include "platform/qt/common/DevicePainter.h"
 #include "tools/sim/Json.h"
 
-#include <charconv>
 #include <cmath>
 #include <iostream>
 #include <sstream>
@@ -25,13 +25,6 @@ std::vector<std::string> words(const std::string& text) {
     for (std::string word; in >> word;)
         result.push_back(word);
     return result;
-}
-
-std::optional<long long> wholeNumber(const std::string& text) {
-    long long value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
 }
 
 std::optional<double> realNumber(const std::string& text) {

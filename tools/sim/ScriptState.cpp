@@ -1,5 +1,6 @@
 // The commands that read or set the device's state: get, set, dump, settings, render.
 #include "tools/sim/Json.h"
+#include "tools/sim/ScriptArgs.h"
 #include "tools/sim/ScriptRunner.h"
 
 #include "platform/Numbers.h"
@@ -43,12 +44,10 @@ template <class T> bool parseField(const std::string& text, T& field) {
         field = static_cast<T>(*value);
         return true;
     } else {
-        long long value = 0;
-        auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-            value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max())
+        const auto value = wholeNumber(text);
+        if (!value || *value < std::numeric_limits<T>::min() || *value > std::numeric_limits<T>::max())
             return false;
-        field = static_cast<T>(value);
+        field = static_cast<T>(*value);
         return true;
     }
 }

@@ -3,21 +3,14 @@
 #include "assets/Chooser.h"
 #include "tools/sim/ChooserCommands.h"
 #include "tools/sim/Json.h"
+#include "tools/sim/ScriptArgs.h"
 #include "tools/sim/ScriptRunner.h"
 
 #include "shell/Sheet.h"
 
-#include <charconv>
 #include <sstream>
 
 namespace {
-
-std::optional<long long> number(const std::string& text) {
-    long long value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
 
 // The insulating sheet: `window Form5 mouse down|move|up BUTTON X Y` (X, Y in twips relative
 // to Picture1, which fills the window) and `window Form5 key CODE down|up`.
@@ -26,30 +19,22 @@ std::optional<std::string> sheetCommand(Form5& sheet, std::istringstream& in) {
     in >> what;
     std::string extra;
     if (what == "mouse") {
-        std::string action, buttonText, xText, yText;
-        in >> action >> buttonText >> xText >> yText;
-        auto button = number(buttonText);
-        auto x = number(xText);
-        auto y = number(yText);
-        if (!button || !x || !y || (in >> extra) || *button < 0 || *button > 4)
-            return "window Form5 mouse wants down|move|up BUTTON X Y";
-        const auto b = static_cast<int16_t>(*button);
-        const auto fx = static_cast<float>(*x);
-        const auto fy = static_cast<float>(*y);
-        if (action == "down")
-            sheet.DoSheetMouseDown(b, fx, fy);
-        else if (action == "move")
-            sheet.DoSheetMouseMove(b, fx, fy);
-        else if (action == "up")
-            sheet.DoSheetMouseUp(b);
+        const auto mouse = mouseArgs(in);
+        if (!mouse) return "window Form5 mouse wants down|move|up BUTTON X Y";
+        if (mouse->action == "down")
+            sheet.DoSheetMouseDown(mouse->button, mouse->x, mouse->y);
+        else if (mouse->action == "move")
+            sheet.DoSheetMouseMove(mouse->button, mouse->x, mouse->y);
+        else if (mouse->action == "up")
+            sheet.DoSheetMouseUp(mouse->button);
         else
-            return "unknown mouse action: " + action;
+            return "unknown mouse action: " + mouse->action;
         return std::nullopt;
     }
     if (what == "key") {
         std::string codeText, action;
         in >> codeText >> action;
-        auto code = number(codeText);
+        auto code = wholeNumber(codeText);
         if (!code || *code < 0 || *code > 255 || (action != "down" && action != "up") || (in >> extra))
             return "window Form5 key wants CODE down|up";
         if (action == "down")

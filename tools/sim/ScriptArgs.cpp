@@ -1,0 +1,20 @@
+#include "tools/sim/ScriptArgs.h"
+
+#include <charconv>
+
+std::optional<long long> wholeNumber(const std::string& text) {
+    long long value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+std::optional<MouseArgs> mouseArgs(std::istringstream& in) {
+    std::string action, buttonText, xText, yText, extra;
+    in >> action >> buttonText >> xText >> yText;
+    const auto button = wholeNumber(buttonText);
+    const auto x = wholeNumber(xText);
+    const auto y = wholeNumber(yText);
+    if (!button || !x || !y || (in >> extra) || *button < 0 || *button > 4) return std::nullopt;
+    return MouseArgs{action, static_cast<int16_t>(*button), static_cast<float>(*x), static_cast<float>(*y)};
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <sstream>
+#include <string>
+
+// The arguments that many script commands share.
+
+// A whole text as a whole decimal number; nothing when any of it is not.
+std::optional<long long> wholeNumber(const std::string& text);
+
+// A window's mouse event: "down|move|up BUTTON X Y" with nothing after it (X and Y in twips, the
+// button 0 to 4). The action is not checked: each window knows its own.
+struct MouseArgs {
+    std::string action;
+    int16_t button = 0;
+    float x = 0;
+    float y = 0;
+};
+std::optional<MouseArgs> mouseArgs(std::istringstream& in);
