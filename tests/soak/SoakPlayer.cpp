@@ -22,7 +22,7 @@ struct Range {
 };
 constexpr Range StoredRanges[] = {
     {"InsulatingSheet", 0, 2},      {"InsulatingSheetWidthPushed", INT16_MIN, INT16_MAX},
-    {"CharacterNo", 0, 12},         {"IntervalCount", 0, 1000},
+    {"CharacterNo", 0, 12},         {"IntervalCount", 0, INT16_MAX},
     {"SecondCount", 0, 59},         {"MinuteCount", 0, INT32_MAX},
     {"CurrentTempChar", 0, 15},     {"AttendTimeLeft", 0, CallSeconds},
     {"FeedMenuIndex", 0, 1},        {"LightMenuIndex", 0, 1},
@@ -156,6 +156,10 @@ std::optional<std::string> SoakPlayer::restart(bool kill) {
     for (const auto& [key, edge, size] : {std::tuple{"Left", "width", "width"}, std::tuple{"Top", "height", "height"}})
         if (std::stoll(saved[key]) > state["screen"][edge].toInteger())
             saved[key] = std::to_string(state["screen"][edge].toInteger() - state["window"][size].toInteger());
+    // Drawing the main screen restarts a healthy, awake pet's pose animation.
+    const int character = std::stoi(saved["CharacterNo"]);
+    if (saved["Sickness"] == "0" && saved["SleepAction"] == "False" && character >= 1 && character <= 11)
+        saved["IntervalCount"] = saved["CurrentTempChar"] = "0";
     // An egg draws its life length anew when it is set again.
     if (saved["CharacterNo"] == "0") saved.erase("MaxMinutes");
     if (std::stoi(saved["DyingTimeLeft"]) < 1) saved["DyingTimeLeft"] = std::to_string(neglectAllowance(10));
@@ -194,8 +198,9 @@ std::optional<std::string> SoakPlayer::check(const QJsonObject& state) {
     if (fields["CurrentSkin"].toString().isEmpty()) return std::string("CurrentSkin is empty");
 
     // The element set agrees with the state.
-    const bool front = visible(state, "FrontView");
-    if (front == visible(state, "BackView")) return std::string("front and back view both shown or both hidden");
+    // The back view lies over the front with the reset button on it.
+    if (visible(state, "ResetButton") != visible(state, "BackView"))
+        return std::string("the reset button and the back view disagree");
     const bool showsPet = runner->device()->screenShowsPet();
     if (visible(state, "PipChar") && !showsPet) return std::string("the pet is drawn where the screen cannot show it");
     // A running toy on its plain screen draws the pet (or the angel).
@@ -276,7 +281,7 @@ std::string SoakPlayer::nextAction(const QJsonObject& state) {
                " 250" + pause;
     }
 
-    const std::string view = visible(state, "FrontView") ? "FrontView" : "BackView";
+    const std::string view = visible(state, "BackView") ? "BackView" : "FrontView";
     const int weights[] = {30, 5, 8, 2, 12, 4, 3, 3, 3, 2, 1, 10, 1};
     switch (std::discrete_distribution<int>(std::begin(weights), std::end(weights))(random)) {
     case 0:
