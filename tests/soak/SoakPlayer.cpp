@@ -21,18 +21,30 @@ struct Range {
     long long min, max;
 };
 constexpr Range StoredRanges[] = {
-    {"InsulatingSheet", 0, 2},      {"InsulatingSheetWidthPushed", INT16_MIN, INT16_MAX},
-    {"CharacterNo", 0, 12},         {"IntervalCount", 0, INT16_MAX},
-    {"SecondCount", 0, 59},         {"MinuteCount", 0, INT32_MAX},
-    {"CurrentTempChar", 0, 15},     {"AttendTimeLeft", 0, CallSeconds},
-    {"FeedMenuIndex", 0, 1},        {"LightMenuIndex", 0, 1},
-    {"Age", 0, 99},                 {"Weight", 0, 100},
-    {"Discipline", 0, 14},          {"Happiness", 0, 4},
-    {"Hunger", 0, 4},               {"Sickness", 0, INT16_MAX},
-    {"Dung", 0, 8},                 {"DyingAction", 0, 62},
-    {"DisciplineWhenNeed", 0, INT16_MAX}, {"PlayCounter", 0, INT16_MAX},
-    {"SnackCount", 0, INT16_MAX},   {"NeedCount", 0, INT16_MAX},
-    {"TotalNeedCount", 0, INT16_MAX}, {"CareWhenNeed", 0, INT16_MAX},
+    {"InsulatingSheet", 0, 2},
+    {"InsulatingSheetWidthPushed", INT16_MIN, INT16_MAX},
+    {"CharacterNo", 0, 12},
+    {"IntervalCount", 0, INT16_MAX},
+    {"SecondCount", 0, 59},
+    {"MinuteCount", 0, INT32_MAX},
+    {"CurrentTempChar", 0, 15},
+    {"AttendTimeLeft", 0, CallSeconds},
+    {"FeedMenuIndex", 0, 1},
+    {"LightMenuIndex", 0, 1},
+    {"Age", 0, 99},
+    {"Weight", 0, 100},
+    {"Discipline", 0, 14},
+    {"Happiness", 0, 4},
+    {"Hunger", 0, 4},
+    {"Sickness", 0, INT16_MAX},
+    {"Dung", 0, 8},
+    {"DyingAction", 0, 62},
+    {"DisciplineWhenNeed", 0, INT16_MAX},
+    {"PlayCounter", 0, INT16_MAX},
+    {"SnackCount", 0, INT16_MAX},
+    {"NeedCount", 0, INT16_MAX},
+    {"TotalNeedCount", 0, INT16_MAX},
+    {"CareWhenNeed", 0, INT16_MAX},
 };
 constexpr long long PositionLimit = 32767LL * 15;
 
@@ -66,7 +78,8 @@ std::string shownValue(const QJsonObject& state, const std::string& key) {
 
 } // namespace
 
-SoakPlayer::SoakPlayer(unsigned seed, std::string appDir) : seed(seed), appDir(std::move(appDir)), random(seed) {
+SoakPlayer::SoakPlayer(unsigned seed, std::string appDir)
+    : seed(seed), appDir(std::move(appDir)), random(seed) {
     const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
     folder = base / ("pipling-soak-" + std::to_string(::getpid()) + "-" + std::to_string(seed));
     fs::remove_all(folder);
@@ -153,9 +166,11 @@ std::optional<std::string> SoakPlayer::restart(bool kill) {
         saved["IntervalCount"] = "119";
     }
     // A toy left beyond the right or bottom edge comes back flush with it.
-    for (const auto& [key, edge, size] : {std::tuple{"Left", "width", "width"}, std::tuple{"Top", "height", "height"}})
+    for (const auto& [key, edge, size] :
+         {std::tuple{"Left", "width", "width"}, std::tuple{"Top", "height", "height"}})
         if (std::stoll(saved[key]) > state["screen"][edge].toInteger())
-            saved[key] = std::to_string(state["screen"][edge].toInteger() - state["window"][size].toInteger());
+            saved[key] =
+                std::to_string(state["screen"][edge].toInteger() - state["window"][size].toInteger());
     // Drawing the main screen restarts a healthy, awake pet's pose animation.
     const int character = std::stoi(saved["CharacterNo"]);
     if (saved["Sickness"] == "0" && saved["SleepAction"] == "False" && character >= 1 && character <= 11)
@@ -202,13 +217,14 @@ std::optional<std::string> SoakPlayer::check(const QJsonObject& state) {
     if (visible(state, "ResetButton") != visible(state, "BackView"))
         return std::string("the reset button and the back view disagree");
     const bool showsPet = runner->device()->screenShowsPet();
-    if (visible(state, "PipChar") && !showsPet) return std::string("the pet is drawn where the screen cannot show it");
+    if (visible(state, "PipChar") && !showsPet)
+        return std::string("the pet is drawn where the screen cannot show it");
     // A running toy on its plain screen draws the pet (or the angel).
     bool animation = false;
     for (const char* flag : {"EatingAction", "FlushAction", "UnhappyAction", "HappyAction", "NegativeAction"})
         animation = animation || fields[flag].toBool();
-    if (showsPet && state["timer"].toInteger() != 0 && number("ScreenTimeLeft") == 0 && number("ChangeStep") == 0 &&
-        !animation && !visible(state, "PipChar") && !visible(state, "Angel"))
+    if (showsPet && state["timer"].toInteger() != 0 && number("ScreenTimeLeft") == 0 &&
+        number("ChangeStep") == 0 && !animation && !visible(state, "PipChar") && !visible(state, "Angel"))
         return std::string("the screen shows the pet but neither the pet nor the angel is drawn");
     int careScreens = 0;
     for (const char* screen : {"FeedMenu", "LightMenu", "Meter(0)", "PlayTitle", "HourDigit(0)"})
@@ -224,7 +240,8 @@ std::optional<std::string> SoakPlayer::check(const QJsonObject& state) {
         return std::string("a skull shown on a healthy pet or over another screen");
     if (visible(state, "SleepSign") && !fields["SleepAction"].toBool())
         return std::string("the sleep sign shown on a pet awake");
-    if (visible(state, "Dark") && !fields["LightOff"].toBool()) return std::string("the screen dark with the light on");
+    if (visible(state, "Dark") && !fields["LightOff"].toBool())
+        return std::string("the screen dark with the light on");
     if (visible(state, "Angel") && number("CharacterNo") != character::Angel)
         return std::string("an angel drawn for a living character");
     const QJsonObject windows = state["windows"].toObject();
@@ -250,8 +267,11 @@ std::string SoakPlayer::nextAction(const QJsonObject& state) {
     if (windows["Form3"].isObject() && pick(4)) {
         const int rows = static_cast<int>(windows["Form3"]["List1"].toArray().size());
         const std::string row = std::to_string(rows ? pick(rows) : 0);
-        const std::string choices[] = {"window Form3 select " + row, "window Form3 select " + row,
-                                       "window Form3 dblclick " + row, "window Form3 ok", "window Form3 cancel",
+        const std::string choices[] = {"window Form3 select " + row,
+                                       "window Form3 select " + row,
+                                       "window Form3 dblclick " + row,
+                                       "window Form3 ok",
+                                       "window Form3 cancel",
                                        "window Form3 mouse down 1 600 150\nwindow Form3 mouse move 1 " +
                                            coordinates(3000, 3000) + "\nwindow Form3 mouse up 1 0 0"};
         return choices[pick(6)] + pause;
@@ -261,7 +281,10 @@ std::string SoakPlayer::nextAction(const QJsonObject& state) {
         const int keys[] = {37, 39, 39, 13, 27, 112};
         const int key = keys[pick(6)];
         const std::string down = "window Form4 key " + std::to_string(key) + " down";
-        if (pick(3)) return down + (key == 27 || key == 112 ? "" : "\nwindow Form4 key " + std::to_string(key) + " up") + pause;
+        if (pick(3))
+            return down +
+                   (key == 27 || key == 112 ? "" : "\nwindow Form4 key " + std::to_string(key) + " up") +
+                   pause;
         const std::string mouse = std::to_string(1 + pick(2)) + " " + coordinates(4000, 4000);
         return "window Form4 mouse down " + mouse + "\nwindow Form4 mouse up " + mouse + pause;
     }

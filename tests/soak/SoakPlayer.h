@@ -42,7 +42,9 @@ private:
     std::string failure(const std::string& what) const;
 
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
-    double between(double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); }
+    double between(double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random);
+    }
 
     unsigned seed;
     std::string appDir;

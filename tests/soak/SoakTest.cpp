@@ -18,8 +18,8 @@ void live(unsigned seed, double petDays) {
     const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - begin;
     ASSERT_FALSE(failure) << *failure;
     std::cout << "seed " << seed << ": " << player.livedSeconds / PetDay << " pet days in " << player.steps
-              << " steps and " << player.restarts << " restarts, " << player.livedSeconds / PetDay / wall.count()
-              << " pet days a second\n";
+              << " steps and " << player.restarts << " restarts, "
+              << player.livedSeconds / PetDay / wall.count() << " pet days a second\n";
     // A player that never got the toy going or never restarted it has tested little.
     EXPECT_GT(player.steps, 100);
     EXPECT_GT(player.restarts, 0);
