@@ -82,7 +82,9 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         pet.LightOff = false;
         pet.LightMenuIndex = 0;
         e.Dark.visible = false;
+        // The new egg is awake: the sleeping pet's sign goes with it.
         pet.SleepAction = pet.AttentionSleep = false;
+        e.SleepSign.visible = false;
         menuItem(MenuId::mCheatAction2).checked = false;
         hideDroppings();
         e.PipChar.setPicture(e.TempChar[0]);

@@ -83,7 +83,9 @@ void Form1::DoLoadSettings() {
     elements.PipChar.visible = false;
     device.NewPetUndrawn = false;
 
-    loadInteger("IntervalCount", pet.IntervalCount, 0, 1000);
+    // The animation clock runs on while the egg cracks (two seconds, past 1000), and a count past
+    // the frame period only makes the next frame due at once: every non-negative count is sound.
+    loadInteger("IntervalCount", pet.IntervalCount, 0, Max16);
     loadInteger("SecondCount", pet.SecondCount, 0, 59);
     loadInteger("MinuteCount", pet.MinuteCount, 0, INT32_MAX);
     loadInteger("CurrentTempChar", pet.CurrentTempChar, 0, 15);

@@ -188,3 +188,21 @@ TEST(SettingsLoad, ACloseAndANewStartContinueTheSameMinute) {
 }
 
 } // namespace
+
+TEST(SettingsLoad, AnEggClosedWhileItCracksComesBackAsStored) {
+    // The cracking shell lets the animation clock run on for two seconds, past a second's worth;
+    // the next start must take the stored count, not drop it as out of range.
+    Sim sim(Sim::noAssets());
+    sim.run("store InsulatingSheet 0\nstore CharacterNo 0\nstore SecondCount 59\nstart\nwait 2.5");
+    ASSERT_EQ(sim.number("CurrentTempChar"), 2) << "not cracking";
+    sim.run("quit");
+    const QJsonObject stored = sim.settings();
+    EXPECT_GT(stored.value("IntervalCount").toString().toInt(), 1000);
+    Values section;
+    for (auto it = stored.begin(); it != stored.end(); ++it)
+        section.emplace_back(it.key().toStdString(), it.value().toString().toStdString());
+    Sim again(Sim::noAssets());
+    IniSettingsStore(again.storeFile()).writeSection("Pipling", section);
+    again.run("start");
+    EXPECT_EQ(again.number("IntervalCount"), stored.value("IntervalCount").toString().toInt());
+}
