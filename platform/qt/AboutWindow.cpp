@@ -86,7 +86,7 @@ void AboutWindow::sync() {
     const WindowState& w = a->window;
     WindowMirror::topmost(*this, w.topmost, topmost);
     const QRect geometry = WindowMirror::pixels(w);
-    if (this->geometry() != geometry) {
+    if (WindowMirror::differs(*this, geometry)) {
         setFixedSize(geometry.size());
         setGeometry(geometry);
     }
@@ -128,12 +128,16 @@ void AboutWindow::surface(QEvent::Type type, const QMouseEvent* event, const QWi
     const QPointF at = from->mapTo(this, event->position().toPoint());
     const auto x = static_cast<float>(at.x() * Twips);
     const auto y = static_cast<float>(at.y() * Twips);
-    if (type == QEvent::MouseButtonPress)
+    if (type == QEvent::MouseButtonPress) {
+        if (faceDrag.press(*event)) return;
         a->surfaceMouseDown(mouseButtonCode(event->button()), x, y);
-    else if (type == QEvent::MouseMove)
+    } else if (type == QEvent::MouseMove) {
+        if (faceDrag.holding()) return faceDrag.move(*this, *event);
         a->surfaceMouseMove(mouseButtonCode(event->buttons()), x, y);
-    else
+    } else {
+        if (faceDrag.click(*event)) a->surfaceMouseDown(mouseButtonCode(event->button()), x, y);
         a->surfaceMouseUp(mouseButtonCode(event->button()));
+    }
     changed();
 }
 

@@ -1,4 +1,5 @@
 #include "platform/qt/WindowMirror.h"
+#include "platform/qt/CompositorMove.h"
 
 #include "device/Element.h"
 #include "platform/qt/common/QtPicture.h"
@@ -16,9 +17,15 @@ QRect pixels(const WindowState& window) {
                  qRound(window.height / Twips));
 }
 
+bool differs(const QWidget& widget, const QRect& geometry) {
+    if (CompositorMove::compositorPlaces()) return widget.size() != geometry.size();
+    return widget.geometry() != geometry;
+}
+
 void topmost(QWidget& widget, bool wanted, bool& shown) {
     if (wanted == shown) return;
     shown = wanted;
+    if (CompositorMove::compositorPlaces()) return;
     const bool wasVisible = widget.isVisible();
     widget.setWindowFlag(Qt::WindowStaysOnTopHint, wanted);
     if (wasVisible) widget.show();

@@ -2,6 +2,7 @@
 
 // What every window of the toy mirrors from its window state. This file provides:
 //  - WindowMirror::pixels: the window's place and size in desktop pixels;
+//  - WindowMirror::differs: whether a widget must be given that place and size;
 //  - WindowMirror::topmost: the stay-on-top flag, changed only when the state changed it;
 //  - WindowMirror::pointer: an element's own mouse pointer, or the standard one.
 #include "platform/Picture.h"
@@ -14,8 +15,12 @@ struct WindowState;
 namespace WindowMirror {
 
 QRect pixels(const WindowState& window);
+// Where only the compositor places windows, only the size counts: the widget's position there
+// is not the one on the desktop, and asking for another would change nothing.
+bool differs(const QWidget& widget, const QRect& geometry);
 // Changing a widget's flags hides it, so a visible widget is shown again. shown remembers the
-// flag last applied.
+// flag last applied. Where only the compositor places windows the flag means nothing, and
+// showing the window again would let the compositor place it anew, so it is left alone.
 void topmost(QWidget& widget, bool wanted, bool& shown);
 // shown remembers the picture last applied, so an unchanged pointer costs nothing.
 void pointer(QWidget& widget, const PictureHandle& picture, const void*& shown);
