@@ -73,6 +73,7 @@ AboutWindow::AboutWindow(Form1& form, std::function<void()> changed)
     for (QWidget* surfaceWidget :
          std::initializer_list<QWidget*>{pictureFrame, picture, title, author, description, frame})
         surfaceWidget->installEventFilter(this);
+    WindowMirror::followScreens(*this);
 }
 
 Form2* AboutWindow::current() const {

@@ -26,6 +26,7 @@ BookletWindow::BookletWindow(Form1& form, std::function<void()> changed)
       }) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFocusPolicy(Qt::StrongFocus);
+    WindowMirror::followScreens(*this);
 }
 
 Form4* BookletWindow::current() const {

@@ -68,6 +68,7 @@ ChooserWindow::ChooserWindow(Form1& form, std::function<void()> changed)
     });
     connect(cancel, &QPushButton::clicked, this, [this] { run([](Form3& c) { c.Command2_Click(); }); });
     list->setFocus();
+    WindowMirror::followScreens(*this);
 }
 
 Form3* ChooserWindow::current() const {

@@ -36,6 +36,7 @@ DeviceWindow::DeviceWindow(Form1& form)
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true); // to show each element's own pointer and tooltip
+    WindowMirror::followScreens(*this);
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, this, &DeviceWindow::tick);
     timer.start(10);

@@ -37,6 +37,7 @@ SheetWindow::SheetWindow(Form1& form, QWidget& device, std::function<void()> cha
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, this, &SheetWindow::tick);
     timer.start(Form5::TimerPeriod);
+    WindowMirror::followScreens(*this);
 }
 
 Form5* SheetWindow::current() const {

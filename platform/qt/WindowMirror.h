@@ -4,7 +4,8 @@
 //  - WindowMirror::pixels: the window's place and size in desktop pixels;
 //  - WindowMirror::differs: whether a widget must be given that place and size;
 //  - WindowMirror::topmost: the stay-on-top flag, changed only when the state changed it;
-//  - WindowMirror::pointer: an element's own mouse pointer, or the standard one.
+//  - WindowMirror::pointer: an element's own mouse pointer, or the standard one;
+//  - WindowMirror::followScreens: the window redrawn, and its shape set anew, on another screen.
 #include "platform/Picture.h"
 
 #include <QRect>
@@ -24,5 +25,9 @@ bool differs(const QWidget& widget, const QRect& geometry);
 void topmost(QWidget& widget, bool wanted, bool& shown);
 // shown remembers the picture last applied, so an unchanged pointer costs nothing.
 void pointer(QWidget& widget, const PictureHandle& picture, const void*& shown);
+// From now on, whenever the widget's window comes onto another screen (of another scale,
+// perhaps): Qt turns a window's shape into screen pixels at the scale it has when the shape is
+// set, and keeps them, so the shape is set anew, and the whole window is painted again.
+void followScreens(QWidget& widget);
 
 } // namespace WindowMirror
