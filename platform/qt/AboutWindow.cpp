@@ -22,6 +22,15 @@ QString colourSheet(int rgb) {
     return QStringLiteral("color: #%1;").arg(rgb, 6, 16, QLatin1Char('0'));
 }
 
+// The label would scale a picture to the screen smoothly, blurring its pixels: it gets one
+// already at the screen's scale, each pixel repeated.
+QPixmap crisp(const QImage& image, qreal ratio) {
+    QPixmap pixmap =
+        QPixmap::fromImage(image.scaled(image.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 } // namespace
 
 AboutWindow::AboutWindow(Form1& form, std::function<void()> changed)
@@ -108,9 +117,10 @@ void AboutWindow::sync() {
         text->setPlainText(QString::fromStdString(a->Text2));
     if (ok->text() != QString::fromStdString(a->cmdOK)) ok->setText(QString::fromStdString(a->cmdOK));
     const auto* image = dynamic_cast<const QtPicture*>(a->AboutPicture.picture.get());
-    if (image != shownPicture) {
+    if (image != shownPicture || devicePixelRatioF() != shownRatio) {
         shownPicture = image;
-        picture->setPixmap(image ? QPixmap::fromImage(image->image) : QPixmap());
+        shownRatio = devicePixelRatioF();
+        picture->setPixmap(image ? crisp(image->image, shownRatio) : QPixmap());
     }
     if (w.visible != isVisible()) {
         setVisible(w.visible);

@@ -52,6 +52,7 @@ private:
     QPlainTextEdit* text;
     QPushButton* ok;
     const void* shownPicture = nullptr;
+    qreal shownRatio = 0; // the scale the picture was last made for
     bool topmost = false;
     FaceDrag faceDrag; // where the compositor alone moves windows
 };
