@@ -89,6 +89,10 @@ public:
     virtual ~Desktop() = default;
     virtual int screenWidth() const = 0;  // twips
     virtual int screenHeight() const = 0; // twips
+    // Where the whole desktop ends on the right and at the bottom (twips): a window beyond is on
+    // no screen. Screens beside or below the main one reach further than its size.
+    virtual int desktopRight() const { return screenWidth(); }
+    virtual int desktopBottom() const { return screenHeight(); }
     virtual void setPointer(Pointer pointer) = 0;
     // Lets pending events (timer ticks among them) run once, as a drag does after each move.
     virtual void processEvents() = 0;

@@ -103,11 +103,11 @@ void Form1::mPopupSide_Click() {
 }
 
 void Form1::keepOnScreen() {
-    // A position stored on a larger screen comes back flush with the right or bottom edge. A toy
-    // only partly off the screen, or off to the left or top (where another monitor may be),
-    // stays where the user left it.
-    if (window.left > platform.desktop.screenWidth())
-        window.left = platform.desktop.screenWidth() - window.width;
-    if (window.top > platform.desktop.screenHeight())
-        window.top = platform.desktop.screenHeight() - window.height;
+    // A position stored on a larger desktop comes back flush with the right or bottom edge. A toy
+    // only partly off the desktop, or off to the left or top (where another monitor may be),
+    // stays where the user left it, and so does one on a screen beside or below the main one.
+    const int right = platform.desktop.desktopRight();
+    const int bottom = platform.desktop.desktopBottom();
+    if (window.left > right) window.left = right - window.width;
+    if (window.top > bottom) window.top = bottom - window.height;
 }

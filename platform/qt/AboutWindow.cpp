@@ -22,6 +22,15 @@ QString colourSheet(int rgb) {
     return QStringLiteral("color: #%1;").arg(rgb, 6, 16, QLatin1Char('0'));
 }
 
+// The label would scale a picture to the screen smoothly, blurring its pixels: it gets one
+// already at the screen's scale, each pixel repeated.
+QPixmap crisp(const QImage& image, qreal ratio) {
+    QPixmap pixmap =
+        QPixmap::fromImage(image.scaled(image.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 } // namespace
 
 AboutWindow::AboutWindow(Form1& form, std::function<void()> changed)
@@ -73,6 +82,7 @@ AboutWindow::AboutWindow(Form1& form, std::function<void()> changed)
     for (QWidget* surfaceWidget :
          std::initializer_list<QWidget*>{pictureFrame, picture, title, author, description, frame})
         surfaceWidget->installEventFilter(this);
+    WindowMirror::followScreens(*this);
 }
 
 Form2* AboutWindow::current() const {
@@ -86,7 +96,7 @@ void AboutWindow::sync() {
     const WindowState& w = a->window;
     WindowMirror::topmost(*this, w.topmost, topmost);
     const QRect geometry = WindowMirror::pixels(w);
-    if (this->geometry() != geometry) {
+    if (WindowMirror::differs(*this, geometry)) {
         setFixedSize(geometry.size());
         setGeometry(geometry);
     }
@@ -107,9 +117,10 @@ void AboutWindow::sync() {
         text->setPlainText(QString::fromStdString(a->Text2));
     if (ok->text() != QString::fromStdString(a->cmdOK)) ok->setText(QString::fromStdString(a->cmdOK));
     const auto* image = dynamic_cast<const QtPicture*>(a->AboutPicture.picture.get());
-    if (image != shownPicture) {
+    if (image != shownPicture || devicePixelRatioF() != shownRatio) {
         shownPicture = image;
-        picture->setPixmap(image ? QPixmap::fromImage(image->image) : QPixmap());
+        shownRatio = devicePixelRatioF();
+        picture->setPixmap(image ? crisp(image->image, shownRatio) : QPixmap());
     }
     if (w.visible != isVisible()) {
         setVisible(w.visible);
@@ -128,12 +139,16 @@ void AboutWindow::surface(QEvent::Type type, const QMouseEvent* event, const QWi
     const QPointF at = from->mapTo(this, event->position().toPoint());
     const auto x = static_cast<float>(at.x() * Twips);
     const auto y = static_cast<float>(at.y() * Twips);
-    if (type == QEvent::MouseButtonPress)
+    if (type == QEvent::MouseButtonPress) {
+        if (faceDrag.press(*event)) return;
         a->surfaceMouseDown(mouseButtonCode(event->button()), x, y);
-    else if (type == QEvent::MouseMove)
+    } else if (type == QEvent::MouseMove) {
+        if (faceDrag.holding()) return faceDrag.move(*this, *event);
         a->surfaceMouseMove(mouseButtonCode(event->buttons()), x, y);
-    else
+    } else {
+        if (faceDrag.click(*event)) a->surfaceMouseDown(mouseButtonCode(event->button()), x, y);
         a->surfaceMouseUp(mouseButtonCode(event->button()));
+    }
     changed();
 }
 

@@ -6,7 +6,9 @@
 //    link colours and passing the mouse to Form2: presses on the links, and drags on the window
 //    surface, the frame, the labels and the picture. The device window creates it when Form1
 //    opens the about window and drops it when that closes.
+#include "platform/qt/CompositorMove.h"
 #include <QEvent>
+
 #include <QWidget>
 
 #include <functional>
@@ -50,5 +52,7 @@ private:
     QPlainTextEdit* text;
     QPushButton* ok;
     const void* shownPicture = nullptr;
+    qreal shownRatio = 0; // the scale the picture was last made for
     bool topmost = false;
+    FaceDrag faceDrag; // where the compositor alone moves windows
 };

@@ -26,6 +26,7 @@ BookletWindow::BookletWindow(Form1& form, std::function<void()> changed)
       }) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFocusPolicy(Qt::StrongFocus);
+    WindowMirror::followScreens(*this);
 }
 
 Form4* BookletWindow::current() const {
@@ -39,7 +40,7 @@ void BookletWindow::sync() {
     const WindowState& w = b->window;
     WindowMirror::topmost(*this, w.topmost, topmost);
     const QRect geometry = WindowMirror::pixels(w);
-    if (this->geometry() != geometry) {
+    if (WindowMirror::differs(*this, geometry)) {
         setFixedSize(geometry.size());
         setGeometry(geometry);
     }
@@ -74,7 +75,7 @@ void BookletWindow::paintEvent(QPaintEvent*) {
 
 void BookletWindow::mousePressEvent(QMouseEvent* event) {
     Form4* b = current();
-    if (!b) return;
+    if (!b || faceDrag.press(*event)) return;
     b->Picture1_MouseDown(mouseButtonCode(event->button()), 0,
                           static_cast<float>(event->position().x() * Twips),
                           static_cast<float>(event->position().y() * Twips));
@@ -84,6 +85,7 @@ void BookletWindow::mousePressEvent(QMouseEvent* event) {
 void BookletWindow::mouseMoveEvent(QMouseEvent* event) {
     Form4* b = current();
     if (!b) return;
+    if (faceDrag.holding()) return faceDrag.move(*this, *event);
     b->Picture1_MouseMove(mouseButtonCode(event->buttons()), 0,
                           static_cast<float>(event->position().x() * Twips),
                           static_cast<float>(event->position().y() * Twips));
@@ -93,6 +95,11 @@ void BookletWindow::mouseMoveEvent(QMouseEvent* event) {
 void BookletWindow::mouseReleaseEvent(QMouseEvent* event) {
     Form4* b = current();
     if (!b) return;
+    // A page clicked where the compositor moves windows: the held press goes first.
+    if (faceDrag.click(*event))
+        b->Picture1_MouseDown(mouseButtonCode(event->button()), 0,
+                              static_cast<float>(event->position().x() * Twips),
+                              static_cast<float>(event->position().y() * Twips));
     b->Picture1_MouseUp(mouseButtonCode(event->button()), 0,
                         static_cast<float>(event->position().x() * Twips),
                         static_cast<float>(event->position().y() * Twips));

@@ -6,6 +6,7 @@
 //    codes), mirroring the booklet's window state. The device window creates it when Form1 opens
 //    the booklet and drops it when the booklet closes; every handler finds the booklet through
 //    Form1, since a key may close it while the handler runs.
+#include "platform/qt/CompositorMove.h"
 #include "platform/qt/KeyForwarder.h"
 
 #include <QWidget>
@@ -41,4 +42,5 @@ private:
     const void* shownPointer = nullptr;
     bool topmost = false;
     KeyForwarder keys;
+    FaceDrag faceDrag; // where the compositor alone moves windows
 };

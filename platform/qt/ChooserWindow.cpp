@@ -1,4 +1,5 @@
 #include "platform/qt/ChooserWindow.h"
+#include "platform/qt/WindowMirror.h"
 
 #include "app/Form1.h"
 #include "assets/Chooser.h"
@@ -67,6 +68,7 @@ ChooserWindow::ChooserWindow(Form1& form, std::function<void()> changed)
     });
     connect(cancel, &QPushButton::clicked, this, [this] { run([](Form3& c) { c.Command2_Click(); }); });
     list->setFocus();
+    WindowMirror::followScreens(*this);
 }
 
 Form3* ChooserWindow::current() const {
@@ -89,12 +91,12 @@ void ChooserWindow::sync() {
     if (!c) return;
     syncing = true;
     const WindowState& w = c->window;
-    if (w.topmost != topmost || !isVisible()) {
+    if ((w.topmost != topmost || !isVisible()) && !CompositorMove::compositorPlaces()) {
         topmost = w.topmost;
         setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
     }
     const QRect geometry = pixels(w.left, w.top, w.width, w.height);
-    if (this->geometry() != geometry) setGeometry(geometry);
+    if (WindowMirror::differs(*this, geometry)) setGeometry(geometry);
     const QString caption = QString::fromStdString(w.title);
     if (windowTitle() != caption) setWindowTitle(caption);
     title->setText(QString::fromStdString(c->lblDescription));
@@ -124,6 +126,7 @@ void ChooserWindow::paintEvent(QPaintEvent*) {
 }
 
 void ChooserWindow::mousePressEvent(QMouseEvent* event) {
+    if (faceDrag.press(*event)) return;
     const auto x = static_cast<float>(event->position().x() * Twips);
     const auto y = static_cast<float>(event->position().y() * Twips);
     const int16_t button = mouseButtonCode(event->button());
@@ -131,6 +134,7 @@ void ChooserWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void ChooserWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (faceDrag.holding()) return faceDrag.move(*this, *event);
     const auto x = static_cast<float>(event->position().x() * Twips);
     const auto y = static_cast<float>(event->position().y() * Twips);
     const int16_t button = mouseButtonCode(event->buttons());
@@ -139,5 +143,10 @@ void ChooserWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void ChooserWindow::mouseReleaseEvent(QMouseEvent* event) {
     const int16_t button = mouseButtonCode(event->button());
+    if (faceDrag.click(*event)) {
+        const auto x = static_cast<float>(event->position().x() * Twips);
+        const auto y = static_cast<float>(event->position().y() * Twips);
+        run([=](Form3& c) { c.DoFormMouseDown(button, x, y); });
+    }
     run([=](Form3& c) { c.DoFormMouseUp(button); });
 }

@@ -7,6 +7,8 @@
 //    window or its labels to Form3's handlers.
 // The device window creates it when Form1 opens the chooser and drops it when the chooser
 // closes; every handler finds the chooser through Form1, since OK and Cancel destroy it.
+#include "platform/qt/CompositorMove.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -53,4 +55,5 @@ private:
     std::vector<std::string> shownList;
     bool syncing = false; // selection changes made by sync are not the user's clicks
     bool topmost = false;
+    FaceDrag faceDrag; // where the compositor alone moves windows
 };

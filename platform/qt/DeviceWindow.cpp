@@ -36,6 +36,7 @@ DeviceWindow::DeviceWindow(Form1& form)
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true); // to show each element's own pointer and tooltip
+    WindowMirror::followScreens(*this);
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, this, &DeviceWindow::tick);
     timer.start(10);
@@ -129,7 +130,7 @@ void DeviceWindow::sync() {
     const WindowState& w = form.window;
     WindowMirror::topmost(*this, w.topmost, topmost);
     const QRect geometry = WindowMirror::pixels(w);
-    if (this->geometry() != geometry) setGeometry(geometry);
+    if (WindowMirror::differs(*this, geometry)) setGeometry(geometry);
     if (!outlineApplied && !w.outline.empty()) {
         setMask(DevicePainter::outline(w));
         outlineApplied = true;
@@ -220,9 +221,19 @@ void DeviceWindow::mouse(const char* action, QMouseEvent* event) {
 }
 
 void DeviceWindow::mousePressEvent(QMouseEvent* event) {
+    // Only the face drags the toy; its buttons press at once.
+    std::string name;
+    float x = 0, y = 0;
+    if (hit(event->position(), name, x, y) && (name == "FrontView" || name == "BackView") &&
+        faceDrag.press(*event))
+        return;
     mouse("down", event);
 }
 void DeviceWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (faceDrag.holding()) {
+        faceDrag.move(*this, *event);
+        return;
+    }
     if (!pressedElement.empty()) {
         mouse("move", event);
         return;
@@ -236,6 +247,7 @@ void DeviceWindow::mouseMoveEvent(QMouseEvent* event) {
     setToolTip(element ? QString::fromStdString(element->toolTip) : QString());
 }
 void DeviceWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (faceDrag.click(*event)) mouse("down", event);
     mouse("up", event);
 }
 

@@ -6,6 +6,7 @@
 //    (twips relative to the element, Windows key codes). After every event it mirrors the
 //    device's window state onto the desktop and repaints only when an element changed;
 //    each element's own mouse pointer and tooltip while the mouse rests on it.
+#include "platform/qt/CompositorMove.h"
 #include "platform/qt/KeyForwarder.h"
 
 #include <QTimer>
@@ -73,4 +74,5 @@ private:
     std::unique_ptr<ChooserWindow> chooserWindow;
     const void* shownIcon = nullptr;
     KeyForwarder keys;
+    FaceDrag faceDrag; // where the compositor alone moves windows
 };

@@ -78,6 +78,21 @@ int QtDesktop::screenHeight() const {
     return screen ? screen->availableGeometry().height() * 15 : 16200;
 }
 
+// All screens together, in the same logical pixels as window positions.
+int QtDesktop::desktopRight() const {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return screenWidth();
+    const QRect all = screen->availableVirtualGeometry();
+    return (all.x() + all.width()) * 15;
+}
+
+int QtDesktop::desktopBottom() const {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return screenHeight();
+    const QRect all = screen->availableVirtualGeometry();
+    return (all.y() + all.height()) * 15;
+}
+
 void QtDesktop::setPointer(Pointer pointer) {
     bool wait = pointer == Pointer::Wait;
     if (wait == waitShown) return;

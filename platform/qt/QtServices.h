@@ -57,6 +57,8 @@ class QtDesktop : public Desktop {
 public:
     int screenWidth() const override;
     int screenHeight() const override;
+    int desktopRight() const override;
+    int desktopBottom() const override;
     void setPointer(Pointer pointer) override;
     void processEvents() override;
     std::optional<int> popupMenu(const PopupMenuEntry& root) override;

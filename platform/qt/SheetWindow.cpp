@@ -37,6 +37,7 @@ SheetWindow::SheetWindow(Form1& form, QWidget& device, std::function<void()> cha
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, this, &SheetWindow::tick);
     timer.start(Form5::TimerPeriod);
+    WindowMirror::followScreens(*this);
 }
 
 Form5* SheetWindow::current() const {
@@ -55,7 +56,9 @@ void SheetWindow::sync() {
     const Form5* s = current();
     if (!s) return;
     const WindowState& w = s->window;
-    if (w.topmost != topmost) {
+    // Where the compositor places windows there is no stacking of one's own, and new flags
+    // would let the compositor place the sheet anew.
+    if (w.topmost != topmost && !CompositorMove::compositorPlaces()) {
         topmost = w.topmost;
         // The sheet turns topmost in the middle of a drag. Changing the widget's flags would
         // hide and show it again and break the drag, so the native window is told directly.
@@ -65,7 +68,7 @@ void SheetWindow::sync() {
             setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
     }
     const QRect geometry = WindowMirror::pixels(w);
-    if (this->geometry() != geometry) setGeometry(geometry);
+    if (WindowMirror::differs(*this, geometry)) setGeometry(geometry);
     if (!outlineApplied && !w.outline.empty()) {
         setMask(DevicePainter::outline(w));
         outlineApplied = true;
@@ -105,27 +108,53 @@ void SheetWindow::paintEvent(QPaintEvent*) {
                       picture->image);
 }
 
+QPointF SheetWindow::twips(const Form5& s, const QMouseEvent& event) const {
+    QPointF at(event.position().x() * Twips - s.Picture1.left, event.position().y() * Twips - s.Picture1.top);
+    // A window the compositor places has not followed the core's slide since the press.
+    if (CompositorMove::compositorPlaces())
+        at -= QPointF(s.window.left - anchorLeft, s.window.top - anchorTop);
+    return at;
+}
+
 void SheetWindow::mousePressEvent(QMouseEvent* event) {
     Form5* s = current();
     if (!s) return;
-    const auto x = static_cast<float>(event->position().x() * Twips - s->Picture1.left);
-    const auto y = static_cast<float>(event->position().y() * Twips - s->Picture1.top);
-    s->DoSheetMouseDown(mouseButtonCode(event->button()), x, y);
+    // Only the core knows the slot, so a seated sheet is pulled out by the core everywhere.
+    if (!form.pet.SendInsulatingSheetToBack && faceDrag.press(*event)) return;
+    anchorLeft = s->window.left;
+    anchorTop = s->window.top;
+    const QPointF at = twips(*s, *event);
+    s->DoSheetMouseDown(mouseButtonCode(event->button()), static_cast<float>(at.x()),
+                        static_cast<float>(at.y()));
     changed();
 }
 
 void SheetWindow::mouseMoveEvent(QMouseEvent* event) {
     Form5* s = current();
     if (!s) return;
-    const auto x = static_cast<float>(event->position().x() * Twips - s->Picture1.left);
-    const auto y = static_cast<float>(event->position().y() * Twips - s->Picture1.top);
-    s->DoSheetMouseMove(mouseButtonCode(event->buttons()), x, y);
+    if (faceDrag.holding()) return faceDrag.move(*this, *event);
+    const QPointF at = twips(*s, *event);
+    s->DoSheetMouseMove(mouseButtonCode(event->buttons()), static_cast<float>(at.x()),
+                        static_cast<float>(at.y()));
+    s = current();
+    if (s && s->SheetDragging && !form.pet.SendInsulatingSheetToBack && CompositorMove::compositorPlaces()) {
+        // Out of the slot: the compositor carries the sheet on from here.
+        s->DoSheetMouseUp(mouseButtonCode(Qt::LeftButton));
+        CompositorMove::start(*this);
+    }
     changed();
 }
 
 void SheetWindow::mouseReleaseEvent(QMouseEvent* event) {
     Form5* s = current();
     if (!s) return;
+    if (faceDrag.click(*event)) {
+        anchorLeft = s->window.left;
+        anchorTop = s->window.top;
+        const QPointF at = twips(*s, *event);
+        s->DoSheetMouseDown(mouseButtonCode(event->button()), static_cast<float>(at.x()),
+                            static_cast<float>(at.y()));
+    }
     s->DoSheetMouseUp(mouseButtonCode(event->button()));
     changed();
 }

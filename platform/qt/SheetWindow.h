@@ -8,8 +8,10 @@
 // The device window creates it when Form1 loads the sheet and drops it when the sheet unloads;
 // every handler here finds the sheet through Form1, since a menu chosen on the sheet may remove
 // it while the handler runs.
+#include "platform/qt/CompositorMove.h"
 #include "platform/qt/KeyForwarder.h"
 
+#include <QPointF>
 #include <QTimer>
 #include <QWidget>
 
@@ -39,6 +41,8 @@ protected:
 private:
     // The sheet, or null when it has been unloaded since this widget was made.
     Form5* current() const;
+    // The mouse in twips relative to Picture1 where the core has the sheet.
+    QPointF twips(const Form5& sheet, const QMouseEvent& event) const;
     void tick();
 
     Form1& form;
@@ -52,4 +56,10 @@ private:
     bool topmost = false;
     bool behind = false; // the toy was last raised above the sheet
     KeyForwarder keys;
+    // Where the compositor alone moves windows: a free sheet moves through it, and a seated one
+    // slides in the core only, from where the core had it at the press (anchor) while the
+    // window stays put.
+    FaceDrag faceDrag;
+    int anchorLeft = 0;
+    int anchorTop = 0;
 };

@@ -2,8 +2,10 @@
 
 // What every window of the toy mirrors from its window state. This file provides:
 //  - WindowMirror::pixels: the window's place and size in desktop pixels;
+//  - WindowMirror::differs: whether a widget must be given that place and size;
 //  - WindowMirror::topmost: the stay-on-top flag, changed only when the state changed it;
-//  - WindowMirror::pointer: an element's own mouse pointer, or the standard one.
+//  - WindowMirror::pointer: an element's own mouse pointer, or the standard one;
+//  - WindowMirror::followScreens: the window redrawn, and its shape set anew, on another screen.
 #include "platform/Picture.h"
 
 #include <QRect>
@@ -14,10 +16,18 @@ struct WindowState;
 namespace WindowMirror {
 
 QRect pixels(const WindowState& window);
+// Where only the compositor places windows, only the size counts: the widget's position there
+// is not the one on the desktop, and asking for another would change nothing.
+bool differs(const QWidget& widget, const QRect& geometry);
 // Changing a widget's flags hides it, so a visible widget is shown again. shown remembers the
-// flag last applied.
+// flag last applied. Where only the compositor places windows the flag means nothing, and
+// showing the window again would let the compositor place it anew, so it is left alone.
 void topmost(QWidget& widget, bool wanted, bool& shown);
 // shown remembers the picture last applied, so an unchanged pointer costs nothing.
 void pointer(QWidget& widget, const PictureHandle& picture, const void*& shown);
+// From now on, whenever the widget's window comes onto another screen (of another scale,
+// perhaps): Qt turns a window's shape into screen pixels at the scale it has when the shape is
+// set, and keeps them, so the shape is set anew, and the whole window is painted again.
+void followScreens(QWidget& widget);
 
 } // namespace WindowMirror

@@ -169,15 +169,19 @@ int main(int argc, char** argv) {
     });
     if (display.platform) setenv("QT_QPA_PLATFORM", display.platform->c_str(), 1);
     if (display.scaleFactor) setenv("QT_SCALE_FACTOR", display.scaleFactor->c_str(), 1);
-    // Screen scales such as 1.5 round to whole numbers, so pictures never blur.
+    if (display.screenScaleFactors) setenv("QT_SCREEN_SCALE_FACTORS", display.screenScaleFactors->c_str(), 1);
+    // The desktop's own screen scales such as 1.5 round to whole numbers too, so pictures never
+    // blur; the factors given above are not rounded by Qt, hence their own rounding.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    if (!display.warning.empty()) std::cerr << "pipling: " << display.warning << '\n';
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     displayOpen = true;
     for (const auto& [type, message] : heldWarnings)
         if (qtHandler) qtHandler(type, QMessageLogContext(), message);
     heldWarnings.clear();
+    // Only now is it known where Qt runs: chosen by us, by the user, or by Qt's own fallback.
+    if (isNativeWayland(QGuiApplication::platformName().toStdString()))
+        std::cerr << "pipling: " << nativeWaylandWarning() << '\n';
     app.setApplicationName("Pipling Simulator");
     app.setQuitOnLastWindowClosed(false);
 

@@ -1,8 +1,13 @@
 // The device window's hit-testing, through real mouse events: a press goes to the topmost
 // clickable element under the pointer, in that element's own twips.
 #include "platform/qt/DeviceWindow.h"
+#include "platform/qt/BookletWindow.h"
+#include "platform/qt/CompositorMove.h"
+#include "shell/Instructions.h"
 #include "tests/Sim.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -30,6 +35,11 @@ protected:
     }
     void release(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseRelease(window.get(), button, {}, at);
+    }
+    // A move with the left button held, as a drag sends it.
+    static void drag(QWidget& widget, QPoint to) {
+        QMouseEvent move(QEvent::MouseMove, to, widget.mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(&widget, &move);
     }
 
     Sim sim;
@@ -69,6 +79,52 @@ TEST_F(WindowHits, APressOutsideEveryElementReachesNothing) {
     EXPECT_FALSE(sim.form().device.Dragging);
     EXPECT_EQ(sim.script().desktop.popups, 0);
     EXPECT_TRUE(sim.script().sound.take().empty());
+}
+
+// Native Wayland: only the compositor moves windows, so a drag on a face goes to its window move
+// and never to the core, while a click on a face still reaches the core whole.
+class CompositorPlaced : public WindowHits {
+protected:
+    void SetUp() override {
+        CompositorMove::setCompositorPlaces(true);
+        WindowHits::SetUp();
+    }
+    void TearDown() override { CompositorMove::setCompositorPlaces(false); }
+};
+
+TEST_F(CompositorPlaced, AFaceDragLeavesTheCoreAloneAndAClickStillReachesIt) {
+    const QPoint face = inside(sim.form().elements.FrontView);
+    const int left = sim.form().window.left;
+    const int top = sim.form().window.top;
+    press(face);
+    EXPECT_FALSE(sim.form().device.Dragging) << "the core saw a press the compositor may take";
+    drag(*window, face + QPoint(40, 30));
+    release(face + QPoint(40, 30));
+    EXPECT_EQ(sim.form().window.left, left);
+    EXPECT_EQ(sim.form().window.top, top);
+    EXPECT_FALSE(sim.form().device.Dragging);
+    // The buttons beside the face press at once, as everywhere.
+    press(inside(sim.form().elements.ButtonA));
+    release(inside(sim.form().elements.ButtonA));
+    EXPECT_FALSE(sim.script().sound.take().empty()) << "button A did not press";
+
+    // A booklet page clicked, not dragged, turns.
+    sim.run("menu mPopupInstructions");
+    ASSERT_TRUE(sim.form().booklet);
+    BookletWindow booklet(sim.form(), [] {});
+    booklet.sync();
+    const int page = sim.form().booklet->CurrentPage;
+    QTest::mousePress(&booklet, Qt::LeftButton, {}, {30, 30});
+    EXPECT_FALSE(sim.form().booklet->PageDragging);
+    QTest::mouseRelease(&booklet, Qt::LeftButton, {}, {30, 30});
+    EXPECT_EQ(sim.form().booklet->CurrentPage, page + 1);
+    // Dragged, it neither moves in the core nor turns.
+    const int bookletLeft = sim.form().booklet->window.left;
+    QTest::mousePress(&booklet, Qt::LeftButton, {}, {30, 30});
+    drag(booklet, {90, 30});
+    QTest::mouseRelease(&booklet, Qt::LeftButton, {}, {90, 30});
+    EXPECT_EQ(sim.form().booklet->CurrentPage, page + 1);
+    EXPECT_EQ(sim.form().booklet->window.left, bookletLeft);
 }
 
 } // namespace
