@@ -54,7 +54,8 @@ void FrontRequest::answer() {
     }
 }
 
-bool FrontRequest::ask(const std::filesystem::path& settingsFolder, const std::string& petName, int timeoutMs) {
+bool FrontRequest::ask(const std::filesystem::path& settingsFolder, const std::string& petName,
+                       int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(address(settingsFolder, petName));
     if (!socket.waitForConnected(timeoutMs)) return false;

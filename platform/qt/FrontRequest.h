@@ -20,7 +20,8 @@ public:
                  std::function<void()> handler);
 
     // True when a program for this pet took the request within the timeout.
-    static bool ask(const std::filesystem::path& settingsFolder, const std::string& petName, int timeoutMs = 2000);
+    static bool ask(const std::filesystem::path& settingsFolder, const std::string& petName,
+                    int timeoutMs = 2000);
     static QString address(const std::filesystem::path& settingsFolder, const std::string& petName);
 
     bool listening() const { return server.isListening(); }

@@ -20,9 +20,8 @@ TEST(FrontRequest, TheRunningPetAnswersAndNoOtherDoes) {
 
     // The asking side blocks, as a second program does; the running side answers on its event loop.
     auto ask = [&](const std::string& pet) {
-        std::future<bool> answered = std::async(std::launch::async, [&folder, pet] {
-            return FrontRequest::ask(folder, pet, 500);
-        });
+        std::future<bool> answered =
+            std::async(std::launch::async, [&folder, pet] { return FrontRequest::ask(folder, pet, 500); });
         const bool ended = QTest::qWaitFor(
             [&] { return answered.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 5000);
         return ended && answered.get();
