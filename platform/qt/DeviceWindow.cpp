@@ -16,14 +16,34 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <chrono>
+
 namespace {
 
 constexpr double Twips = Element::TwipsPerPixel;
+// While the pet idles the toy wakes ten times a second and runs the ten periods due in one go.
+constexpr int64_t CoarseWakeMs = 100;
 
 } // namespace
 
 DeviceWindow::DeviceWindow(Form1& form)
-    : form(form), keys([this](int16_t code, bool down) {
+    : form(form),
+      ticks({[] {
+                 return std::chrono::duration_cast<std::chrono::milliseconds>(
+                            std::chrono::steady_clock::now().time_since_epoch())
+                     .count();
+             },
+             [this](int64_t delayMs) {
+                 timer.setTimerType(delayMs <= TickScheduler::PeriodMs ? Qt::PreciseTimer : Qt::CoarseTimer);
+                 timer.start(static_cast<int>(delayMs));
+             },
+             [this] {
+                 if (this->form.timerInterval != 0 && !this->form.unloaded) this->form.Timer1_Timer();
+             },
+             [this] { return needsFastTicks(this->form); }},
+            CoarseWakeMs),
+      keys([this](int16_t code, bool down) {
+          ticks.inputArrived();
           if (down)
               this->form.Form_KeyDown(code, 0);
           else
@@ -34,9 +54,8 @@ DeviceWindow::DeviceWindow(Form1& form)
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true); // to show each element's own pointer and tooltip
-    timer.setTimerType(Qt::PreciseTimer);
+    timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, this, &DeviceWindow::tick);
-    timer.start(10);
 }
 
 DeviceWindow::~DeviceWindow() = default;
@@ -94,7 +113,7 @@ void DeviceWindow::changeEvent(QEvent* event) {
 }
 
 void DeviceWindow::tick() {
-    if (form.timerInterval != 0 && !form.unloaded) form.Timer1_Timer();
+    ticks.wake();
     sync();
 }
 
@@ -106,6 +125,8 @@ void DeviceWindow::takeSnapshot(Snapshot& into) const {
 }
 
 void DeviceWindow::sync() {
+    // The periods start once the device has loaded: the first sync comes after Form_Load.
+    if (!ticks.started()) ticks.start();
     if (form.unloaded) {
         QApplication::quit();
         return;
@@ -163,6 +184,7 @@ bool DeviceWindow::hit(const QPointF& point, std::string& name, float& x, float&
 }
 
 void DeviceWindow::mouse(const char* action, QMouseEvent* event) {
+    ticks.inputArrived();
     std::string name;
     float x = 0, y = 0;
     const std::string what = action;
@@ -224,6 +246,7 @@ void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     std::string name;
     float x = 0, y = 0;
     if (!hit(event->position(), name, x, y)) return;
+    ticks.inputArrived();
     // A quick second press on a button is a press like any other: players tap B twice to feed.
     if (name == "ButtonA" || name == "ButtonB" || name == "ButtonC") {
         mouse("down", event);

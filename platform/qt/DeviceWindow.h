@@ -2,11 +2,13 @@
 
 // The device window on the real desktop. This file provides:
 //  - DeviceWindow: a frameless widget cut to the device's outline, painting its element set,
-//    running the 10 ms main timer, and passing mouse and key events to Form1 in its own terms
-//    (twips relative to the element, Windows key codes). After every event it mirrors the
-//    device's window state onto the desktop and repaints only when an element changed;
-//    each element's own mouse pointer and tooltip while the mouse rests on it.
+//    running the 10 ms main timer through a TickScheduler (coarse wake-ups while the pet idles,
+//    every input catching the pending periods up first), and passing mouse and key events to
+//    Form1 in its own terms (twips relative to the element, Windows key codes). After every event
+//    it mirrors the device's window state onto the desktop and repaints only when an element
+//    changed; each element's own mouse pointer and tooltip while the mouse rests on it.
 #include "platform/qt/KeyForwarder.h"
+#include "platform/qt/common/TickScheduler.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -28,6 +30,9 @@ public:
 
     // Mirrors position, size, visibility, title, topmost and outline; repaints when needed.
     void sync();
+    // Runs the periods due by now before input from outside the window (the tray) is handled.
+    void inputArrived() { ticks.inputArrived(); }
+    const TickScheduler& scheduler() const { return ticks; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -53,6 +58,7 @@ private:
 
     Form1& form;
     QTimer timer;
+    TickScheduler ticks;
     Snapshot painted;
     Snapshot current;
     std::string shownTitle;

@@ -109,9 +109,11 @@ int main(int argc, char** argv) {
     Form1& form = *device;
     DeviceWindow window(form);
     desktop.setDeviceWidget(&window);
+    clock.follow(&window.scheduler());
     // The tray's clicks reach the device as the Windows tray's mouse messages: a double-click
     // (515) hides or restores the toy, a right click (517, the release) opens its menu.
     tray.onActivated = [&](QSystemTrayIcon::ActivationReason reason) {
+        window.inputArrived();
         if (reason == QSystemTrayIcon::DoubleClick)
             form.trayEvent(515);
         else if (reason == QSystemTrayIcon::Context)
