@@ -177,9 +177,14 @@ Outcome runScript(const fs::path& script, Wakes wakes) {
     std::string appDir = PIPLING_BIN_DIR;
     if (first.rfind("#app ", 0) == 0)
         appDir = std::string(PIPLING_TEST_DIR) + "/" + first.substr(first.find("tests/") + 6);
-    const fs::path store = fs::temp_directory_path() / ("pipling-ticks-" + std::to_string(::getpid()) + "-" +
-                                                        script.stem().string() + ".ini");
-    fs::remove(store);
+    // Each run gets a folder of its own: the store keeps a backup beside itself, and a run that
+    // found the previous run's backup would start from that run's pet.
+    const fs::path folder = fs::temp_directory_path() / ("pipling-ticks-" + std::to_string(::getpid()) + "-" +
+                                                         script.stem().string() + "-" +
+                                                         std::to_string(static_cast<int>(wakes)));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const fs::path store = folder / "settings.ini";
 
     Outcome outcome;
     std::ostringstream out;
@@ -211,7 +216,8 @@ Outcome runScript(const fs::path& script, Wakes wakes) {
     outcome.output = out.str();
     std::ifstream saved(store);
     outcome.store.assign(std::istreambuf_iterator<char>(saved), std::istreambuf_iterator<char>());
-    fs::remove(store);
+    saved.close();
+    fs::remove_all(folder);
     return outcome;
 }
 
