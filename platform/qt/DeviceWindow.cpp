@@ -56,6 +56,7 @@ DeviceWindow::DeviceWindow(Form1& form)
     setMouseTracking(true); // to show each element's own pointer and tooltip
     timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, this, &DeviceWindow::tick);
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 DeviceWindow::~DeviceWindow() = default;
@@ -110,6 +111,23 @@ void DeviceWindow::changeEvent(QEvent* event) {
         form.windowRestoredByUser();
         sync();
     }
+}
+
+bool DeviceWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+        ticks.inputArrived();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DeviceWindow::tick() {

@@ -44,6 +44,9 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Input to any of the program's windows (the pop-up menu, the sheet, the booklet, ...)
+    // catches the pending periods up before it is handled.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void tick();
