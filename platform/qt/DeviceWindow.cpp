@@ -17,6 +17,7 @@
 #include <QPainter>
 
 #include <chrono>
+#include <cmath>
 
 namespace {
 
@@ -171,9 +172,29 @@ void DeviceWindow::sync() {
     // comparison and no allocation.
     takeSnapshot(current);
     if (current != painted) {
+        if (current.size() != painted.size()) {
+            update();
+        } else {
+            // Only what changed is painted again: the pet's frames change several times a second
+            // and a whole shaped window costs many times the pet's own rectangle.
+            QRegion changed;
+            for (std::size_t i = 0; i < current.size(); ++i)
+                if (current[i] != painted[i]) changed += pixelRect(painted[i]) | pixelRect(current[i]);
+            update(changed);
+        }
         painted.swap(current);
-        update();
     }
+}
+
+QRect DeviceWindow::pixelRect(const Shown& shown) {
+    const auto& [picture, left, top, width, height, visible] = shown;
+    // Whole pixels around the element, so a rectangle that starts or ends inside a pixel is
+    // still covered.
+    const int x1 = static_cast<int>(std::floor(left / Twips));
+    const int y1 = static_cast<int>(std::floor(top / Twips));
+    const int x2 = static_cast<int>(std::ceil((left + width) / Twips));
+    const int y2 = static_cast<int>(std::ceil((top + height) / Twips));
+    return QRect(x1, y1, x2 - x1, y2 - y1);
 }
 
 void DeviceWindow::paintEvent(QPaintEvent*) {

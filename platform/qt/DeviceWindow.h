@@ -56,7 +56,10 @@ private:
     bool hit(const QPointF& point, std::string& name, float& x, float& y) const;
     void mouse(const char* action, QMouseEvent* event);
 
-    using Snapshot = std::vector<std::tuple<const void*, int, int, int, int, bool>>;
+    using Shown = std::tuple<const void*, int, int, int, int, bool>;
+    using Snapshot = std::vector<Shown>;
+    // The window pixels an element's rectangle covers.
+    static QRect pixelRect(const Shown& shown);
     void takeSnapshot(Snapshot& into) const;
 
     Form1& form;
