@@ -179,9 +179,9 @@ Outcome runScript(const fs::path& script, Wakes wakes) {
         appDir = std::string(PIPLING_TEST_DIR) + "/" + first.substr(first.find("tests/") + 6);
     // Each run gets a folder of its own: the store keeps a backup beside itself, and a run that
     // found the previous run's backup would start from that run's pet.
-    const fs::path folder = fs::temp_directory_path() / ("pipling-ticks-" + std::to_string(::getpid()) + "-" +
-                                                         script.stem().string() + "-" +
-                                                         std::to_string(static_cast<int>(wakes)));
+    const fs::path folder =
+        fs::temp_directory_path() / ("pipling-ticks-" + std::to_string(::getpid()) + "-" +
+                                     script.stem().string() + "-" + std::to_string(static_cast<int>(wakes)));
     fs::remove_all(folder);
     fs::create_directories(folder);
     const fs::path store = folder / "settings.ini";
