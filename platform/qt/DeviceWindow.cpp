@@ -17,7 +17,6 @@
 #include <QPainter>
 
 #include <chrono>
-#include <cmath>
 
 namespace {
 
@@ -136,13 +135,6 @@ void DeviceWindow::tick() {
     sync();
 }
 
-void DeviceWindow::takeSnapshot(Snapshot& into) const {
-    into.clear();
-    form.elements.forEachShown([&](const char*, int, Element& e) {
-        into.emplace_back(e.picture.get(), e.left, e.top, e.width, e.height, e.visible);
-    });
-}
-
 void DeviceWindow::sync() {
     // The periods start once the device has loaded: the first sync comes after Form_Load.
     if (!ticks.started()) ticks.start();
@@ -170,31 +162,16 @@ void DeviceWindow::sync() {
     syncSheet();
     // Runs after every tick: the snapshot reuses its buffer, so an unchanged screen costs a
     // comparison and no allocation.
-    takeSnapshot(current);
+    DevicePainter::snapshot(form.elements, current);
     if (current != painted) {
-        if (current.size() != painted.size()) {
+        // Only what changed is painted again: the pet's frames change several times a second,
+        // and the whole shaped window costs many times the pet's own rectangle.
+        if (const auto region = DevicePainter::changed(painted, current))
+            update(*region);
+        else
             update();
-        } else {
-            // Only what changed is painted again: the pet's frames change several times a second
-            // and a whole shaped window costs many times the pet's own rectangle.
-            QRegion changed;
-            for (std::size_t i = 0; i < current.size(); ++i)
-                if (current[i] != painted[i]) changed += pixelRect(painted[i]) | pixelRect(current[i]);
-            update(changed);
-        }
         painted.swap(current);
     }
-}
-
-QRect DeviceWindow::pixelRect(const Shown& shown) {
-    const auto& [picture, left, top, width, height, visible] = shown;
-    // Whole pixels around the element, so a rectangle that starts or ends inside a pixel is
-    // still covered.
-    const int x1 = static_cast<int>(std::floor(left / Twips));
-    const int y1 = static_cast<int>(std::floor(top / Twips));
-    const int x2 = static_cast<int>(std::ceil((left + width) / Twips));
-    const int y2 = static_cast<int>(std::ceil((top + height) / Twips));
-    return QRect(x1, y1, x2 - x1, y2 - y1);
 }
 
 void DeviceWindow::paintEvent(QPaintEvent*) {

@@ -8,6 +8,7 @@
 //    it mirrors the device's window state onto the desktop and repaints only when an element
 //    changed; each element's own mouse pointer and tooltip while the mouse rests on it.
 #include "platform/qt/KeyForwarder.h"
+#include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/TickScheduler.h"
 
 #include <QTimer>
@@ -15,7 +16,6 @@
 
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 class Form1;
@@ -56,17 +56,11 @@ private:
     bool hit(const QPointF& point, std::string& name, float& x, float& y) const;
     void mouse(const char* action, QMouseEvent* event);
 
-    using Shown = std::tuple<const void*, int, int, int, int, bool>;
-    using Snapshot = std::vector<Shown>;
-    // The window pixels an element's rectangle covers.
-    static QRect pixelRect(const Shown& shown);
-    void takeSnapshot(Snapshot& into) const;
-
     Form1& form;
     QTimer timer;
     TickScheduler ticks;
-    Snapshot painted;
-    Snapshot current;
+    DevicePainter::Snapshot painted;
+    DevicePainter::Snapshot current;
     std::string shownTitle;
     std::string pressedElement; // the element that got the mouse-down receives move and up
     const struct Element* hovered = nullptr;
