@@ -13,13 +13,20 @@ Form1::Form1(Platform& platform) : platform(platform), menu(makePopupMenu()) {
     for (Element* shown :
          {&elements.FrontView, &elements.PipScr, &elements.ButtonA, &elements.ButtonB, &elements.ButtonC})
         shown->visible = true;
+    auto index = [this](MenuItem& item) {
+        const auto id = static_cast<std::size_t>(item.id);
+        if (menuIndex.size() <= id) menuIndex.resize(id + 1, nullptr);
+        menuIndex[id] = &item;
+    };
+    index(menu);
+    menu.forEachDescendant(index);
 }
 
 // Out of line, where the classes of the windows it owns are complete.
 Form1::~Form1() = default;
 
 MenuItem& Form1::menuItem(MenuId item) {
-    MenuItem* found = menu.find(item);
-    assert(found && "the menu table holds every id");
-    return *found;
+    const auto id = static_cast<std::size_t>(item);
+    assert(id < menuIndex.size() && menuIndex[id] && "the menu table holds every id");
+    return *menuIndex[id];
 }

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class Form2;
 class Form3;
@@ -27,6 +28,9 @@ class Form1 {
 public:
     explicit Form1(Platform& platform);
     ~Form1();
+    // The menu index points into this object's own menu tree.
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
 
     Platform& platform;
     PetState pet;
@@ -203,6 +207,8 @@ public:
     bool frontShown() const { return !elements.BackView.visible; }
     // The pet's pictures may show: front view, no clock, light on.
     bool screenShowsPet() const { return frontShown() && !pet.TimerScreen && !pet.LightOff; }
+    // The item of an id, found through an index built once: status texts ask for captions on
+    // every tick.
     MenuItem& menuItem(MenuId item);
     // Absolute path of a program-relative name such as "\sounds\beep.wav".
     std::string appFile(const std::string& relative) const { return platform.appPath + relative; }
@@ -213,6 +219,7 @@ public:
 private:
     void buildOutline();
     void sendTray(bool add);
+    std::vector<MenuItem*> menuIndex; // by id; the tree never changes shape after construction
     // Steps of DoAnimate (pet/Animate*.cpp). Those with an icon argument put the tray icon
     // they choose there.
     void animateEgg(bool frameDue);

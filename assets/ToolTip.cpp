@@ -36,9 +36,18 @@ void Form1::DoSetToolTip() {
         pet.AttendTimeLeft = 0;
     }
     std::string& text = pet.StatusText;
-    text.clear();
-    if (pet.CharacterNo < character::Baby || pet.CharacterNo > character::Secret) return;
+    if (pet.CharacterNo < character::Baby || pet.CharacterNo > character::Secret) {
+        text.clear();
+        return;
+    }
+    // Sleep, then illness, outrank every other word; the text is copied only when it changes.
+    auto show = [&text](const std::string& words) {
+        if (text != words) text = words;
+    };
+    if (pet.SleepAction) return show(caption(*this, SleepItem));
+    if (pet.Sickness >= 1) return show(caption(*this, SickItem));
 
+    text.clear();
     if (pet.AttentionDiscipline) {
         text = caption(*this, DisciplineItem);
     } else if (pet.AttentionHungry && pet.AttentionHappy) {
@@ -49,16 +58,11 @@ void Form1::DoSetToolTip() {
         text = caption(*this, HungryItem);
     } else if (pet.AttentionHappy) {
         text = caption(*this, UnhappyItem);
-    } else if (!pet.SleepAction) {
+    } else {
         appendItem(text, layout.AgeToolTip, pet.Age);
         appendItem(text, layout.WeightToolTip, pet.Weight);
         appendItem(text, layout.HungryToolTip, pet.Hunger);
         appendItem(text, layout.HappyToolTip, pet.Happiness);
         appendItem(text, layout.DisciplineToolTip, pet.Discipline);
     }
-
-    if (pet.SleepAction)
-        text = caption(*this, SleepItem);
-    else if (pet.Sickness >= 1)
-        text = caption(*this, SickItem);
 }

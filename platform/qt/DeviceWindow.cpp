@@ -18,14 +18,34 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <chrono>
+
 namespace {
 
 constexpr double Twips = Element::TwipsPerPixel;
+// While the pet idles the toy wakes ten times a second and runs the ten periods due in one go.
+constexpr int64_t CoarseWakeMs = 100;
 
 } // namespace
 
 DeviceWindow::DeviceWindow(Form1& form)
-    : form(form), keys([this](int16_t code, bool down) {
+    : form(form),
+      ticks({[] {
+                 return std::chrono::duration_cast<std::chrono::milliseconds>(
+                            std::chrono::steady_clock::now().time_since_epoch())
+                     .count();
+             },
+             [this](int64_t delayMs) {
+                 timer.setTimerType(delayMs <= TickScheduler::PeriodMs ? Qt::PreciseTimer : Qt::CoarseTimer);
+                 timer.start(static_cast<int>(delayMs));
+             },
+             [this] {
+                 if (this->form.timerInterval != 0 && !this->form.unloaded) this->form.Timer1_Timer();
+             },
+             [this] { return needsFastTicks(this->form); }},
+            CoarseWakeMs),
+      keys([this](int16_t code, bool down) {
+          ticks.inputArrived();
           if (down)
               this->form.Form_KeyDown(code, 0);
           else
@@ -37,9 +57,9 @@ DeviceWindow::DeviceWindow(Form1& form)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true); // to show each element's own pointer and tooltip
     WindowMirror::followScreens(*this);
-    timer.setTimerType(Qt::PreciseTimer);
+    timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, this, &DeviceWindow::tick);
-    timer.start(10);
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 DeviceWindow::~DeviceWindow() = default;
@@ -110,19 +130,31 @@ void DeviceWindow::changeEvent(QEvent* event) {
     }
 }
 
+bool DeviceWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+        ticks.inputArrived();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void DeviceWindow::tick() {
-    if (form.timerInterval != 0 && !form.unloaded) form.Timer1_Timer();
+    ticks.wake();
     sync();
 }
 
-void DeviceWindow::takeSnapshot(Snapshot& into) const {
-    into.clear();
-    form.elements.forEachShown([&](const char*, int, Element& e) {
-        into.emplace_back(e.picture.get(), e.left, e.top, e.width, e.height, e.visible);
-    });
-}
-
 void DeviceWindow::sync() {
+    // The periods start once the device has loaded: the first sync comes after Form_Load.
+    if (!ticks.started()) ticks.start();
     if (form.unloaded) {
         QApplication::quit();
         return;
@@ -150,10 +182,15 @@ void DeviceWindow::sync() {
     syncChooser();
     // Runs after every tick: the snapshot reuses its buffer, so an unchanged screen costs a
     // comparison and no allocation.
-    takeSnapshot(current);
+    DevicePainter::snapshot(form.elements, current);
     if (current != painted) {
+        // Only what changed is painted again: the pet's frames change several times a second,
+        // and the whole shaped window costs many times the pet's own rectangle.
+        if (const auto region = DevicePainter::changed(painted, current))
+            update(*region);
+        else
+            update();
         painted.swap(current);
-        update();
     }
 }
 
@@ -183,6 +220,7 @@ bool DeviceWindow::hit(const QPointF& point, std::string& name, float& x, float&
 }
 
 void DeviceWindow::mouse(const char* action, QMouseEvent* event) {
+    ticks.inputArrived();
     std::string name;
     float x = 0, y = 0;
     const std::string what = action;
@@ -255,6 +293,7 @@ void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     std::string name;
     float x = 0, y = 0;
     if (!hit(event->position(), name, x, y)) return;
+    ticks.inputArrived();
     // A quick second press on a button is a press like any other: players tap B twice to feed.
     if (name == "ButtonA" || name == "ButtonB" || name == "ButtonC") {
         mouse("down", event);

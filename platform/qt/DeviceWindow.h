@@ -2,19 +2,21 @@
 
 // The device window on the real desktop. This file provides:
 //  - DeviceWindow: a frameless widget cut to the device's outline, painting its element set,
-//    running the 10 ms main timer, and passing mouse and key events to Form1 in its own terms
-//    (twips relative to the element, Windows key codes). After every event it mirrors the
-//    device's window state onto the desktop and repaints only when an element changed;
-//    each element's own mouse pointer and tooltip while the mouse rests on it.
+//    running the 10 ms main timer through a TickScheduler (coarse wake-ups while the pet idles,
+//    every input catching the pending periods up first), and passing mouse and key events to
+//    Form1 in its own terms (twips relative to the element, Windows key codes). After every event
+//    it mirrors the device's window state onto the desktop and repaints only when an element
+//    changed; each element's own mouse pointer and tooltip while the mouse rests on it.
 #include "platform/qt/CompositorMove.h"
 #include "platform/qt/KeyForwarder.h"
+#include "platform/qt/common/DevicePainter.h"
+#include "platform/qt/common/TickScheduler.h"
 
 #include <QTimer>
 #include <QWidget>
 
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 class Form1;
@@ -30,6 +32,9 @@ public:
 
     // Mirrors position, size, visibility, title, topmost and outline; repaints when needed.
     void sync();
+    // Runs the periods due by now before input from outside the window (the tray) is handled.
+    void inputArrived() { ticks.inputArrived(); }
+    const TickScheduler& scheduler() const { return ticks; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,6 +46,9 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Input to any of the program's windows (the pop-up menu, the sheet, the booklet, ...)
+    // catches the pending periods up before it is handled.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void tick();
@@ -50,13 +58,11 @@ private:
     bool hit(const QPointF& point, std::string& name, float& x, float& y) const;
     void mouse(const char* action, QMouseEvent* event);
 
-    using Snapshot = std::vector<std::tuple<const void*, int, int, int, int, bool>>;
-    void takeSnapshot(Snapshot& into) const;
-
     Form1& form;
     QTimer timer;
-    Snapshot painted;
-    Snapshot current;
+    TickScheduler ticks;
+    DevicePainter::Snapshot painted;
+    DevicePainter::Snapshot current;
     std::string shownTitle;
     std::string pressedElement; // the element that got the mouse-down receives move and up
     const struct Element* hovered = nullptr;

@@ -15,10 +15,7 @@
 #include <QUrl>
 #include <QWidget>
 
-TimeOfDay QtClock::now() const {
-    QTime time = QTime::currentTime();
-    return {time.hour(), time.minute(), time.second(), time.msec()};
-}
+QtClock::QtClock() : NominalClock([] { return int64_t{QTime::currentTime().msecsSinceStartOfDay()}; }) {}
 
 QtTray::QtTray(std::function<PictureHandle()> windowIcon) : windowIcon(std::move(windowIcon)) {}
 

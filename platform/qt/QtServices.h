@@ -1,11 +1,12 @@
 #pragma once
 
 // The real desktop's services. This file provides:
-//  - QtClock: the local time of day;
+//  - QtClock: the local time of day; once the device window runs, the time of the period it runs;
 //  - QtChance: a Mersenne Twister in [0, 1);
 //  - QtTray: the notification-area icon (QSystemTrayIcon), reporting its clicks;
 //  - QtDesktop: screen size, pointers, pending events, the pop-up menu (QMenu) and focus.
 #include "platform/Services.h"
+#include "platform/qt/common/TickScheduler.h"
 
 #include <QObject>
 #include <QSystemTrayIcon>
@@ -16,9 +17,9 @@
 
 class QWidget;
 
-class QtClock : public Clock {
+class QtClock : public NominalClock {
 public:
-    TimeOfDay now() const override;
+    QtClock();
 };
 
 class QtChance : public Chance {

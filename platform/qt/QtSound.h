@@ -1,19 +1,19 @@
 #pragma once
 
 // Sound on the real desktop. This file provides:
-//  - QtSound: wave files played without waiting (QSoundEffect). Each file is looked up and loaded
-//    once and kept, so a sound due on a tick costs no file access after its first time; a new
-//    sound cuts off the one playing; a missing or unreadable file, or a machine without an audio
-//    device, stays silent. The beep is a short generated tone, or the desktop's own alert where
-//    no audio device can play it.
+//  - QtSound: wave files played without waiting. Qt Multimedia is loaded only at the first sound,
+//    from the module pipling-sound beside the program or in ../lib/pipling-simulator/; each file
+//    is looked up once; a new sound cuts off the one playing; a missing or unreadable file, a
+//    machine without an audio device or a program without the module stays silent. The beep is
+//    a short generated tone, or the desktop's own alert where no audio device can play it.
 #include "platform/Services.h"
+#include "platform/qt/WavePlayer.h"
+
+#include <QLibrary>
 
 #include <map>
 #include <memory>
 #include <string>
-
-class QSoundEffect;
-class QTemporaryFile;
 
 class QtSound : public Sound {
 public:
@@ -23,13 +23,12 @@ public:
     void beep() override;
 
 private:
-    // The loaded sound of a path; null for a file that is not there (it is not looked for again).
-    QSoundEffect* effectFor(const std::string& path);
-    void start(QSoundEffect* effect);
-    bool haveDevice() const;
+    // The back-end, loaded on the first call; null where the module is missing.
+    WavePlayer* player();
 
-    std::map<std::string, std::unique_ptr<QSoundEffect>> effects;
-    QSoundEffect* playing = nullptr;
-    std::unique_ptr<QTemporaryFile> beepFile;
-    std::unique_ptr<QSoundEffect> beepEffect;
+    QLibrary module; // declared before the player, so the player goes first
+    std::unique_ptr<WavePlayer> loaded;
+    bool triedLoading = false;
+    // The file found for each program-relative path; empty for one that is not there.
+    std::map<std::string, std::string> files;
 };

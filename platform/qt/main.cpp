@@ -173,6 +173,9 @@ int main(int argc, char** argv) {
     // The desktop's own screen scales such as 1.5 round to whole numbers too, so pictures never
     // blur; the factors given above are not rounded by Qt, hence their own rounding.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // Through X shared memory every paint first waits for the server to finish with the last one
+    // (a round trip, two thread wake-ups); the pet's frames are small rectangles, cheaper to send.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     displayOpen = true;
@@ -200,9 +203,11 @@ int main(int argc, char** argv) {
     Form1& form = *device;
     DeviceWindow window(form);
     desktop.setDeviceWidget(&window);
+    clock.follow(&window.scheduler());
     // The tray's clicks reach the device as the Windows tray's mouse messages: a double-click
     // (515) hides or restores the toy, a right click (517, the release) opens its menu.
     tray.onActivated = [&](QSystemTrayIcon::ActivationReason reason) {
+        window.inputArrived();
         if (reason == QSystemTrayIcon::DoubleClick)
             form.trayEvent(515);
         else if (reason == QSystemTrayIcon::Context)

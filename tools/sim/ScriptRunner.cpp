@@ -45,6 +45,10 @@ ScriptRunner::ScriptRunner(const std::string& appDir, const std::string& storeFi
     : sound(stripSlash(appDir)), appPath(stripSlash(appDir)),
       store(storeFile), platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath},
       out(out) {
+    advance = [this](long long count) {
+        for (long long i = 0; i < count; ++i)
+            period();
+    };
     addCommands();
 }
 
@@ -80,6 +84,8 @@ int ScriptRunner::run(std::istream& in) {
             return 2;
         }
     }
+    // Periods a scheduler still holds back pass before the program ends, as they would have.
+    if (beforeCommand) beforeCommand();
     store.flush();
     out.flush();
     return 0;
@@ -93,6 +99,7 @@ std::optional<std::string> ScriptRunner::runLine(const std::string& rawLine) {
     std::string args = space == std::string::npos ? std::string() : line.substr(space + 1);
     auto command = commands.find(name);
     if (command == commands.end()) return "unknown command: " + name;
+    if (beforeCommand && name != "tick" && name != "wait") beforeCommand();
     auto error = command->second(args);
     // An unloaded device is a program that has ended: what it saved is on disk for the next one.
     if (form && form->unloaded) store.flush();
@@ -135,17 +142,14 @@ void ScriptRunner::addCommands() {
             if (!n || *n < 0) return "tick wants a count";
             count = *n;
         }
-        for (long long i = 0; i < count; ++i)
-            period();
+        advance(count);
         return std::nullopt;
     };
     commands["wait"] = [this](const std::string& args) -> std::optional<std::string> {
         auto w = words(args);
         auto seconds = w.size() == 1 ? realNumber(w[0]) : std::nullopt;
         if (!seconds || *seconds < 0 || *seconds > 1e8) return "wait wants seconds";
-        long long count = std::llround(*seconds * 100);
-        for (long long i = 0; i < count; ++i)
-            period();
+        advance(std::llround(*seconds * 100));
         return std::nullopt;
     };
     commands["rnd"] = [this](const std::string& args) -> std::optional<std::string> {

@@ -43,6 +43,11 @@ public:
     void period();
     // Hooks run on every tenth period (secondary windows' timers add themselves here).
     std::vector<std::function<void()>> slowTimers;
+    // How `tick` and `wait` let their periods pass; by default each runs at once. A test puts a
+    // scheduler here, and catches it up in beforeCommand, which runs before every other command
+    // and at the end of the script.
+    std::function<void(long long periods)> advance;
+    std::function<void()> beforeCommand;
 
 private:
     using Command = std::function<std::optional<std::string>(const std::string& args)>;

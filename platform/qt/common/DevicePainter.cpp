@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace DevicePainter {
 
@@ -52,6 +53,38 @@ QImage render(ElementSet& elements, const WindowState& window, int scale) {
     paint(elements, painter);
     painter.end();
     return image;
+}
+
+void snapshot(ElementSet& elements, Snapshot& into) {
+    into.clear();
+    elements.forEachShown([&](const char*, int, Element& e) {
+        into.push_back({e.picture.get(), e.left, e.top, e.width, e.height, e.visible});
+    });
+}
+
+namespace {
+
+// The window pixels an element's rectangle touches, a partly covered pixel included.
+QRect pixels(const Shown& shown) {
+    constexpr double Twips = Element::TwipsPerPixel;
+    const int x1 = static_cast<int>(std::floor(shown.left / Twips));
+    const int y1 = static_cast<int>(std::floor(shown.top / Twips));
+    const int x2 = static_cast<int>(std::ceil((shown.left + shown.width) / Twips));
+    const int y2 = static_cast<int>(std::ceil((shown.top + shown.height) / Twips));
+    return QRect(x1, y1, x2 - x1, y2 - y1);
+}
+
+} // namespace
+
+std::optional<QRegion> changed(const Snapshot& before, const Snapshot& after) {
+    if (before.size() != after.size()) return std::nullopt;
+    QRegion region;
+    for (std::size_t i = 0; i < after.size(); ++i)
+        if (before[i] != after[i]) {
+            region += pixels(before[i]);
+            region += pixels(after[i]);
+        }
+    return region;
 }
 
 } // namespace DevicePainter

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace {
 
@@ -28,6 +30,16 @@ QPoint cursorHotSpot(const QString& file) {
 PictureHandle QtPictureLoader::load(const std::string& path) {
     auto resolved = resolvePath(path);
     if (!resolved) return nullptr;
+    std::error_code error;
+    const auto size = std::filesystem::file_size(*resolved, error);
+    const auto changed = std::filesystem::last_write_time(*resolved, error);
+    const std::string key = resolved->string() + '\n' + std::to_string(error ? 0 : size) + '\n' +
+                            std::to_string(error ? 0 : changed.time_since_epoch().count());
+    if (auto found = decoded.find(key); found != decoded.end())
+        return std::make_shared<QtPicture>(path, found->second.image, found->second.hotSpot);
+
+    // Files no picture shows any more (a character left behind) are let go.
+    std::erase_if(decoded, [](const auto& entry) { return entry.second.image.isDetached(); });
     const QString file = QString::fromStdString(resolved->string());
     {
         // A cut file may still decode into a half-drawn picture: refuse it before decoding.
@@ -39,10 +51,14 @@ PictureHandle QtPictureLoader::load(const std::string& path) {
             return nullptr;
     }
     QImageReader reader(file);
-    QSize size = reader.size();
-    if (size.isValid() && (size.width() > MaxSide || size.height() > MaxSide)) return nullptr;
+    QSize declared = reader.size();
+    if (declared.isValid() && (declared.width() > MaxSide || declared.height() > MaxSide)) return nullptr;
     QImage image = reader.read();
     if (image.isNull() || image.width() > MaxSide || image.height() > MaxSide) return nullptr;
-    return std::make_shared<QtPicture>(path, image.convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                                       cursorHotSpot(file));
+    const Decoded& entry =
+        decoded
+            .emplace(key,
+                     Decoded{image.convertToFormat(QImage::Format_ARGB32_Premultiplied), cursorHotSpot(file)})
+            .first->second;
+    return std::make_shared<QtPicture>(path, entry.image, entry.hotSpot);
 }

@@ -7,6 +7,9 @@
 
 #include <QImage>
 
+#include <map>
+#include <string>
+
 // A picture decoded by Qt. Decoding needs no display, so pipling and pipling-sim share it.
 class QtPicture : public Picture {
 public:
@@ -19,6 +22,9 @@ public:
 };
 
 // Decodes GIF (transparent colour kept), ICO and CUR files found by the program's own names.
+// A file is decoded once while any picture made from it lives: QImage shares its pixels, so the
+// elements and stores that show the same file hold one copy. Each load still returns a picture
+// of its own, since the device tells its pictures apart by identity.
 class QtPictureLoader : public PictureLoader {
 public:
     PictureHandle load(const std::string& path) override;
@@ -27,4 +33,12 @@ public:
     static constexpr int MaxSide = 4096;
     // Files larger than this are refused unread for the same reason.
     static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+
+private:
+    struct Decoded {
+        QImage image;
+        QPoint hotSpot;
+    };
+    // By file, its size and its time of change, so a file rewritten on disk is decoded anew.
+    std::map<std::string, Decoded> decoded;
 };

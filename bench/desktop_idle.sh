@@ -1,0 +1,105 @@
+#!/bin/bash
+# What the desktop toy costs while a hatched pet idles: CPU, resident memory, wake-ups and the
+# time from start to a visible window, measured beside an empty Qt window and, when installed,
+# oneko, all in the same run on a virtual X display. Run by hand:
+#   bench/desktop_idle.sh [BUILD_BIN_DIR] [SECONDS]
+# BUILD_BIN_DIR defaults to build/bin beside this script's repository; SECONDS to 30.
+# Environment: BENCH_DISPLAY (default :95), the display Xvfb is started on if none runs there.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+bin=${1:-$here/../build/bin}
+seconds=${2:-30}
+display=${BENCH_DISPLAY:-:95}
+for tool in Xvfb xdotool; do
+    command -v $tool >/dev/null || { echo "desktop_idle: needs $tool" >&2; exit 1; }
+done
+[ -x "$bin/pipling" ] && [ -x "$bin/pipling-sim" ] || { echo "desktop_idle: no pipling in $bin" >&2; exit 1; }
+
+work=$(mktemp -d /tmp/pipling-bench.XXXXXX)
+pids=()
+xvfb=
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+export DISPLAY=$display
+if ! xdpyinfo >/dev/null 2>&1 && ! xdotool getdisplaygeometry >/dev/null 2>&1; then
+    Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+export QT_QPA_PLATFORM=xcb
+
+# A hatched pet in a throw-away home: the sheet already pulled, an egg that hatches a minute in.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
+mkdir -p "$XDG_CONFIG_HOME/Pipling Simulator"
+printf 'store InsulatingSheet 0\nstore CharacterNo 0\nrnd 0.5\nstart\nwait 70\nget CharacterNo\nquit\n' |
+    "$bin/pipling-sim" --store "$XDG_CONFIG_HOME/Pipling Simulator/settings.ini" >"$work/prepare.out" ||
+    { echo "desktop_idle: could not prepare the pet" >&2; cat "$work/prepare.out" >&2; exit 1; }
+
+# The empty Qt window, built once into the throw-away folder when a compiler and Qt are there.
+empty=
+if command -v g++ >/dev/null && pkg-config --exists Qt6Widgets 2>/dev/null; then
+    # shellcheck disable=SC2046
+    g++ -O2 -fPIC -o "$work/empty_window" "$here/empty_window.cpp" $(pkg-config --cflags --libs Qt6Widgets) \
+        2>"$work/empty.err" && empty=$work/empty_window
+fi
+
+now_ms() { date +%s%3N; }
+# Starts a program and prints its pid and the milliseconds until it shows a window.
+start_visible() {
+    local start pid
+    start=$(now_ms)
+    "$@" >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 1000); do
+        if xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; then
+            echo "$pid $(($(now_ms) - start))"
+            return
+        fi
+        sleep 0.005
+    done
+    echo "$pid -"
+}
+# CPU nanoseconds of all threads (the scheduler's own count, finer than the 10 ms ticks of
+# /proc/PID/stat), and context switches of all threads (each one a wake-up or a preemption).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{n += $1} END {printf "%.0f\n", n}'; }
+switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {n += $2} END {print n + 0}'; }
+rss_kb() { awk '/VmRSS/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
+
+names=()
+starts=()
+run() {
+    local name=$1 result
+    shift
+    result=$(start_visible "$@")
+    pids+=("${result% *}")
+    names+=("$name")
+    starts+=("${result#* }")
+}
+run pipling "$bin/pipling"
+[ -n "$empty" ] && run "empty Qt" "$empty"
+oneko=$(command -v oneko || ls /usr/games/oneko 2>/dev/null)
+[ -n "$oneko" ] && run oneko "$oneko"
+
+sleep 3 # past start-up: the pet idles
+cpu0=() sw0=()
+for pid in "${pids[@]}"; do cpu0+=("$(cpu_ns "$pid")"); sw0+=("$(switches "$pid")"); done
+sleep "$seconds"
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg), ${seconds} s, display $display"
+printf '%-10s %8s %9s %12s %10s\n' program "CPU %" "RSS MB" "wake-ups/s" "start ms"
+for i in "${!pids[@]}"; do
+    pid=${pids[$i]}
+    if ! kill -0 "$pid" 2>/dev/null; then
+        printf '%-10s ended early\n' "${names[$i]}"
+        continue
+    fi
+    ns=$(($(cpu_ns "$pid") - cpu0[i]))
+    sw=$(($(switches "$pid") - sw0[i]))
+    awk -v n="${names[$i]}" -v ns="$ns" -v s="$seconds" -v rss="$(rss_kb "$pid")" -v sw="$sw" \
+        -v st="${starts[$i]}" 'BEGIN {printf "%-10s %8.2f %9.1f %12.1f %10s\n", n, 100 * ns / 1e9 / s, rss / 1024, sw / s, st}'
+done

@@ -1,0 +1,102 @@
+#include "platform/qt/common/TickScheduler.h"
+
+#include "app/Form1.h"
+#include "app/Vocabulary.h"
+
+#include <algorithm>
+#include <utility>
+
+TickScheduler::TickScheduler(Hooks hooks, int64_t coarseMs)
+    : hooks(std::move(hooks)), coarseMs(std::max(coarseMs, PeriodMs)) {}
+
+void TickScheduler::start() {
+    const int64_t now = hooks.now();
+    begun = true;
+    nominal = wokeAt = now;
+    nextDue = now + PeriodMs;
+    fastUntil = now + InputGraceMs;
+    arm();
+}
+
+void TickScheduler::catchUp() {
+    if (running || !begun) return;
+    running = true;
+    const int64_t now = hooks.now();
+    wokeAt = now;
+    ++wakes;
+    if (now - nextDue > MaxCatchUpMs) {
+        // Keep the phase of the periods, drop the whole ones of the gap.
+        const int64_t dropped = (now - nextDue - MaxCatchUpMs) / PeriodMs + 1;
+        nextDue += dropped * PeriodMs;
+    }
+    while (nextDue <= now) {
+        nominal = nextDue;
+        nextDue += PeriodMs;
+        ++periods;
+        hooks.period();
+    }
+    running = false;
+}
+
+void TickScheduler::arm() {
+    const int64_t now = wokeAt;
+    int64_t wakeAt = nextDue;
+    if (now >= fastUntil && !hooks.busy()) {
+        // Idle: let a coarse interval's worth of periods fall due, then run them together.
+        wakeAt = nextDue + coarseMs - PeriodMs;
+    }
+    hooks.wakeIn(std::max<int64_t>(0, wakeAt - now));
+}
+
+void TickScheduler::wake() {
+    if (running || !begun) return; // the period running now arms the timer when it is done
+    catchUp();
+    arm();
+}
+
+void TickScheduler::inputArrived() {
+    if (running || !begun) return;
+    catchUp();
+    fastUntil = wokeAt + InputGraceMs;
+    arm();
+}
+
+NominalClock::NominalClock(std::function<int64_t()> localMsOfDay) : localMsOfDay(std::move(localMsOfDay)) {}
+
+void NominalClock::follow(const TickScheduler* followed) {
+    scheduler = followed;
+    offsetWake = ~uint64_t{0};
+}
+
+TimeOfDay NominalClock::now() const {
+    constexpr int64_t DayMs = 24LL * 3600 * 1000;
+    int64_t ms = 0;
+    if (!scheduler || !scheduler->started()) {
+        ms = localMsOfDay();
+    } else {
+        if (offsetWake != scheduler->wakeCount()) {
+            offsetWake = scheduler->wakeCount();
+            offset = localMsOfDay() - scheduler->wakeTime();
+        }
+        ms = (scheduler->nominalTime() + offset) % DayMs;
+        if (ms < 0) ms += DayMs;
+    }
+    const int seconds = static_cast<int>(ms / 1000);
+    return {seconds / 3600, seconds / 60 % 60, seconds % 60, static_cast<int>(ms % 1000)};
+}
+
+bool needsFastTicks(const Form1& form) {
+    const PetState& pet = form.pet;
+    const DeviceState& device = form.device;
+    // Held buttons, a drag, the sheet, an open care screen, the clock or a highlighted icon: the
+    // player is at the toy.
+    if (pet.ButtonAPressed || pet.ButtonBPressed || pet.ButtonCPressed || device.ComboHeld ||
+        device.Dragging || form.sheet || pet.ScreenTimeLeft > 0 || pet.TimerScreen || device.IconTimeLeft > 0)
+        return true;
+    // The quick sequences: the change curtain, games, eating, flushing, the screen animations,
+    // a dropping, dying and the first seconds of a call, which beep every few periods.
+    return pet.ChangeStep >= 1 || device.GameState != 0 || device.EatingAction || device.FlushAction ||
+           device.UnhappyAction || device.HappyAction || device.NegativeAction || pet.DroppingAction ||
+           pet.DyingAction != 0 || pet.AttendTimeLeft > QuietCallSeconds ||
+           (pet.CharacterNo == character::Egg && pet.MinuteCount == 0 && pet.SecondCount >= 58);
+}

@@ -1,0 +1,49 @@
+// The picture loader decodes a file once while pictures made from it live, and still gives each
+// load a picture of its own; a file rewritten on disk is decoded anew.
+#include "platform/qt/common/QtPicture.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const QtPicture& qt(const PictureHandle& picture) {
+    return dynamic_cast<const QtPicture&>(*picture);
+}
+
+TEST(PictureLoader, SharesTheDecodedPixelsOfAFileButNotThePicture) {
+    const fs::path folder = fs::temp_directory_path() / ("pipling-pictures-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const std::string file = (folder / "dot.gif").string();
+    QImage red(3, 2, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(QString::fromStdString(file), "GIF") ||
+                red.save(QString::fromStdString(file), "PNG"));
+
+    QtPictureLoader loader;
+    const PictureHandle first = loader.load(file);
+    const PictureHandle second = loader.load(file);
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(first.get(), second.get()); // the device tells pictures apart by identity
+    EXPECT_EQ(qt(first).image.constBits(), qt(second).image.constBits());
+    EXPECT_EQ(qt(first).image.pixel(0, 0), QColor(Qt::red).rgb());
+
+    // Rewritten (another size, so the change shows even within the file system's time step).
+    QImage blue(4, 2, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    ASSERT_TRUE(blue.save(QString::fromStdString(file), "GIF") ||
+                blue.save(QString::fromStdString(file), "PNG"));
+    const PictureHandle third = loader.load(file);
+    ASSERT_TRUE(third);
+    EXPECT_EQ(third->width(), 4);
+    EXPECT_EQ(qt(third).image.pixel(0, 0), QColor(Qt::blue).rgb());
+    EXPECT_EQ(qt(first).image.pixel(0, 0), QColor(Qt::red).rgb()); // what was shown stays
+    fs::remove_all(folder);
+}
+
+} // namespace
