@@ -19,9 +19,10 @@ public:
     FrontRequest(const std::filesystem::path& settingsFolder, const std::string& petName,
                  std::function<void()> handler);
 
-    // True when a program for this pet took the request within the timeout.
+    // True when a program for this pet took the request within the timeout; a program still
+    // starting on a busy machine may take seconds to answer.
     static bool ask(const std::filesystem::path& settingsFolder, const std::string& petName,
-                    int timeoutMs = 2000);
+                    int timeoutMs = 5000);
     static QString address(const std::filesystem::path& settingsFolder, const std::string& petName);
 
     bool listening() const { return server.isListening(); }
