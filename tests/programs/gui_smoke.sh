@@ -11,12 +11,14 @@ mkdir -p "$work"
 export XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen
 folder="$XDG_CONFIG_HOME/Pipling Simulator"
 
-# started PID PET: the program PID is alive, holds its pet's lock and has stored the pet.
+# started PID PET: the program PID is alive, holds its pet's lock and has stored the pet. The lock
+# is looked up in /proc/locks: trying it with flock would take it for a moment, and a program
+# starting in that moment would find its pet already running.
 started() {
     kill -0 "$1" 2>/dev/null || { echo "pipling for \"$2\" ended early:"; cat "$work/$2.out"; exit 1; }
     for lock in "$folder/running/"*"$(echo "$2" | cut -c1-4)"*.lock; do
-        [ -f "$lock" ] && ! flock -n "$lock" true && grep -q "$(echo "$2" | cut -c1-4)" "$folder/settings.ini" 2>/dev/null &&
-            return 0
+        [ -f "$lock" ] && grep -q " $1 [0-9a-f]*:[0-9a-f]*:$(stat -c %i "$lock") " /proc/locks &&
+            grep -q "$(echo "$2" | cut -c1-4)" "$folder/settings.ini" 2>/dev/null && return 0
     done
     return 1
 }
