@@ -84,7 +84,12 @@ std::optional<std::string> SoakPlayer::start() {
 
 std::optional<std::string> SoakPlayer::play(double seconds) {
     if (auto error = start()) return failure(*error);
+    // A toy that never gets going lives no time: about twice the steps a pet day takes is the end.
+    const int stepLimit = 200 + static_cast<int>(seconds / 36);
     while (livedSeconds < seconds) {
+        if (steps >= stepLimit)
+            return failure("only " + std::to_string(livedSeconds) + " seconds lived in " +
+                           std::to_string(steps) + " steps");
         const std::string action = nextAction(dump());
         ++steps;
         history.push_back(action);
