@@ -39,7 +39,8 @@ Sim::Sim(const std::string& appDir)
 
 std::string Sim::noAssets() {
     static const fs::path empty = [] {
-        fs::path folder = scratchFolder("pipling-test-empty");
+        // Kept for the whole run, in the temporary folder rather than in memory.
+        fs::path folder = fs::temp_directory_path() / ("pipling-test-empty-" + std::to_string(::getpid()));
         // Nothing but the front view of the "Default" skin, without which the program does not start.
         fs::create_directories(folder / "skins" / "Default");
         std::ofstream(folder / "skins" / "Default" / "front.gif", std::ios::binary)
