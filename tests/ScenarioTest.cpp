@@ -1,8 +1,9 @@
 // Runs every script in tests/scenarios through the headless device. A comment line
 //   #> {"member": value, ...}
 // asserts that the last JSON object printed holds these members (objects compared member by
-// member, everything else exactly). "#app tests/tree" as the first line runs the script on the
-// small test asset tree instead of the generated default one.
+// member, everything else exactly); after a command that printed nothing it is held to a fresh
+// dump, so a script need not write "dump" before every expectation. "#app tests/tree" as the first line runs
+// the script on the small test asset tree instead of the generated default one.
 #include "tests/Sim.h"
 #include "tests/TestTree.h"
 
@@ -68,6 +69,7 @@ TEST_P(Scenario, HoldsItsExpectations) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         if (line.rfind("#>", 0) == 0) {
+            if (sim.quiet()) sim.run("dump");
             QJsonParseError error;
             auto expected = QJsonDocument::fromJson(QByteArray::fromStdString(line.substr(2)), &error);
             ASSERT_EQ(error.error, QJsonParseError::NoError) << "line " << i + 1 << ": bad expectation";

@@ -5,22 +5,41 @@
 
 #include <atomic>
 #include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
-Sim::Sim(const std::string& appDir) {
+fs::path scratchFolder(const std::string& prefix) {
     static std::atomic<int> counter{0};
-    // Memory-backed when the system has it: the store syncs every write to disk, which is slow.
     const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    work = base / ("pipling-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    fs::remove_all(work);
-    fs::create_directories(work);
-    runner = std::make_unique<ScriptRunner>(appDir, storeFile(), out);
+    const fs::path folder =
+        base / (prefix + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
 }
+
+Values values(const std::string& pairs) {
+    Values result;
+    std::istringstream in(pairs);
+    for (std::string pair; in >> pair;)
+        result.emplace_back(pair.substr(0, pair.find('=')), pair.substr(pair.find('=') + 1));
+    return result;
+}
+
+std::string fileBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+Sim::Sim(const std::string& appDir)
+    : appDir(appDir), work(scratchFolder("pipling-test")),
+      runner(std::make_unique<ScriptRunner>(appDir, storeFile(), out)) {}
 
 std::string Sim::noAssets() {
     static const fs::path empty = [] {
+        // Kept for the whole run, in the temporary folder rather than in memory.
         fs::path folder = fs::temp_directory_path() / ("pipling-test-empty-" + std::to_string(::getpid()));
         // Nothing but the front view of the "Default" skin, without which the program does not start.
         fs::create_directories(folder / "skins" / "Default");
@@ -37,24 +56,40 @@ Sim::~Sim() {
     fs::remove_all(work, error);
 }
 
-std::optional<std::string> Sim::tryRun(const std::string& line) {
-    return runner->runLine(line);
+std::optional<std::string> Sim::tryRun(const std::string& lines) {
+    // Only the last line printed is read back: a long play keeps no more.
+    if (out.tellp() > (1 << 16)) {
+        const std::string line = lastLine();
+        out.str("");
+        out << line << '\n';
+    }
+    const auto printed = out.tellp();
+    std::istringstream in(lines);
+    for (std::string line; std::getline(in, line);)
+        if (auto error = runner->runLine(line)) return "\"" + line + "\": " + *error;
+    printedNothing = out.tellp() == printed;
+    return std::nullopt;
 }
 
 void Sim::run(const std::string& lines) {
-    std::istringstream in(lines);
-    for (std::string line; std::getline(in, line);) {
-        auto error = runner->runLine(line);
-        ASSERT_FALSE(error) << "line \"" << line << "\": " << *error;
-    }
+    auto error = tryRun(lines);
+    ASSERT_FALSE(error) << *error;
+}
+
+void Sim::reopen() {
+    runner.reset();
+    runner = std::make_unique<ScriptRunner>(appDir, storeFile(), out);
+}
+
+std::string Sim::lastLine() const {
+    std::string text = out.str();
+    if (!text.empty() && text.back() == '\n') text.pop_back();
+    const std::size_t start = text.rfind('\n');
+    return start == std::string::npos ? text : text.substr(start + 1);
 }
 
 QJsonObject Sim::last() const {
-    std::string text = out.str();
-    if (!text.empty() && text.back() == '\n') text.pop_back();
-    std::size_t start = text.rfind('\n');
-    std::string line = start == std::string::npos ? text : text.substr(start + 1);
-    return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+    return QJsonDocument::fromJson(QByteArray::fromStdString(lastLine())).object();
 }
 
 long long Sim::number(const std::string& field) {

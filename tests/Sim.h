@@ -9,6 +9,17 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
+
+using Values = std::vector<std::pair<std::string, std::string>>;
+// Keys and values written "Key=Value Key=Value"; a value may be empty ("Plugins=").
+Values values(const std::string& pairs);
+
+// A fresh folder of this process, memory-backed when the system has it: the store syncs every
+// write, which is slow on a disk.
+std::filesystem::path scratchFolder(const std::string& prefix);
+std::string fileBytes(const std::filesystem::path& file);
 
 // A headless device for tests, driven through the same script language as pipling-sim, with a
 // store of its own in a fresh temporary folder.
@@ -22,10 +33,13 @@ public:
 
     // Runs script lines (separated by newlines); fails the test on an error.
     void run(const std::string& lines);
-    // Runs one line and returns its error, if any.
-    std::optional<std::string> tryRun(const std::string& line);
-    // The last JSON object printed.
+    // Runs script lines up to the first error, which it returns with its line.
+    std::optional<std::string> tryRun(const std::string& lines);
+    // Ends the program without saving, as a kill does, and begins a new one on the same store.
+    void reopen();
+    // The last JSON object printed, and whether the last tryRun or run printed nothing.
     QJsonObject last() const;
+    bool quiet() const { return printedNothing; }
     // Shortcuts for "get FIELD" and "dump".
     long long number(const std::string& field);
     QJsonObject dump();
@@ -37,6 +51,10 @@ public:
     std::string storeFile() const { return (work / "store.ini").string(); }
 
 private:
+    std::string lastLine() const;
+
+    std::string appDir;
+    bool printedNothing = true;
     std::filesystem::path work;
     std::ostringstream out;
     std::unique_ptr<ScriptRunner> runner;

@@ -5,9 +5,7 @@
 #include <QBuffer>
 #include <QImage>
 
-#include <atomic>
 #include <fstream>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -45,12 +43,7 @@ std::string TestTree::slotFolder(AssetFolder folder, const std::string& skin, in
     return {};
 }
 
-TestTree::TestTree(bool copyTextTree) {
-    static std::atomic<int> counter{0};
-    folder = fs::temp_directory_path() /
-             ("pipling-tree-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+TestTree::TestTree(bool copyTextTree) : folder(scratchFolder("pipling-tree")) {
     if (!copyTextTree) return;
     fs::copy(fs::path(PIPLING_TEST_DIR) / "tree", folder, fs::copy_options::recursive);
     // A skin's front view is the one picture the program cannot run without: every skin folder
@@ -67,56 +60,56 @@ TestTree::~TestTree() {
 
 std::string TestTree::gifBytes(int width, int height, QColor colour) {
     std::string gif = "GIF89a";
-    auto word = [&](int value) {
-        gif += static_cast<char>(value & 0xFF);
-        gif += static_cast<char>((value >> 8) & 0xFF);
+    auto put = [&](std::initializer_list<int> bytes) {
+        for (int byte : bytes)
+            gif += static_cast<char>(byte & 0xFF);
     };
-    word(width);
-    word(height);
-    gif += static_cast<char>(0x80); // a global colour table of two entries
-    gif += '\0';
-    gif += '\0';
-    for (QColor entry : {colour, QColor(Qt::white)}) {
-        gif += static_cast<char>(entry.red());
-        gif += static_cast<char>(entry.green());
-        gif += static_cast<char>(entry.blue());
-    }
-    gif += ',';
-    word(0);
-    word(0);
-    word(width);
-    word(height);
-    gif += '\0';
-    // Codes of three bits: a clear code before every second pixel keeps the code table from
-    // growing, so no compression logic is needed.
-    const int minimumCodeSize = 2, clearCode = 4, endCode = 5, codeBits = 3;
-    gif += static_cast<char>(minimumCodeSize);
+    // A global colour table of two entries, then one image the size of the screen.
+    put({width,
+         width >> 8,
+         height,
+         height >> 8,
+         0x80,
+         0,
+         0,
+         colour.red(),
+         colour.green(),
+         colour.blue(),
+         255,
+         255,
+         255,
+         ',',
+         0,
+         0,
+         0,
+         0,
+         width,
+         width >> 8,
+         height,
+         height >> 8,
+         0});
+    // Codes of three bits: a clear code (4) before every second pixel keeps the code table from
+    // growing, so no compression logic is needed; 5 ends the data.
+    put({2});
     std::string data;
     unsigned int bits = 0;
     int bitCount = 0;
-    auto put = [&](int code) {
-        bits |= static_cast<unsigned int>(code) << bitCount;
-        bitCount += codeBits;
-        while (bitCount >= 8) {
+    auto code = [&](unsigned int value) {
+        bits |= value << bitCount;
+        for (bitCount += 3; bitCount >= 8; bitCount -= 8, bits >>= 8)
             data += static_cast<char>(bits & 0xFF);
-            bits >>= 8;
-            bitCount -= 8;
-        }
     };
     for (int pixel = 0; pixel < width * height; ++pixel) {
-        if (pixel % 2 == 0) put(clearCode);
-        put(0);
+        if (pixel % 2 == 0) code(4);
+        code(0);
     }
-    put(endCode);
+    code(5);
     if (bitCount > 0) data += static_cast<char>(bits & 0xFF);
     for (std::size_t at = 0; at < data.size(); at += 255) {
         const std::string block = data.substr(at, 255);
-        gif += static_cast<char>(block.size());
-        gif += block;
+        gif += static_cast<char>(block.size()) + block;
     }
-    gif += '\0';
-    gif += ';';
-    return gif;
+    return gif + '\0' + ';';
 }
 
 void TestTree::picture(const std::string& relative, int width, int height, QColor colour) {

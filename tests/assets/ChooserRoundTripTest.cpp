@@ -12,36 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One program run on a shared store: start, the given lines, and what the last dump showed.
-class Program {
-public:
-    explicit Program(const std::string& storeFile) : runner(PIPLING_BIN_DIR, storeFile, out) {}
-    void lines(const std::string& script) {
-        std::istringstream in(script);
-        for (std::string line; std::getline(in, line);) {
-            auto error = runner.runLine(line);
-            ASSERT_FALSE(error) << line << ": " << *error;
-        }
-    }
-    QJsonObject dump() {
-        out.str("");
-        lines("dump");
-        return QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
-    }
-    // The row of List1 that shows a display name, -1 when none does.
-    int row(const std::string& name) {
-        const QJsonArray list = dump()["windows"].toObject()["Form3"].toObject()["List1"].toArray();
-        for (int i = 0; i < list.size(); ++i)
-            if (list[i].toString().toStdString() == name) return i;
-        return -1;
-    }
-    ScriptRunner& script() { return runner; }
-
-private:
-    std::ostringstream out;
-    ScriptRunner runner;
-};
-
 // The share of the skin's opaque front-view pixels that the rendered toy shows unchanged. The
 // screen, buttons and pet lie over part of the shell, so a match is well above half, not all.
 double frontShare(const QImage& render, const std::string& skin, int left, int top) {
@@ -87,21 +57,23 @@ TEST(ChooserRoundTrip, EachChoiceShowsAtOnceIsStoredAndSurvivesARestart) {
                           {"mPopupChangeSkin", "Default", "Default", ""},
                           {"mPopupPlugins", "Winter Wonderland", "Midnight", "Winter"},
                           {"mPopupPlugins", "<Default>", "Midnight", ""}};
-    bool first = true;
+    sim.run("store InsulatingSheet 0\nstore CharacterNo 1\nstart");
     QJsonObject before; // the shell as the previous run left it
     for (const Step& step : steps) {
         SCOPED_TRACE(step.entry);
-        Program run(sim.storeFile());
-        run.lines(std::string(first ? "store InsulatingSheet 0\nstore CharacterNo 1\n" : "") + "start");
-        if (!first) {
-            EXPECT_EQ(shell(run.dump()), before) << "the restart shows another toy";
+        if (!before.isEmpty()) {
+            sim.reopen();
+            sim.run("start");
+            EXPECT_EQ(shell(sim.dump()), before) << "the restart shows another toy";
         }
-        first = false;
-        run.lines(std::string("menu ") + step.menu);
-        const int row = run.row(step.entry);
-        ASSERT_GE(row, 0);
-        run.lines("window Form3 select " + std::to_string(row) + "\nwindow Form3 ok\nrender " + png);
-        const QJsonObject state = run.dump();
+        sim.run(std::string("menu ") + step.menu);
+        const QJsonArray list = sim.dump().value("windows")["Form3"]["List1"].toArray();
+        int row = 0;
+        while (row < list.size() && list[row].toString() != step.entry)
+            ++row;
+        ASSERT_LT(row, list.size());
+        sim.run("window Form3 select " + std::to_string(row) + "\nwindow Form3 ok\nrender " + png);
+        const QJsonObject state = sim.dump();
         EXPECT_EQ(state["fields"]["CurrentSkin"].toString().toStdString(), step.skin);
         EXPECT_EQ(state["fields"]["Plugins"].toString().toStdString(), step.plugin);
         const QJsonObject front = state["elements"]["FrontView"].toObject();
@@ -123,7 +95,7 @@ TEST(ChooserRoundTrip, EachChoiceShowsAtOnceIsStoredAndSurvivesARestart) {
         const QString pictures = QJsonDocument(state["elements"].toObject()).toJson();
         EXPECT_EQ(pictures.contains("plugins/Winter/", Qt::CaseInsensitive), winter);
         before = shell(state);
-        run.lines("quit");
+        sim.run("quit");
         IniSettingsStore stored(sim.storeFile());
         EXPECT_EQ(stored.read("Pipling", "CurrentSkin").value_or("?"), step.skin);
         EXPECT_EQ(stored.read("Pipling", "Plugins").value_or("?"), step.plugin);

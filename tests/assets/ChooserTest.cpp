@@ -9,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 namespace {
 
 namespace fs = std::filesystem;
@@ -102,11 +99,6 @@ TEST_F(ChooserTest, AStoredSkinWithoutFrontViewFallsBackToDefault) {
     }
     Sim& s = start("store CurrentSkin Plain\n");
     EXPECT_EQ(s.form().pet.CurrentSkin, "Plain");
-}
-
-std::string fileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 TEST_F(ChooserTest, WithoutDefaultTheProgramStopsAndLeavesTheStoreAlone) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -14,89 +15,41 @@ std::string describe(const std::optional<DescriptionLine>& line) {
 }
 
 TEST(DescriptionLineTest, SplitsTrimsAndLowerCasesByTheSharedRules) {
+    // clang-format off
+    // Inner spaces of the key stay, the split is at the first "=" only, and tabs are not trimmed.
     const std::pair<const char*, const char*> cases[] = {
-        {"  HIDE  =  Go away ", "[hide]=[Go away]"},
-        {"Sound On=Sound On", "[sound on]=[Sound On]"}, // inner spaces of the key stay
-        {"hide=", "[hide]=[]"},
-        {"pipscr.left=300", "[pipscr.left]=[300]"},
-        {"a = b = c", "[a]=[b = c]"}, // split at the first "=" only; the value keeps the rest
-        {"=5", "[]=[5]"},
-        {"\tkey = value\t", "[\tkey]=[value\t]"}, // tabs are not trimmed
-        {"x;pipscr.left=300", "[x;pipscr.left]=[300]"},
-        {"; pipscr.left = 300", "none"},
-        {"   ;comment=1", "none"},
-        {"[Captions]", "none"},
-        {"", "none"},
-        {"      ", "none"},
-        {"no equals sign here", "none"},
-        {"KEY = MiXeD Case", "[key]=[MiXeD Case]"},
-    };
+        {"Sound On=Sound On", "[sound on]=[Sound On]"}, {"a = b = c", "[a]=[b = c]"},
+        {"\tkey = value\t", "[\tkey]=[value\t]"}, {"  HIDE  =  Go away ", "[hide]=[Go away]"},
+        {"hide=", "[hide]=[]"}, {"pipscr.left=300", "[pipscr.left]=[300]"}, {"=5", "[]=[5]"},
+        {"x;pipscr.left=300", "[x;pipscr.left]=[300]"}, {"KEY = MiXeD Case", "[key]=[MiXeD Case]"},
+        {"; pipscr.left = 300", "none"}, {"   ;comment=1", "none"}, {"[Captions]", "none"}, {"", "none"},
+        {"      ", "none"}, {"no equals sign here", "none"}};
+    // clang-format on
     for (const auto& [line, expected] : cases)
         EXPECT_EQ(describe(parseDescriptionLine(line)), expected) << "line: \"" << line << "\"";
 }
 
 TEST(DescriptionNumberTest, ReadsTheLeadingNumberAndRoundsHalvesToEven) {
-    const std::pair<const char*, int> cases[] = {
-        {"300", 300},
-        {"300abc", 300},
-        {"abc", 0},
-        {"", 0},
-        {"2.5", 2},
-        {"3.5", 4},
-        {"-2.5", -2},
-        {"-3.5", -4},
-        {"2.5000001", 3},
-        {"2.4999", 2},
-        {"0.5", 0},
-        {"1.5", 2},
-        {".7", 1},
-        {"-.7", -1},
-        {"+12", 12},
-        {"1e3", 1000},
-        {"1E3", 1000},
-        {"1.5e1", 15},
-        {"25e-1", 2},
-        {"35e-1", 4},
-        {"1d2", 100},
-        {"1e", 1},
-        {"1e+", 1},
-        {"2e 1", 20},
-        {"1 2 3", 123},
-        {"- 5", -5},
-        {"1 . 5", 2},
-        {"&H1F", 31},
-        {"&h10", 16},
-        {"&O17", 15},
-        {"&o777", 511},
-        {"&O178", 15}, // a digit of the base or above ends the number
-        {"&HFG", 15},
-        {"&H", 0},
-        {"&X12", 0},
-        {"1.2.3", 1},
-        {"--5", 0},
-        {"0.05", 0},
-        {"0.51", 1},
-        {"007", 7},
-        {"-0", 0},
-        {"32767", 32767},
-        {"-32768", -32768},
-        {"32767.5", 32767},
-        {"32768", 32767},
-        {"-32769", -32768},
-        {"99999999999", 32767},
-        {"-1e300", -32768},
-        {"1e-300", 0},
-        {"1e99999999999999999999", 32767},
-        {"&HFFFFFFFFFFFF", 32767},
-        {"12\x01"
-         "34",
-         12},
-        {"\xff"
-         "5",
-         0},
-    };
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(descriptionNumber(text), expected) << "value: \"" << text << "\"";
+    using Cases = std::vector<std::pair<const char*, int>>;
+    const Cases plain = {
+        {"300", 300}, {"300abc", 300}, {"abc", 0},   {"", 0},         {"+12", 12},
+        {"007", 7},   {"-0", 0},       {"1.2.3", 1}, {"--5", 0},      {"1 2 3", 123},
+        {"- 5", -5},  {"1 . 5", 2},    {"2e 1", 20}, {"\xff\x35", 0}, {"12\x01\x33\x34", 12}};
+    const Cases rounded = {{"2.5", 2},       {"3.5", 4},    {"-2.5", -2}, {"-3.5", -4},
+                           {"2.5000001", 3}, {"2.4999", 2}, {"0.5", 0},   {"1.5", 2},
+                           {".7", 1},        {"-.7", -1},   {"0.05", 0},  {"0.51", 1}};
+    const Cases exponents = {{"1e3", 1000}, {"1E3", 1000}, {"1.5e1", 15}, {"25e-1", 2},
+                             {"35e-1", 4},  {"1d2", 100},  {"1e", 1},     {"1e+", 1}};
+    // A digit of the base or above ends the number ("&O178", "&HFG").
+    const Cases based = {{"&H1F", 31},  {"&h10", 16}, {"&O17", 15}, {"&o777", 511},
+                         {"&O178", 15}, {"&HFG", 15}, {"&H", 0},    {"&X12", 0}};
+    const Cases clamped = {{"32767", 32767},         {"-32768", -32768}, {"32767.5", 32767},
+                           {"32768", 32767},         {"-32769", -32768}, {"99999999999", 32767},
+                           {"-1e300", -32768},       {"1e-300", 0},      {"1e99999999999999999999", 32767},
+                           {"&HFFFFFFFFFFFF", 32767}};
+    for (const Cases* group : {&plain, &rounded, &exponents, &based, &clamped})
+        for (const auto& [text, expected] : *group)
+            EXPECT_EQ(descriptionNumber(text), expected) << "value: \"" << text << "\"";
 }
 
 TEST(DescriptionNumberTest, VeryLongNumbersClampOrRoundExactly) {

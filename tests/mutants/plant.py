@@ -1,7 +1,9 @@
 """Replaces the one occurrence of a text in a file; fails when it occurs zero or several times."""
 import sys
 
-path, old, new = sys.argv[1:4]
+# "\n" in a text stands for a line break, so that a line that occurs more than once can be named
+# with the line before it.
+path, old, new = (arg.replace("\\n", "\n") for arg in sys.argv[1:4])
 with open(path, encoding="utf-8") as f:
     text = f.read()
 if text.count(old) != 1:

@@ -1,6 +1,5 @@
-// The pet animation: the egg's hatching, dying, droppings, sleep, illness, walking, the tray
-// record that follows the pet, and the reset button. DoAnimate is driven the way the normal tick
-// drives it: the interval count grows by the tick period, then the animation runs.
+// The pet animation: the dropping and the tray record that follows the pet. DoAnimate is driven
+// the way the normal tick drives it: the interval count grows by the tick period, then it runs.
 #include "tests/Sim.h"
 
 #include <gtest/gtest.h>
@@ -11,40 +10,16 @@ class Animate : public testing::Test {
 protected:
     void SetUp() override {
         sim.run("store InsulatingSheet 0\nstart");
+        // Named pictures, so that a test can tell which one an element or the tray shows.
         ElementSet& e = form().elements;
         fillStore(e.TempChar, "char");
         fillStore(e.TempIcon, "icon");
-        fillStore(e.TempSick, "sick");
-        fillStore(e.TempSleep, "sleep");
-        fillStore(e.TempSleepSign, "sign");
         fillStore(e.TempDropping, "stool");
-        fillStore(e.TempDark, "dark");
         fillStore(e.TempDung, "dung");
         fillStore(e.DungIcon, "dungicon");
-        fillStore(e.SleepIcon, "sleepicon");
-        fillStore(e.AngelIcon, "angelicon");
-        fillStore(e.Stars, "stars");
-        e.SickIcon = namedPicture("sickicon");
-        e.AttentionIcon = namedPicture("attendicon");
-        e.NullIcon = namedPicture("nullicon");
-        e.PipScr.move(0, 0);
-        e.PipScr.width = 1500;
-        e.PipScr.height = 1000;
         LayoutState& l = form().layout;
-        l.EggShakeLeft = 600;
-        l.EggShakeRight = 660;
-        l.EggHatchLeft = 615;
-        l.EggHatchTop = 300;
         l.Stool0Left = 500;
-        l.Stool0Top = 200;
         l.Stool1Left = 530;
-        l.Stool1Top = 210;
-        l.LayAnEggLeft = 450;
-        l.LayAnEggTop = 220;
-        l.SleepLeft = 400;
-        l.SleepTop = 230;
-        l.StarsLeft = 100;
-        l.StarsTop = 50;
         sim.script().sound.take();
     }
 

@@ -1,19 +1,27 @@
 // The event operations as the Cheats menu starts them, and the cancelling of what the screen is
 // busy with before an event takes over.
-#include "tests/pet/NeedsFixture.h"
+#include "tests/Sim.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
-class Events : public NeedsFixture {
+class Events : public testing::Test {
 protected:
     void SetUp() override {
-        NeedsFixture::SetUp();
-        become(3);
+        sim.run("store InsulatingSheet 0\nstart");
+        form().elements.TempSick = {namedPicture("sick0"), namedPicture("sick1")};
+        pet().MaxMinutes = 240;
+        form().DoSetCharacter(3);
         form().options.cheatsShown = true; // as the typed cheat sequence leaves it
         form().elements.PipChar.visible = true;
     }
+    Form1& form() { return sim.form(); }
+    PetState& pet() { return sim.form().pet; }
     // Chooses an item as the user would: disabled items do nothing.
     void choose(const std::string& item) { sim.run("menu " + item); }
+
+    Sim sim;
 };
 
 TEST_F(Events, CallsCountAsNeedsExceptDiscipline) {

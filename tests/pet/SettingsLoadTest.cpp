@@ -10,51 +10,15 @@
 
 namespace {
 
-using Values = std::vector<std::pair<std::string, std::string>>;
-
 // A living adult with a record in every key.
-const Values SavedPet = {{"InsulatingSheet", "0"},
-                         {"InsulatingSheetWidthPushed", "700"},
-                         {"Plugins", ""},
-                         {"AlwaysOnTop", "False"},
-                         {"AttendTimeLeft", "90"},
-                         {"AutoShow", "True"},
-                         {"CharacterNo", "6"},
-                         {"CurrentSkin", "Default"},
-                         {"FeedMenuIndex", "1"},
-                         {"FormVisible", "True"},
-                         {"IntervalCount", "40"},
-                         {"Left", "3000"},
-                         {"LightMenuIndex", "0"},
-                         {"LightOff", "False"},
-                         {"MinuteCount", "321"},
-                         {"MaxMinutes", "960"},
-                         {"SecondCount", "17"},
-                         {"Sound", "False"},
-                         {"SoundType", "1"},
-                         {"PlayType", "1"},
-                         {"CurrentTempChar", "1"},
-                         {"Top", "2000"},
-                         {"TotalNeedCount", "12"},
-                         {"Age", "3"},
-                         {"Weight", "44"},
-                         {"Discipline", "9"},
-                         {"Happiness", "2"},
-                         {"Hunger", "3"},
-                         {"Sickness", "1"},
-                         {"Dung", "2"},
-                         {"AttentionHungry", "True"},
-                         {"AttentionHappy", "False"},
-                         {"AttentionDiscipline", "False"},
-                         {"AttentionSleep", "False"},
-                         {"SleepAction", "False"},
-                         {"DyingAction", "0"},
-                         {"DyingTimeLeft", "300"},
-                         {"DisciplineWhenNeed", "2"},
-                         {"PlayCounter", "4"},
-                         {"SnackCount", "5"},
-                         {"NeedCount", "8"},
-                         {"CareWhenNeed", "6"}};
+const Values SavedPet = values(
+    "InsulatingSheet=0 InsulatingSheetWidthPushed=700 Plugins= AlwaysOnTop=False AttendTimeLeft=90 "
+    "AutoShow=True CharacterNo=6 CurrentSkin=Default FeedMenuIndex=1 FormVisible=True IntervalCount=40 "
+    "Left=3000 LightMenuIndex=0 LightOff=False MinuteCount=321 MaxMinutes=960 SecondCount=17 Sound=False "
+    "SoundType=1 PlayType=1 CurrentTempChar=1 Top=2000 TotalNeedCount=12 Age=3 Weight=44 Discipline=9 "
+    "Happiness=2 Hunger=3 Sickness=1 Dung=2 AttentionHungry=True AttentionHappy=False "
+    "AttentionDiscipline=False AttentionSleep=False SleepAction=False DyingAction=0 DyingTimeLeft=300 "
+    "DisciplineWhenNeed=2 PlayCounter=4 SnackCount=5 NeedCount=8 CareWhenNeed=6");
 
 // Everything observable after start-up except what only time changes.
 QJsonObject loaded(const Values& section) {
@@ -83,14 +47,11 @@ TEST(SettingsLoad, TheSavedPetLoadsAsStored) {
     IniSettingsStore(sim.storeFile()).writeSection("Pipling", SavedPet);
     sim.run("start");
     QJsonObject fields = sim.dump().value("fields").toObject();
-    for (const char* key :
-         {"CharacterNo", "MinuteCount", "MaxMinutes", "SecondCount", "Age", "Weight", "Discipline",
-          "Happiness", "Hunger", "Sickness", "Dung", "DyingTimeLeft", "NeedCount", "CareWhenNeed"}) {
-        std::string stored;
-        for (const auto& [k, v] : SavedPet)
-            if (k == key) stored = v;
-        EXPECT_EQ(fields.value(key).toInteger(), std::stoll(stored)) << key;
-    }
+    for (const auto& [key, stored] :
+         values("CharacterNo=6 MinuteCount=321 MaxMinutes=960 SecondCount=17 Age=3 "
+                "Weight=44 Discipline=9 Happiness=2 Hunger=3 Sickness=1 Dung=2 DyingTimeLeft=300 NeedCount=8 "
+                "CareWhenNeed=6"))
+        EXPECT_EQ(fields.value(QString::fromStdString(key)).toInteger(), std::stoll(stored)) << key;
     EXPECT_EQ(sim.last().value("window").toObject().value("left").toInt(), 3000);
     EXPECT_FALSE(
         sim.last().value("menu").toObject().value("mPopupSound").toObject().value("checked").toBool());

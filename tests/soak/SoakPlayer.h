@@ -1,15 +1,12 @@
 #pragma once
 
-#include "tools/sim/ScriptRunner.h"
+#include "tests/Sim.h"
 
 #include <QJsonObject>
 
 #include <deque>
-#include <filesystem>
-#include <memory>
 #include <optional>
 #include <random>
-#include <sstream>
 #include <string>
 
 // A seeded random player that lives one pet through the headless device: buttons, keys, every
@@ -18,8 +15,8 @@
 // with the seed, the step and the last actions, so that the run can be replayed.
 class SoakPlayer {
 public:
-    SoakPlayer(unsigned seed, std::string appDir = PIPLING_BIN_DIR);
-    ~SoakPlayer();
+    SoakPlayer(unsigned seed, const std::string& appDir = PIPLING_BIN_DIR)
+        : seed(seed), sim(appDir), random(seed) {}
 
     // Plays until the running toy has lived `seconds` of virtual time; the failure, if any.
     std::optional<std::string> play(double seconds);
@@ -31,8 +28,7 @@ public:
 private:
     // One random action as script lines; the player's own waits are among them.
     std::string nextAction(const QJsonObject& state);
-    std::optional<std::string> runLines(const std::string& lines);
-    QJsonObject dump();
+    QJsonObject dump() { return sim.tryRun("dump") ? QJsonObject{} : sim.last(); }
     // The rules that hold after every step; the first broken one.
     std::optional<std::string> check(const QJsonObject& state);
     // Ends the program (closed or killed) and starts it again on the same store; the reloaded
@@ -42,15 +38,9 @@ private:
     std::string failure(const std::string& what) const;
 
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
-    double between(double low, double high) {
-        return std::uniform_real_distribution<double>(low, high)(random);
-    }
 
     unsigned seed;
-    std::string appDir;
-    std::filesystem::path folder;
+    Sim sim;
     std::mt19937 random;
-    std::ostringstream out;
-    std::unique_ptr<ScriptRunner> runner;
     std::deque<std::string> history; // the last actions, newest last
 };

@@ -10,7 +10,6 @@
 #include <chrono>
 #include <csignal>
 #include <fstream>
-#include <iterator>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,15 +18,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Values = std::vector<std::pair<std::string, std::string>>;
-
 Values pet(int weight) {
     return {{"InsulatingSheet", "0"}, {"CharacterNo", "2"}, {"Weight", std::to_string(weight)}};
-}
-
-std::string contentOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A store whose messages for the user are kept for the test to read.
@@ -74,7 +66,7 @@ TEST(SettingsStoreRecovery, AFullDiskKeepsTheLastGoodFileAndTellsOnce) {
     Sim sim;
     const fs::path file = sim.folder() / "settings.ini";
     ASSERT_TRUE(IniSettingsStore(file).writeSection("Pipling", pet(23)));
-    const std::string before = contentOf(file);
+    const std::string before = fileBytes(file);
     pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -88,7 +80,7 @@ TEST(SettingsStoreRecovery, AFullDiskKeepsTheLastGoodFileAndTellsOnce) {
         if (telling.store.writeSection("Pipling", pet(30))) _exit(1);
         if (liveOn(telling.store, 3) != 3) // the failing minute saves do not stop the pet
             _exit(2);
-        if (contentOf(file) != before || telling.told.size() != 1 || telling.store.saveProblem().empty())
+        if (fileBytes(file) != before || telling.told.size() != 1 || telling.store.saveProblem().empty())
             _exit(3);
         limit.rlim_cur = hard;
         setrlimit(RLIMIT_FSIZE, &limit);
@@ -110,11 +102,11 @@ TEST(SettingsStoreRecovery, AnUnwritableStoreFailsWholeUntilItCanBeWrittenAgain)
     const fs::path file = sim.folder() / "settings.ini";
     TellingStore telling(file);
     ASSERT_TRUE(telling.store.writeSection("Pipling", pet(23)));
-    const std::string before = contentOf(file);
+    const std::string before = fileBytes(file);
     fs::create_directories(file.string() + ".tmp/blocked");
     for (int weight : {24, 25, 26})
         EXPECT_FALSE(telling.store.writeSection("Pipling", pet(weight)));
-    EXPECT_EQ(contentOf(file), before);
+    EXPECT_EQ(fileBytes(file), before);
     EXPECT_EQ(telling.store.read("Pipling", "Weight"), "23");
     ASSERT_EQ(telling.told.size(), 1u);
     EXPECT_NE(telling.told[0].find(file.string()), std::string::npos) << telling.told[0];
@@ -153,7 +145,7 @@ TEST(SettingsStoreRecovery, WhatIsNotASettingsFileIsMovedAsideAndThePetStartsAne
         ASSERT_EQ(telling.told.size(), 1u);
         EXPECT_NE(telling.told[0].find(aside[0].string()), std::string::npos) << telling.told[0];
         if (kind == "garbage")
-            EXPECT_EQ(contentOf(aside[0]), garbage);
+            EXPECT_EQ(fileBytes(aside[0]), garbage);
         else if (kind == "folder")
             EXPECT_TRUE(fs::is_directory(aside[0] / "inside"));
         else
@@ -177,7 +169,7 @@ TEST(SettingsStoreRecovery, TheHourlyBackupStandsInForALostFile) {
     {
         IniSettingsStore store(file);
         ASSERT_TRUE(store.writeSection("Pipling", pet(20)));
-        EXPECT_EQ(contentOf(backup), contentOf(file));
+        EXPECT_EQ(fileBytes(backup), fileBytes(file));
         ASSERT_TRUE(store.writeSection("Pipling", pet(21)));
         EXPECT_EQ(IniSettingsStore(backup).read("Pipling", "Weight"), "20") << "renewed within the hour";
         fs::last_write_time(backup, fs::file_time_type::clock::now() - std::chrono::minutes(61));

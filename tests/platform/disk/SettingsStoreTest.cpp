@@ -12,7 +12,6 @@
 #include <csignal>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,32 +20,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Values = std::vector<std::pair<std::string, std::string>>;
-
 Values generation(int n, int keys = 42) {
-    Values values;
+    Values result;
     for (int k = 0; k < keys; ++k)
-        values.emplace_back("Key" + std::to_string(k), std::to_string(n));
-    return values;
+        result.emplace_back("Key" + std::to_string(k), std::to_string(n));
+    return result;
 }
 
 TEST(SettingsStore, EveryNameRoundTripsToItsOwnSection) {
     Sim sim;
     IniSettingsStore store(sim.folder() / "names.ini");
-    const std::vector<std::string> names = {"Pipling",
-                                            "pipling",
-                                            "a/b",
-                                            "a\\b",
-                                            "a%2Fb",
-                                            "[Pipling]",
-                                            "x=y",
-                                            "  spaced  name ",
-                                            "Ünïcödé 🐣",
-                                            "line\nbreak",
-                                            "semi;colon",
-                                            "",
-                                            std::string(300, 'q'),
-                                            std::string("nul\0byte", 8)};
+    std::vector<std::string> names = {"Pipling",   "pipling",     "a/b",        "a\\b",
+                                      "a%2Fb",     "[Pipling]",   "x=y",        "  spaced  name ",
+                                      "Ünïcödé 🐣", "line\nbreak", "semi;colon", ""};
+    names.push_back(std::string(300, 'q'));
+    names.push_back(std::string("nul\0byte", 8));
     for (std::size_t i = 0; i < names.size(); ++i)
         ASSERT_TRUE(
             store.writeSection(names[i], {{"Weight", std::to_string(i)}, {"odd=key", "v=" + names[i]}}));
@@ -73,11 +61,6 @@ TEST(SettingsStore, DamagedFileLinesAreIgnoredAndTheRestReads) {
     ASSERT_TRUE(store.writeSection("Pet", {{"Hunger", "2"}}));
     EXPECT_EQ(store.read("Pet", "Weight"), "7");
     EXPECT_EQ(store.read("Pet", "Hunger"), "2");
-}
-
-std::string contentOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Every key of the section carries the same generation, and the file is a settings file.
@@ -119,7 +102,7 @@ TEST(SettingsStore, AKilledWriterNeverLeavesADamagedOrMixedStore) {
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started) /
         20;
     std::uniform_int_distribution<long> moment(0, 3 * std::max<long>(perWrite.count(), 100));
-    std::string last = contentOf(file);
+    std::string last = fileBytes(file);
     int changed = 0; // rounds in which the child finished a write before it was killed
     for (int round = 0; round < KilledWriters; ++round) {
         if (round % 4 == 0)
@@ -146,7 +129,7 @@ TEST(SettingsStore, AKilledWriterNeverLeavesADamagedOrMixedStore) {
         expectWholeStore(file, round);
         expectWholeStore(file.string() + ".bak", round);
         if (HasFatalFailure()) return;
-        const std::string now = contentOf(file);
+        const std::string now = fileBytes(file);
         changed += now != last;
         last = now;
     }

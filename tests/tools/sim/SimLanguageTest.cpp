@@ -48,10 +48,6 @@ TEST(SimLanguage, ErrorsNameTheLineAndEndWithStatusTwo) {
     EXPECT_EQ(runScript("start\ntick 3\nquit\n", output), 0) << output;
 }
 
-} // namespace
-
-namespace {
-
 // The formats the asset tree uses decode with what the program needs of them.
 TEST(PictureLoader, DecodesGifWithTransparencyIconsAndCursors) {
     const std::string bin = PIPLING_BIN_DIR;
@@ -69,10 +65,6 @@ TEST(PictureLoader, DecodesGifWithTransparencyIconsAndCursors) {
     ASSERT_NE(pointer, nullptr);
     EXPECT_GT(pointer->width(), 0);
 }
-
-} // namespace
-
-namespace {
 
 // Numbers in stored values, scripts and the printed state read and write the same wherever the
 // decimal separator is a comma (the desktop adopts the user's locale).
