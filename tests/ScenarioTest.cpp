@@ -43,14 +43,6 @@ bool contains(const QJsonValue& actual, const QJsonValue& expected, std::string&
     return actual == expected;
 }
 
-std::vector<fs::path> scripts(const char* folder = "scenarios") {
-    std::vector<fs::path> result;
-    for (const auto& entry : fs::directory_iterator(fs::path(PIPLING_TEST_DIR) / folder))
-        if (entry.path().extension() == ".sim") result.push_back(entry.path());
-    std::sort(result.begin(), result.end());
-    return result;
-}
-
 class Scenario : public testing::TestWithParam<fs::path> {};
 
 TEST_P(Scenario, HoldsItsExpectations) {
@@ -58,13 +50,8 @@ TEST_P(Scenario, HoldsItsExpectations) {
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
-    std::string appDir = PIPLING_BIN_DIR;
     std::unique_ptr<TestTree> tree;
-    if (!lines.empty() && lines[0].rfind("#app tests/tree", 0) == 0) {
-        // A copy, with the pictures a program folder cannot start without written at run time.
-        tree = std::make_unique<TestTree>(true);
-        appDir = tree->appDir();
-    }
+    const std::string appDir = scriptAppDir(GetParam(), tree);
     Sim sim(appDir);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
@@ -85,16 +72,9 @@ TEST_P(Scenario, HoldsItsExpectations) {
     }
 }
 
-std::string scriptName(const testing::TestParamInfo<fs::path>& info) {
-    std::string name = info.param.stem().string();
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Scripts, Scenario, testing::ValuesIn(scripts()), scriptName);
+INSTANTIATE_TEST_SUITE_P(Scripts, Scenario, testing::ValuesIn(scriptFiles("scenarios")), scriptTestName);
 
 // Whole pet lives, fast-forwarded: each takes a few seconds, so ctest runs them on their own.
-INSTANTIATE_TEST_SUITE_P(Lives, Scenario, testing::ValuesIn(scripts("lives")), scriptName);
+INSTANTIATE_TEST_SUITE_P(Lives, Scenario, testing::ValuesIn(scriptFiles("lives")), scriptTestName);
 
 } // namespace

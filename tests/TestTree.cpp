@@ -4,6 +4,8 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <algorithm>
+#include <cctype>
 
 #include <fstream>
 
@@ -151,4 +153,30 @@ void TestTree::completeBaseTree(const std::string& skin, std::initializer_list<i
             for (int index = 0; index < loop.count; ++index)
                 for (const AssetSlot& slot : loop.entries)
                     picture(slotFolder(slot.folder, skin, character) + slot.fileName(index));
+}
+
+std::vector<std::filesystem::path> scriptFiles(const char* folder) {
+    std::vector<std::filesystem::path> result;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(PIPLING_TEST_DIR) / folder))
+        if (entry.path().extension() == ".sim") result.push_back(entry.path());
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+std::string scriptTestName(const testing::TestParamInfo<std::filesystem::path>& info) {
+    std::string name = info.param.stem().string();
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return name;
+}
+
+std::string scriptAppDir(const std::filesystem::path& script, std::unique_ptr<TestTree>& tree) {
+    std::ifstream in(script);
+    std::string first;
+    std::getline(in, first);
+    if (first.rfind("#app tests/tree", 0) != 0) return PIPLING_BIN_DIR;
+    // A copy, with the pictures a program folder cannot start without written at run time.
+    tree = std::make_unique<TestTree>(true);
+    return tree->appDir();
 }

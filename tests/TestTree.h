@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 // A program folder for one test, in a fresh temporary folder: the text files of the small test
 // tree in tests/tree (label, skin and character files) plus pictures written at run time, so
@@ -76,3 +77,10 @@ protected:
     TestTree tree;
     std::unique_ptr<Sim> sim;
 };
+
+// The scripts of a folder under tests/ ("scenarios", "lives"), in name order, as test parameters.
+std::vector<std::filesystem::path> scriptFiles(const char* folder);
+std::string scriptTestName(const testing::TestParamInfo<std::filesystem::path>& info);
+// The program folder a script runs on: the generated one, or, when its first line is
+// "#app tests/tree", a copy of the small test tree that `tree` keeps alive.
+std::string scriptAppDir(const std::filesystem::path& script, std::unique_ptr<TestTree>& tree);
