@@ -66,30 +66,11 @@ std::string TestTree::gifBytes(int width, int height, QColor colour) {
         for (int byte : bytes)
             gif += static_cast<char>(byte & 0xFF);
     };
-    // A global colour table of two entries, then one image the size of the screen.
-    put({width,
-         width >> 8,
-         height,
-         height >> 8,
-         0x80,
-         0,
-         0,
-         colour.red(),
-         colour.green(),
-         colour.blue(),
-         255,
-         255,
-         255,
-         ',',
-         0,
-         0,
-         0,
-         0,
-         width,
-         width >> 8,
-         height,
-         height >> 8,
-         0});
+    // The screen's size and a global colour table of two entries: the colour, then white.
+    put({width, width >> 8, height, height >> 8, 0x80, 0, 0});
+    put({colour.red(), colour.green(), colour.blue(), 255, 255, 255});
+    // One image the size of the screen, at its corner.
+    put({',', 0, 0, 0, 0, width, width >> 8, height, height >> 8, 0});
     // Codes of three bits: a clear code (4) before every second pixel keeps the code table from
     // growing, so no compression logic is needed; 5 ends the data.
     put({2});

@@ -6,11 +6,9 @@
 
 namespace {
 
-class LayoutFilesTest : public TreeDevice {
-protected:
-};
+using LayoutFilesTest = TreeDevice;
 
-TEST_F(LayoutFilesTest, TestTreeLabelsAndPositionsArrive) {
+TEST_F(LayoutFilesTest, TestTreeLabelsAndPositionsArriveAndTheSkinFileMovesOnlyTheButtons) {
     Form1& f = start().form();
     const ElementSet& e = f.elements;
     EXPECT_EQ(e.PipScr.left, 375);
@@ -43,13 +41,8 @@ TEST_F(LayoutFilesTest, TestTreeLabelsAndPositionsArrive) {
     EXPECT_EQ(f.layout.MealSnack0Top, 1030);
     EXPECT_EQ(f.layout.AgeDigit1DeathTop, 1040);
     EXPECT_EQ(e.RightArrow.left, 0); // "rarrow.left" is a stored place, not the arrow's own position
-}
-
-TEST_F(LayoutFilesTest, SkinFileMovesOnlyTheButtonsAndWinsOverTheLabelFile) {
-    Form1& f = start().form();
     // default.ini puts button A at 600; the Default skin moves it to 615 and cannot move the screen.
     EXPECT_EQ(f.elements.ButtonA.left, 615);
-    EXPECT_EQ(f.elements.PipScr.left, 375);
     // The recorded places are those of the label file, taken before the skin moved the buttons.
     EXPECT_EQ(f.pet.ButtonALeft, 600);
     EXPECT_EQ(f.pet.ButtonBTop, 2130);

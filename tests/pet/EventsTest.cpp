@@ -24,20 +24,6 @@ protected:
     Sim sim;
 };
 
-TEST_F(Events, CallsCountAsNeedsExceptDiscipline) {
-    pet().Hunger = 3;
-    pet().Happiness = 2;
-    choose("mCheatAttention0");
-    EXPECT_TRUE(pet().AttentionHungry);
-    EXPECT_EQ(pet().Hunger, 0);
-    choose("mCheatAttention1");
-    EXPECT_TRUE(pet().AttentionHappy);
-    EXPECT_EQ(pet().Happiness, 0);
-    EXPECT_EQ(pet().NeedCount, 2);
-    EXPECT_TRUE(form().elements.AttendIcon.visible);
-    EXPECT_EQ(pet().AttendTimeLeft, 120);
-}
-
 TEST_F(Events, DeathStartClearsCallsAndHidesDroppingsButKeepsTheirCount) {
     pet().Dung = 3;
     for (int i = 0; i < 3; ++i)

@@ -97,17 +97,14 @@ TEST_F(Evolve, RatiosAreExactFractions) {
     EXPECT_EQ(evolveFrom(3, {.need = 4000, .care = 300}), 9);
 }
 
-TEST_F(Evolve, SevenBecomesTheSecretCharacterOnlyWithFewCallsAndSomeDiscipline) {
+TEST_F(Evolve, SevenBecomesTheSecretCharacterOnlyWithFewCallsAndSomeDisciplineOrLivesItsFullLife) {
     PetState& p = form().pet;
     p.MinuteToChangeCharacter = 490;
     EXPECT_EQ(evolveFrom(7, {.need = 2, .total = 20, .discipline = 1}), 11);
     p.MinuteToChangeCharacter = 490;
     EXPECT_EQ(evolveFrom(7, {.need = 3, .total = 20, .discipline = 1}), -1);
     EXPECT_EQ(p.MinuteToChangeCharacter, 490);
-}
-
-TEST_F(Evolve, SevenAtExactlyTwoDaysGetsTheFullLifeInstead) {
-    PetState& p = form().pet;
+    // At exactly two days it gets the full life instead.
     p.MaxMinutes = 730;
     p.MinuteToChangeCharacter = 480;
     EXPECT_EQ(evolveFrom(7, {.need = 3, .total = 20}), -1);
@@ -115,9 +112,7 @@ TEST_F(Evolve, SevenAtExactlyTwoDaysGetsTheFullLifeInstead) {
     EXPECT_EQ(p.DyingAction, 0);
 }
 
-class SetCharacter : public Evolve {};
-
-TEST_F(SetCharacter, EggDrawsTheLifeLengthAndClearsThePet) {
+TEST_F(Evolve, ASetEggDrawsTheLifeLengthAndClearsThePet) {
     const std::pair<const char*, int> draws[] = {
         {"0", 240}, {"0.2", 480}, {"0.5", 720}, {"0.7", 960}, {"0.99", 1200}};
     PetState& p = form().pet;

@@ -20,11 +20,16 @@ const Values SavedPet = values(
     "AttentionDiscipline=False AttentionSleep=False SleepAction=False DyingAction=0 DyingTimeLeft=300 "
     "DisciplineWhenNeed=2 PlayCounter=4 SnackCount=5 NeedCount=8 CareWhenNeed=6");
 
+// Starts the program on a store that holds the section.
+void startOn(Sim& sim, const Values& section) {
+    IniSettingsStore(sim.storeFile()).writeSection("Pipling", section);
+    sim.run("start");
+}
+
 // Everything observable after start-up except what only time changes.
 QJsonObject loaded(const Values& section) {
     Sim sim(Sim::noAssets());
-    IniSettingsStore(sim.storeFile()).writeSection("Pipling", section);
-    sim.run("start");
+    startOn(sim, section);
     QJsonObject state = sim.dump();
     state.remove("sounds");
     state.remove("clock");
@@ -42,10 +47,10 @@ Values with(const std::string& key, const std::optional<std::string>& value) {
     return section;
 }
 
-TEST(SettingsLoad, TheSavedPetLoadsAsStored) {
+// The saved pet loads as stored, and a close and a new start continue the same minute.
+TEST(SettingsLoad, TheSavedPetLoadsAsStoredAndSavesAsItWent) {
     Sim sim(Sim::noAssets());
-    IniSettingsStore(sim.storeFile()).writeSection("Pipling", SavedPet);
-    sim.run("start");
+    startOn(sim, SavedPet);
     QJsonObject fields = sim.dump().value("fields").toObject();
     for (const auto& [key, stored] :
          values("CharacterNo=6 MinuteCount=321 MaxMinutes=960 SecondCount=17 Age=3 "
@@ -56,6 +61,14 @@ TEST(SettingsLoad, TheSavedPetLoadsAsStored) {
     EXPECT_FALSE(
         sim.last().value("menu").toObject().value("mPopupSound").toObject().value("checked").toBool());
     EXPECT_TRUE(sim.last().value("menu").toObject().value("mPopupBeep").toObject().value("checked").toBool());
+    sim.run("quit");
+    const QJsonObject first = sim.settings();
+    Sim again(Sim::noAssets());
+    startOn(again, SavedPet);
+    again.run("clock 18:30:00\nquit");
+    EXPECT_EQ(again.settings(), first);
+    EXPECT_EQ(first.value("MinuteCount").toString(), "321");
+    EXPECT_EQ(first.value("SecondCount").toString(), "17");
 }
 
 TEST(SettingsLoad, GarbageInAnyKeyIsSkippedAsIfMissing) {
@@ -120,32 +133,17 @@ TEST(SettingsLoad, FolderNamesMustBeSingleFolders) {
     TestTree tree;
     tree.picture("skins/Night Shift/front.gif");
     Sim sim(tree.appDir());
-    IniSettingsStore(sim.storeFile()).writeSection("Pipling", with("CurrentSkin", "Night Shift"));
-    sim.run("start");
+    startOn(sim, with("CurrentSkin", "Night Shift"));
     EXPECT_EQ(sim.form().pet.CurrentSkin, "Night Shift");
 }
 
 TEST(SettingsLoad, AGarbageSheetStateIsNoFirstRun) {
     Sim sim(Sim::noAssets());
-    IniSettingsStore(sim.storeFile()).writeSection("Pipling", with("InsulatingSheet", "junk"));
-    sim.run("start");
+    startOn(sim, with("InsulatingSheet", "junk"));
     // The pet is kept (no new egg); only the sheet goes back to its fresh state.
     EXPECT_EQ(sim.number("CharacterNo"), 6);
     EXPECT_EQ(sim.number("MinuteCount"), 321);
     EXPECT_EQ(sim.number("InsulatingSheet"), 1);
-}
-
-TEST(SettingsLoad, ACloseAndANewStartContinueTheSameMinute) {
-    Sim sim(Sim::noAssets());
-    IniSettingsStore(sim.storeFile()).writeSection("Pipling", SavedPet);
-    sim.run("start\nquit");
-    const QJsonObject first = sim.settings();
-    Sim again(Sim::noAssets());
-    IniSettingsStore(again.storeFile()).writeSection("Pipling", SavedPet);
-    again.run("start\nclock 18:30:00\nquit");
-    EXPECT_EQ(again.settings(), first);
-    EXPECT_EQ(first.value("MinuteCount").toString(), "321");
-    EXPECT_EQ(first.value("SecondCount").toString(), "17");
 }
 
 } // namespace
@@ -163,7 +161,6 @@ TEST(SettingsLoad, AnEggClosedWhileItCracksComesBackAsStored) {
     for (auto it = stored.begin(); it != stored.end(); ++it)
         section.emplace_back(it.key().toStdString(), it.value().toString().toStdString());
     Sim again(Sim::noAssets());
-    IniSettingsStore(again.storeFile()).writeSection("Pipling", section);
-    again.run("start");
+    startOn(again, section);
     EXPECT_EQ(again.number("IntervalCount"), stored.value("IntervalCount").toString().toInt());
 }

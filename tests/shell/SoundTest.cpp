@@ -20,7 +20,7 @@ protected:
 
 using Heard = std::vector<std::string>;
 
-TEST_F(Sound, AForcedSoundIsHeardWithSoundOff) {
+TEST_F(Sound, AForcedSoundIsHeardWithSoundOffAndEverySoundComesFromTheProgramFolder) {
     heard();
     options(false, true);
     const std::string file = form().appFile("\\sounds\\turnsnd.wav");
@@ -31,10 +31,7 @@ TEST_F(Sound, AForcedSoundIsHeardWithSoundOff) {
     EXPECT_EQ(heard(), Heard{"beep"}) << "forcing switches the sound on, not the kind of sound";
     form().DoPlaySound(file, false, true);
     EXPECT_EQ(heard(), Heard{});
-}
-
-TEST_F(Sound, SoundsComeFromTheProgramFolderWhicheverWayTheyAreNamed) {
-    heard();
+    // Sounds come from the program folder whichever way they are named.
     options(true, true);
     form().DoPlaySound("\\sounds\\reset.wav");
     form().DoPlaySound(form().appFile("\\sounds\\reset.wav"));

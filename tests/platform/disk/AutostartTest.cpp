@@ -6,20 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <set>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readAll(const fs::path& file) {
-    std::ifstream in(file);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 TEST(AutostartTest, EachPetHasItsOwnEntryThatComesAndGoes) {
     TestTree tree(false);
@@ -32,7 +23,7 @@ TEST(AutostartTest, EachPetHasItsOwnEntryThatComesAndGoes) {
         files.insert(entry.path().filename().string());
     EXPECT_EQ(files, (std::set<std::string>{"pipling-simulator-Rosie.desktop",
                                             "pipling-simulator-Pipling.desktop"}));
-    const std::string rosie = readAll(folder / "pipling-simulator-Rosie.desktop");
+    const std::string rosie = fileBytes(folder / "pipling-simulator-Rosie.desktop");
     EXPECT_NE(rosie.find("\nExec=\"/usr/bin/pipling\" \"Rosie\"\n"), std::string::npos) << rosie;
     EXPECT_TRUE(rosie.starts_with("[Desktop Entry]\nType=Application\n")) << rosie;
 

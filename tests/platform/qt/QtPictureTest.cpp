@@ -20,10 +20,13 @@ TEST(PictureLoader, SharesTheDecodedPixelsOfAFileButNotThePicture) {
     const fs::path folder = fs::temp_directory_path() / ("pipling-pictures-" + std::to_string(::getpid()));
     fs::create_directories(folder);
     const std::string file = (folder / "dot.gif").string();
-    QImage red(3, 2, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    ASSERT_TRUE(red.save(QString::fromStdString(file), "GIF") ||
-                red.save(QString::fromStdString(file), "PNG"));
+    const auto save = [&](int width, Qt::GlobalColor colour) {
+        QImage image(width, 2, QImage::Format_RGB32);
+        image.fill(colour);
+        return image.save(QString::fromStdString(file), "GIF") ||
+               image.save(QString::fromStdString(file), "PNG");
+    };
+    ASSERT_TRUE(save(3, Qt::red));
 
     QtPictureLoader loader;
     const PictureHandle first = loader.load(file);
@@ -34,10 +37,7 @@ TEST(PictureLoader, SharesTheDecodedPixelsOfAFileButNotThePicture) {
     EXPECT_EQ(qt(first).image.pixel(0, 0), QColor(Qt::red).rgb());
 
     // Rewritten (another size, so the change shows even within the file system's time step).
-    QImage blue(4, 2, QImage::Format_RGB32);
-    blue.fill(Qt::blue);
-    ASSERT_TRUE(blue.save(QString::fromStdString(file), "GIF") ||
-                blue.save(QString::fromStdString(file), "PNG"));
+    ASSERT_TRUE(save(4, Qt::blue));
     const PictureHandle third = loader.load(file);
     ASSERT_TRUE(third);
     EXPECT_EQ(third->width(), 4);

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -145,12 +146,9 @@ TEST_F(Scheduler, NominalClockReadsTheLocalTimeOncePerWakeAndGivesEachPeriodItsO
     EXPECT_EQ(reads, wakes);
     ASSERT_EQ(seen.size(), 300u);
     // Period 200 is at 10 000: the last second of the day; the next one wraps to midnight.
-    EXPECT_EQ(seen[199].hour, 23);
-    EXPECT_EQ(seen[199].second, 59);
-    EXPECT_EQ(seen[199].millisecond, 0);
-    EXPECT_EQ(seen[299].hour, 0);
-    EXPECT_EQ(seen[299].minute, 0);
-    EXPECT_EQ(seen[299].second, 0);
+    const auto hms = [](const TimeOfDay& t) { return std::tuple(t.hour, t.minute, t.second, t.millisecond); };
+    EXPECT_EQ(hms(seen[199]), std::tuple(23, 59, 59, 0));
+    EXPECT_EQ(hms(seen[299]), std::tuple(0, 0, 0, 0));
     for (std::size_t i = 1; i < seen.size(); ++i) {
         const int step = ((seen[i].second - seen[i - 1].second + 60) % 60) * 1000 + seen[i].millisecond -
                          seen[i - 1].millisecond;
@@ -182,11 +180,7 @@ Outcome runScript(const fs::path& script, Wakes wakes) {
     const std::string appDir = scriptAppDir(script, tree);
     // Each run gets a folder of its own: the store keeps a backup beside itself, and a run that
     // found the previous run's backup would start from that run's pet.
-    const fs::path folder =
-        fs::temp_directory_path() / ("pipling-ticks-" + std::to_string(::getpid()) + "-" +
-                                     script.stem().string() + "-" + std::to_string(static_cast<int>(wakes)));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const fs::path folder = scratchFolder("pipling-ticks");
     const fs::path store = folder / "settings.ini";
 
     Outcome outcome;
@@ -217,9 +211,7 @@ Outcome runScript(const fs::path& script, Wakes wakes) {
         outcome.wakes = scheduler.wakeCount();
     }
     outcome.output = out.str();
-    std::ifstream saved(store);
-    outcome.store.assign(std::istreambuf_iterator<char>(saved), std::istreambuf_iterator<char>());
-    saved.close();
+    outcome.store = fileBytes(store);
     fs::remove_all(folder);
     return outcome;
 }
