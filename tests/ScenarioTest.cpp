@@ -38,8 +38,6 @@ bool contains(const QJsonValue& actual, const QJsonValue& expected, std::string&
         }
         return true;
     }
-    if (expected.isString() && actual.isString())
-        return expected.toString().compare(actual.toString(), Qt::CaseSensitive) == 0;
     return actual == expected;
 }
 

@@ -19,7 +19,9 @@ void writeFile(const fs::path& path, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string iconBytes(int width, int height, QColor colour, bool cursor) {
+} // namespace
+
+std::string TestTree::iconBytes(int width, int height, QColor colour, bool cursor) {
     QImage image(width, height, QImage::Format_ARGB32);
     image.fill(colour);
     QByteArray bytes;
@@ -30,8 +32,6 @@ std::string iconBytes(int width, int height, QColor colour, bool cursor) {
         bytes[2] = 2; // the file type word: 1 icon, 2 cursor; the layouts are otherwise the same
     return bytes.toStdString();
 }
-
-} // namespace
 
 std::string TestTree::slotFolder(AssetFolder folder, const std::string& skin, int character) {
     switch (folder) {

@@ -46,8 +46,9 @@ public:
     // The folder of a loading-table slot, relative with "/" separators, for a skin and a character.
     static std::string slotFolder(AssetFolder folder, const std::string& skin, int character);
 
-    // A minimal GIF of one colour, uncompressed LZW, for tests and fixtures.
+    // A minimal GIF of one colour, uncompressed LZW, for tests and fixtures; an icon or cursor.
     static std::string gifBytes(int width, int height, QColor colour);
+    static std::string iconBytes(int width, int height, QColor colour, bool cursor = false);
 
 private:
     std::filesystem::path folder;
@@ -73,6 +74,8 @@ protected:
         return path;
     }
     std::string at(const Element& element) const { return at(element.picture); }
+    Form1& form() { return sim->form(); }
+    ElementSet& e() { return sim->form().elements; }
 
     TestTree tree;
     std::unique_ptr<Sim> sim;

@@ -12,7 +12,6 @@ namespace {
 class AssetLoadingTest : public TreeDevice {
 protected:
     AssetLoadingTest() { tree.completeBaseTree("Default", {0, 3}); }
-    ElementSet& e() { return sim->form().elements; }
 };
 
 TEST_F(AssetLoadingTest, BaseProgramTakesEveryPictureFromItsNamedFile) {

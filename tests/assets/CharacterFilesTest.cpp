@@ -1,4 +1,5 @@
-// Character pictures, the character description file and the display name.
+// The character description file: every action place of a character. (A plug-in's own places
+// are in the assets_plugin_translation scenario script.)
 #include "tests/Sim.h"
 #include "tests/TestTree.h"
 
@@ -24,13 +25,6 @@ TEST_F(CharacterFilesTest, EveryActionPlaceIsRead) {
     for (std::size_t i = 0; i < std::size(places); ++i)
         EXPECT_EQ(places[i], (i % 2 == 0 ? 600 : 1050) + static_cast<int>(i / 2) * 10) << "place " << i;
     EXPECT_EQ(l.OriginalLeft, 800);
-}
-
-TEST_F(CharacterFilesTest, PluginDescriptionOverridesOnlyTheKeysItNames) {
-    Form1& f = start("store Plugins Lang\nstore CharacterNo 3\n").form();
-    EXPECT_EQ(f.layout.EatLeft, 333);
-    EXPECT_EQ(f.layout.EatTop, 1050);
-    EXPECT_EQ(f.layout.OriginalLeft, 800);
 }
 
 } // namespace

@@ -16,7 +16,6 @@ namespace fs = std::filesystem;
 class ChooserTest : public TreeDevice {
 protected:
     Form3& chooser() { return *sim->form().chooser; }
-    ElementSet& e() { return sim->form().elements; }
 };
 
 TEST_F(ChooserTest, ChoosingTheOpenSkinOrPluginReloadsNothing) {
@@ -32,11 +31,6 @@ TEST_F(ChooserTest, ChoosingTheOpenSkinOrPluginReloadsNothing) {
     s.run("window Form3 ok");
     EXPECT_EQ(s.form().menuItem(MenuId::mCheatAttention0).caption, "Hunger");
     EXPECT_FALSE(s.form().chooser);
-    // Another skin is loaded at once, with its own pictures.
-    tree.picture("skins/Plain/front.gif", 40, 40);
-    s.run("menu mPopupChangeSkin\nwindow Form3 select 2\nwindow Form3 ok");
-    EXPECT_EQ(s.form().pet.CurrentSkin, "Plain");
-    EXPECT_EQ(e().FrontView.width, 40 * 15);
 }
 
 TEST_F(ChooserTest, RowZeroIsPreselectedWhenNoEntryMatches) {
@@ -65,16 +59,6 @@ TEST_F(ChooserTest, AnEmptySkinsFolderLeavesOkDisabled) {
     EXPECT_TRUE(s.form().window.enabled);
 }
 
-TEST_F(ChooserTest, WhileTheSheetIsOutItsWindowIsDisabledInsteadOfItsItem) {
-    Sim& s = start("store InsulatingSheet 2\n");
-    ASSERT_TRUE(s.form().sheet);
-    s.run("menu mPopupChangeSkin");
-    EXPECT_FALSE(s.form().sheet->window.enabled);
-    EXPECT_TRUE(s.form().menuItem(MenuId::mPopupInsulatingSheet).enabled);
-    s.run("window Form3 cancel");
-    EXPECT_TRUE(s.form().sheet->window.enabled);
-}
-
 TEST_F(ChooserTest, APluginBringsItsOwnSheetPicture) {
     tree.picture("other/inssheet.gif", 78, 34);
     tree.picture("plugins/Snow/other/inssheet.gif", 70, 30);
@@ -97,8 +81,6 @@ TEST_F(ChooserTest, AStoredSkinWithoutFrontViewFallsBackToDefault) {
         // Remembered before anything else is saved.
         EXPECT_EQ(s.settings().value("CurrentSkin").toString(), "Default") << stored;
     }
-    Sim& s = start("store CurrentSkin Plain\n");
-    EXPECT_EQ(s.form().pet.CurrentSkin, "Plain");
 }
 
 TEST_F(ChooserTest, WithoutDefaultTheProgramStopsAndLeavesTheStoreAlone) {

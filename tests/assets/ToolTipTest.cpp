@@ -9,17 +9,10 @@ namespace {
 class ToolTipTest : public ::testing::Test {
 protected:
     ToolTipTest() : sim(tree.appDir()) {
-        sim.run("store InsulatingSheet 0\nstore CharacterNo 3\nstart");
-        Form1& f = form();
-        f.pet.Age = 3;
-        f.pet.Weight = 12;
-        f.pet.Hunger = 2;
-        f.pet.Happiness = 4;
-        f.pet.Discipline = 10;
-        f.pet.AttentionHungry = f.pet.AttentionHappy = f.pet.AttentionDiscipline = f.pet.AttentionSleep =
-            false;
-        f.pet.SleepAction = false;
-        f.pet.Sickness = 0;
+        sim.run(
+            "store InsulatingSheet 0\nstore CharacterNo 3\nstart\nset Age 3\nset Weight 12\nset Hunger 2\n"
+            "set Happiness 4\nset Discipline 10\nset AttentionHungry false\nset AttentionHappy false\n"
+            "set AttentionDiscipline false\nset AttentionSleep false\nset SleepAction false\nset Sickness 0");
     }
     Form1& form() { return sim.form(); }
     const std::string& status() {

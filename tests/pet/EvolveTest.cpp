@@ -79,7 +79,7 @@ TEST_F(Evolve, TeenRulesAreTestedInTheirOrder) {
     }
 }
 
-TEST_F(Evolve, TeenDrawPicksAmongTheSixAdults) {
+TEST_F(Evolve, TeenDrawPicksAmongTheSixAdultsAndRatiosAreExactFractions) {
     const Record plain{.need = 10, .care = 8, .total = 10, .weight = 40};
     const std::pair<const char*, int> draws[] = {{"0", 5},   {"0.17", 6}, {"0.34", 7},
                                                  {"0.5", 8}, {"0.67", 9}, {"0.9999", 10}};
@@ -87,24 +87,25 @@ TEST_F(Evolve, TeenDrawPicksAmongTheSixAdults) {
         sim.run(std::string("rnd ") + value);
         EXPECT_EQ(evolveFrom(3, plain), adult) << value;
     }
-}
-
-TEST_F(Evolve, RatiosAreExactFractions) {
-    // A half of three calls is more than one scolding: rule 2 fails and the draw picks 10.
+    // Ratios are exact fractions. A half of three calls is more than one scolding: rule 2 fails and
+    // the draw picks 10.
     sim.run("rnd 0.9999");
     EXPECT_EQ(evolveFrom(3, {.need = 3, .care = 1, .total = 30, .disciplineWhenNeed = 1}), 10);
     // A tenth of four thousand calls is four hundred: a 16-bit product would wrap negative.
     EXPECT_EQ(evolveFrom(3, {.need = 4000, .care = 300}), 9);
 }
 
-TEST_F(Evolve, SevenBecomesTheSecretCharacterOnlyWithFewCallsAndSomeDisciplineOrLivesItsFullLife) {
+TEST_F(Evolve, SevenBecomesTheSecretCharacterOnlyWithFewCallsAndSomeDiscipline) {
     PetState& p = form().pet;
     p.MinuteToChangeCharacter = 490;
     EXPECT_EQ(evolveFrom(7, {.need = 2, .total = 20, .discipline = 1}), 11);
     p.MinuteToChangeCharacter = 490;
     EXPECT_EQ(evolveFrom(7, {.need = 3, .total = 20, .discipline = 1}), -1);
     EXPECT_EQ(p.MinuteToChangeCharacter, 490);
-    // At exactly two days it gets the full life instead.
+}
+
+TEST_F(Evolve, SevenAtExactlyTwoDaysGetsTheFullLifeInstead) {
+    PetState& p = form().pet;
     p.MaxMinutes = 730;
     p.MinuteToChangeCharacter = 480;
     EXPECT_EQ(evolveFrom(7, {.need = 3, .total = 20}), -1);

@@ -67,8 +67,33 @@ TEST(SettingsLoad, TheSavedPetLoadsAsStoredAndSavesAsItWent) {
     startOn(again, SavedPet);
     again.run("clock 18:30:00\nquit");
     EXPECT_EQ(again.settings(), first);
-    EXPECT_EQ(first.value("MinuteCount").toString(), "321");
-    EXPECT_EQ(first.value("SecondCount").toString(), "17");
+    for (const auto& [key, stored] : SavedPet)
+        EXPECT_EQ(first.value(QString::fromStdString(key)).toString().toStdString(), stored) << key;
+}
+
+// Each option item shows the stored option, either way round, and the window keeps on top as its
+// item says.
+TEST(SettingsLoad, TheOptionItemsShowTheStoredOptionsEitherWayRound) {
+    for (const bool on : {false, true}) {
+        Values section = SavedPet;
+        for (auto& [key, value] : section)
+            if (key == "Sound" || key == "AlwaysOnTop" || key == "AutoShow")
+                value = on ? "True" : "False";
+            else if (key == "SoundType" || key == "PlayType")
+                value = on ? "0" : "1";
+        const QJsonObject state = loaded(section);
+        for (const auto& [item, checked] : {std::pair{"mPopupSound", on},
+                                            {"mPopupWave", on},
+                                            {"mPopupBeep", !on},
+                                            {"mPopupPlay0", on},
+                                            {"mPopupPlay1", !on},
+                                            {"mPopupOnTop", on},
+                                            {"mPopupAutoShow", on},
+                                            {"mPopupStatus", false}})
+            EXPECT_EQ(state["menu"][item]["checked"].toBool(), checked) << item << " stored " << on;
+        EXPECT_EQ(state["window"]["topmost"].toBool(), on);
+        EXPECT_EQ(state["timer"].toInt(), 10);
+    }
 }
 
 TEST(SettingsLoad, GarbageInAnyKeyIsSkippedAsIfMissing) {
@@ -81,6 +106,12 @@ TEST(SettingsLoad, GarbageInAnyKeyIsSkippedAsIfMissing) {
         for (const std::string& bad : garbage)
             EXPECT_EQ(loaded(with(key, bad)), missing) << key << " = \"" << bad.substr(0, 20) << "\"";
     }
+    // A garbage sheet state is no first run: the pet is kept (no new egg), and only the sheet goes
+    // back to its fresh state.
+    const QJsonObject sheet = loaded(with("InsulatingSheet", "junk"))["fields"].toObject();
+    EXPECT_EQ(sheet["CharacterNo"].toInt(), 6);
+    EXPECT_EQ(sheet["MinuteCount"].toInt(), 321);
+    EXPECT_EQ(sheet["InsulatingSheet"].toInt(), 1);
 }
 
 TEST(SettingsLoad, ValuesOutsideWhatTheRulesProduceAreSkipped) {
@@ -135,15 +166,6 @@ TEST(SettingsLoad, FolderNamesMustBeSingleFolders) {
     Sim sim(tree.appDir());
     startOn(sim, with("CurrentSkin", "Night Shift"));
     EXPECT_EQ(sim.form().pet.CurrentSkin, "Night Shift");
-}
-
-TEST(SettingsLoad, AGarbageSheetStateIsNoFirstRun) {
-    Sim sim(Sim::noAssets());
-    startOn(sim, with("InsulatingSheet", "junk"));
-    // The pet is kept (no new egg); only the sheet goes back to its fresh state.
-    EXPECT_EQ(sim.number("CharacterNo"), 6);
-    EXPECT_EQ(sim.number("MinuteCount"), 321);
-    EXPECT_EQ(sim.number("InsulatingSheet"), 1);
 }
 
 } // namespace

@@ -2,25 +2,13 @@
 #include "platform/disk/PictureFile.h"
 #include "tests/TestTree.h"
 
-#include <QBuffer>
-#include <QImage>
-
 #include <gtest/gtest.h>
 
 namespace {
 
-std::string iconBytes() {
-    QImage image(5, 4, QImage::Format_ARGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "ICO");
-    return bytes.toStdString();
-}
-
 TEST(PictureFile, EveryCutOfAWholeFileIsRefused) {
-    for (const std::string& whole : {TestTree::gifBytes(9, 7, Qt::green), iconBytes()}) {
+    for (const std::string& whole :
+         {TestTree::gifBytes(9, 7, Qt::green), TestTree::iconBytes(5, 4, Qt::red)}) {
         ASSERT_GT(whole.size(), 30u);
         EXPECT_TRUE(pictureFileComplete(whole));
         // From the six bytes on that tell the format; shorter ones no decoder takes anyway.

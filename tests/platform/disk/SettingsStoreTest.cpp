@@ -27,7 +27,7 @@ Values generation(int n, int keys = 42) {
     return result;
 }
 
-TEST(SettingsStore, EveryNameRoundTripsToItsOwnSection) {
+TEST(SettingsStore, EveryNameRoundTripsToItsOwnSectionAndDamagedLinesAreSkipped) {
     Sim sim;
     IniSettingsStore store(sim.folder() / "names.ini");
     std::vector<std::string> names = {"Pipling",   "pipling",     "a/b",        "a\\b",
@@ -46,21 +46,19 @@ TEST(SettingsStore, EveryNameRoundTripsToItsOwnSection) {
     EXPECT_FALSE(store.read("a", "Weight"));
     EXPECT_EQ(IniSettingsStore::unescapeName("a%2fb%2Fc%ff"), "a/b/c\xff")
         << "hand-edited escapes in either case";
-}
 
-TEST(SettingsStore, DamagedFileLinesAreIgnoredAndTheRestReads) {
-    Sim sim;
+    // Damaged lines of a file are ignored and the rest reads.
     const fs::path file = sim.folder() / "damaged.ini";
     {
         std::ofstream out(file, std::ios::binary);
         out << "garbage before any section\n[Pet]\nWeight=7\n\x01\xff\xfe no equals\n[unterminated\nAge=3";
     }
-    IniSettingsStore store(file);
-    EXPECT_EQ(store.read("Pet", "Weight"), "7");
-    EXPECT_EQ(store.read("Pet", "Age"), "3");
-    ASSERT_TRUE(store.writeSection("Pet", {{"Hunger", "2"}}));
-    EXPECT_EQ(store.read("Pet", "Weight"), "7");
-    EXPECT_EQ(store.read("Pet", "Hunger"), "2");
+    IniSettingsStore damaged(file);
+    EXPECT_EQ(damaged.read("Pet", "Weight"), "7");
+    EXPECT_EQ(damaged.read("Pet", "Age"), "3");
+    ASSERT_TRUE(damaged.writeSection("Pet", {{"Hunger", "2"}}));
+    EXPECT_EQ(damaged.read("Pet", "Weight"), "7");
+    EXPECT_EQ(damaged.read("Pet", "Hunger"), "2");
 }
 
 // Every key of the section carries the same generation, and the file is a settings file.

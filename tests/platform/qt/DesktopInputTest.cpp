@@ -18,8 +18,8 @@ struct KeyboardDevice {
     bool cheatsShown() { return sim.dump()["menu"].toObject()["mCheats"].toObject()["visible"].toBool(); }
     void type(std::initializer_list<int> qtKeys) {
         for (int key : qtKeys) {
-            sim.run("key " + std::to_string(virtualKeyCode(key, Qt::NoModifier)) + " down");
-            sim.run("key " + std::to_string(virtualKeyCode(key, Qt::NoModifier)) + " up");
+            const std::string code = std::to_string(virtualKeyCode(key, Qt::NoModifier));
+            sim.run("key " + code + " down\nkey " + code + " up");
         }
     }
 };

@@ -46,7 +46,7 @@ protected:
     std::unique_ptr<DeviceWindow> window;
 };
 
-TEST_F(WindowHits, AButtonTakesThePressBeforeTheViewBehindItAndNothingTakesOneOutside) {
+TEST_F(WindowHits, EachPressReachesTheTopmostElementUnderItAndAFaceTurnsOnADoubleClick) {
     press({0, 0});
     release({0, 0});
     EXPECT_FALSE(sim.form().device.Dragging);
@@ -60,9 +60,7 @@ TEST_F(WindowHits, AButtonTakesThePressBeforeTheViewBehindItAndNothingTakesOneOu
     const std::vector<std::string> heard = sim.script().sound.take();
     ASSERT_FALSE(heard.empty());
     EXPECT_EQ(heard.front(), "\\sounds\\beep.wav");
-}
-
-TEST_F(WindowHits, TheFaceTakesPressesBesideTheButtonsAndTurnsOnADoubleClick) {
+    // The face takes presses beside the buttons.
     const QPoint face = inside(sim.form().elements.FrontView);
     press(face);
     EXPECT_TRUE(sim.form().device.Dragging);

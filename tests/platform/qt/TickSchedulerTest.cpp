@@ -197,12 +197,7 @@ Outcome runScript(const fs::path& script, Wakes wakes) {
             runner.advance = [&](long long periods) {
                 time.pass(scheduler, periods * TickScheduler::PeriodMs);
             };
-            runner.beforeCommand = [&] {
-                if (coarse)
-                    scheduler.catchUp();
-                else
-                    scheduler.inputArrived();
-            };
+            runner.beforeCommand = [&] { coarse ? scheduler.catchUp() : scheduler.inputArrived(); };
             scheduler.start();
         }
         outcome.status = runner.run(in);

@@ -1,5 +1,6 @@
-// The skins and the plug-in as generated from the repository's art folder: each holds every file
-// the program looks for, at the sizes that line up with the toy's window.
+// The default art, the skins and the plug-in as generated once from the repository's art folder:
+// every pose at its size, animation frames that really move, and every file the program looks for
+// at the sizes that line up with the toy's window.
 
 #include "AssetGenerator.h"
 #include "AssetTree.h"
@@ -19,7 +20,7 @@ namespace {
 
 const std::string Plugin = "plugins/Winter/";
 
-class SkinsAndPlugin : public ::testing::Test {
+class GeneratedArt : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         dir = std::make_unique<QTemporaryDir>();
@@ -29,6 +30,9 @@ protected:
     static void TearDownTestSuite() { dir.reset(); }
     static QImage picture(const std::string& path) {
         return QImage(dir->filePath(QString::fromStdString(path)));
+    }
+    static std::string folder(int n) {
+        return std::string("Chars/") + (n < 10 ? "0" : "") + std::to_string(n) + "/";
     }
     // A description file as the program reads it: trimmed lines, ";" notes, the key lower-cased.
     static std::map<std::string, std::string> description(const std::string& path) {
@@ -49,7 +53,26 @@ protected:
 
 } // namespace
 
-TEST_F(SkinsAndPlugin, PluginBringsItsFilesAtTheProgramsPlacesAndSizes) {
+TEST_F(GeneratedArt, EveryCharacterHasEveryPoseOnTheSixteenDotGridAndItsFramesMove) {
+    ASSERT_EQ(error, "");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(picture(folder(0) + std::to_string(i) + ".gif").size(), QSize(48, 48)) << "egg " << i;
+    // Each pair alternates on the screen; identical pictures would look frozen.
+    const char* const pairs[][2] = {{"0", "1"},           {"2", "3"},           {"eat0", "eat1"},
+                                    {"no0", "no1"},       {"sick0", "sick1"},   {"happy0", "happy1"},
+                                    {"sleep0", "sleep1"}, {"stool0", "stool1"}, {"play0", "play1"},
+                                    {"play2", "play3"},   {"unhp0", "unhp1"},   {"unhp1", "unhp2"}};
+    for (int n = 1; n <= 12; ++n)
+        for (const auto& pair : pairs) {
+            const QImage a = picture(folder(n) + pair[0] + ".gif"), b = picture(folder(n) + pair[1] + ".gif");
+            EXPECT_EQ(a.size(), QSize(48, 48)) << folder(n) << pair[0];
+            EXPECT_EQ(b.size(), QSize(48, 48)) << folder(n) << pair[1];
+            EXPECT_NE(a.convertToFormat(QImage::Format_ARGB32), b.convertToFormat(QImage::Format_ARGB32))
+                << folder(n) << pair[0] << " and " << pair[1] << " are the same picture";
+        }
+}
+
+TEST_F(GeneratedArt, PluginBringsItsFilesAtTheProgramsPlacesAndSizes) {
     ASSERT_EQ(error, "");
     const auto keys = description(Plugin + "plugin.ini");
     EXPECT_EQ(keys.count("name") ? keys.at("name") : "", "Winter Wonderland");
@@ -77,18 +100,18 @@ TEST_F(SkinsAndPlugin, PluginBringsItsFilesAtTheProgramsPlacesAndSizes) {
                                  "unhp0", "unhp1", "unhp2",  "play0",  "play1",  "play2",  "play3"};
     int dressed = 0;
     for (int n = 0; n <= 12; ++n) {
-        const std::string folder = std::string("Chars/") + (n < 10 ? "0" : "") + std::to_string(n) + "/";
-        if (!QFileInfo(dir->filePath(QString::fromStdString(Plugin + folder))).exists()) continue;
+        const std::string pet = folder(n);
+        if (!QFileInfo(dir->filePath(QString::fromStdString(Plugin + pet))).exists()) continue;
         ++dressed;
         for (const char* pose : poses) {
-            const QImage own = picture(Plugin + folder + pose + ".gif");
-            EXPECT_EQ(own.size(), QSize(48, 48)) << folder << pose;
+            const QImage own = picture(Plugin + pet + pose + ".gif");
+            EXPECT_EQ(own.size(), QSize(48, 48)) << pet << pose;
             EXPECT_NE(own.convertToFormat(QImage::Format_ARGB32),
-                      picture(folder + pose + ".gif").convertToFormat(QImage::Format_ARGB32))
-                << folder << pose << " is not dressed";
+                      picture(pet + pose + ".gif").convertToFormat(QImage::Format_ARGB32))
+                << pet << pose << " is not dressed";
         }
         for (int i = 0; i < 8; ++i)
-            EXPECT_FALSE(picture(Plugin + folder + std::to_string(i) + ".ico").isNull()) << folder << i;
+            EXPECT_FALSE(picture(Plugin + pet + std::to_string(i) + ".ico").isNull()) << pet << i;
     }
     EXPECT_GE(dressed, 2);
     EXPECT_LT(dressed, 13);
