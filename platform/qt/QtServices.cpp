@@ -11,11 +11,29 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <QTime>
 #include <QUrl>
 #include <QWidget>
 
-QtClock::QtClock() : NominalClock([] { return int64_t{QTime::currentTime().msecsSinceStartOfDay()}; }) {}
+#include <ctime>
+#include <optional>
+
+// QTime::currentTime has the C library look at the time-zone file again on every call, a file
+// system lookup on every wake-up of a toy that wakes all day. The zone's rules, daylight saving
+// included, stay loaded between calls; the file is looked at again once a minute, so a change of
+// the system's zone shows within a minute.
+QtClock::QtClock()
+    : NominalClock([zoneReadAt = std::optional<time_t>()]() mutable {
+          timespec now{};
+          clock_gettime(CLOCK_REALTIME, &now);
+          if (!zoneReadAt || now.tv_sec < *zoneReadAt || now.tv_sec - *zoneReadAt >= 60) {
+              tzset();
+              zoneReadAt = now.tv_sec;
+          }
+          tm local{};
+          localtime_r(&now.tv_sec, &local);
+          return ((local.tm_hour * int64_t{60} + local.tm_min) * 60 + local.tm_sec) * 1000 +
+                 now.tv_nsec / 1'000'000;
+      }) {}
 
 QtTray::QtTray(std::function<PictureHandle()> windowIcon) : windowIcon(std::move(windowIcon)) {}
 

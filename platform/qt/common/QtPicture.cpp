@@ -3,6 +3,7 @@
 #include "platform/disk/PathResolver.h"
 #include "platform/disk/PictureFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 
@@ -13,13 +14,10 @@
 namespace {
 
 // A cursor file's first image records its hot spot where an icon file records planes and bits.
-QPoint cursorHotSpot(const QString& file) {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) return {};
-    const QByteArray head = in.read(6 + 16);
-    if (head.size() < 22) return {};
+QPoint cursorHotSpot(const QByteArray& bytes) {
+    if (bytes.size() < 6 + 16) return {};
     auto word = [&](int at) {
-        return static_cast<int>(static_cast<uint8_t>(head[at]) | static_cast<uint8_t>(head[at + 1]) << 8);
+        return static_cast<int>(static_cast<uint8_t>(bytes[at]) | static_cast<uint8_t>(bytes[at + 1]) << 8);
     };
     if (word(0) != 0 || word(2) != 2) return {};
     return QPoint(word(6 + 4), word(6 + 6));
@@ -40,25 +38,28 @@ PictureHandle QtPictureLoader::load(const std::string& path) {
 
     // Files no picture shows any more (a character left behind) are let go.
     std::erase_if(decoded, [](const auto& entry) { return entry.second.image.isDetached(); });
+    // The file is read once, at its own size: a buffer of the largest size allowed, for each of
+    // the hundred-odd pictures a start loads, cost more than decoding them.
     const QString file = QString::fromStdString(resolved->string());
-    {
-        // A cut file may still decode into a half-drawn picture: refuse it before decoding.
-        QFile in(file);
-        if (!in.open(QIODevice::ReadOnly)) return nullptr;
-        const QByteArray bytes = in.read(MaxFileSize + 1);
-        if (bytes.size() > MaxFileSize ||
-            !pictureFileComplete(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
-            return nullptr;
-    }
-    QImageReader reader(file);
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly) || in.size() > MaxFileSize) return nullptr;
+    QByteArray bytes = in.readAll();
+    // A cut file may still decode into a half-drawn picture: refuse it before decoding.
+    if (bytes.size() > MaxFileSize ||
+        !pictureFileComplete(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+        return nullptr;
+    QBuffer source(&bytes);
+    source.open(QIODevice::ReadOnly);
+    // The bytes choose the decoder, whatever the file's extension says.
+    QImageReader reader(&source);
     QSize declared = reader.size();
     if (declared.isValid() && (declared.width() > MaxSide || declared.height() > MaxSide)) return nullptr;
     QImage image = reader.read();
     if (image.isNull() || image.width() > MaxSide || image.height() > MaxSide) return nullptr;
     const Decoded& entry =
         decoded
-            .emplace(key,
-                     Decoded{image.convertToFormat(QImage::Format_ARGB32_Premultiplied), cursorHotSpot(file)})
+            .emplace(key, Decoded{image.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                                  cursorHotSpot(bytes)})
             .first->second;
     return std::make_shared<QtPicture>(path, entry.image, entry.hotSpot);
 }

@@ -7,6 +7,9 @@
 #include <chrono>
 #include <fstream>
 #include <future>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,19 +22,43 @@ TEST(FrontRequest, TheRunningPetAnswersAndNoOtherDoes) {
     ASSERT_TRUE(running.listening());
 
     // The asking side blocks, as a second program does; the running side answers on its event loop.
-    auto ask = [&](const std::string& pet) {
-        std::future<bool> answered =
-            std::async(std::launch::async, [&folder, pet] { return FrontRequest::ask(folder, pet, 500); });
+    auto answer = [](auto asking) {
+        std::future answered = std::async(std::launch::async, asking);
         const bool ended = QTest::qWaitFor(
             [&] { return answered.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 5000);
-        return ended && answered.get();
+        return ended ? answered.get() : decltype(answered.get()){};
+    };
+    auto ask = [&](const std::string& pet) {
+        return answer([&folder, pet] { return FrontRequest::ask(folder, pet, 500); });
+    };
+    // What a stranger on the socket gets back for what it sends.
+    auto sendRaw = [&](const std::string& text) {
+        return answer([&folder, text] {
+            sockaddr_un where{};
+            where.sun_family = AF_UNIX;
+            const std::string path = FrontRequest::address(folder, "Rosie").toStdString();
+            path.copy(where.sun_path, sizeof where.sun_path - 1);
+            const int raw = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            std::string reply(8, '\0');
+            if (::connect(raw, reinterpret_cast<sockaddr*>(&where), sizeof where) != 0 ||
+                ::send(raw, text.data(), text.size(), MSG_NOSIGNAL) < 0)
+                reply = "unreachable";
+            else if (::shutdown(raw, SHUT_WR) == 0)
+                reply.resize(std::max<ssize_t>(0, ::recv(raw, reply.data(), reply.size(), 0)));
+            ::close(raw);
+            return reply;
+        });
     };
     EXPECT_TRUE(ask("Rosie"));
     EXPECT_TRUE(ask("Rosie"));
     EXPECT_EQ(shown, 2);
     EXPECT_FALSE(ask("rosie"));
     EXPECT_FALSE(FrontRequest::ask(folder / "elsewhere", "Rosie", 200));
+    EXPECT_EQ(sendRaw("back\n"), "?\n");
+    EXPECT_EQ(sendRaw(std::string(200, 'x')), "?\n");
+    EXPECT_EQ(sendRaw("fro"), ""); // hung up before a whole line: no answer, nothing shown
     EXPECT_EQ(shown, 2);
+    EXPECT_TRUE(ask("Rosie"));
 }
 
 } // namespace
