@@ -1,9 +1,10 @@
 // Runs every script in tests/scenarios through the headless device. A comment line
 //   #> {"member": value, ...}
 // asserts that the last JSON object printed holds these members (objects compared member by
-// member, everything else exactly); after a command that printed nothing it is held to a fresh
-// dump, so a script need not write "dump" before every expectation. "#app tests/tree" as the first line runs
-// the script on the small test asset tree instead of the generated default one.
+// member, picture paths without regard to case, everything else exactly); after a command that
+// printed nothing it is held to a fresh dump, so a script need not write "dump" before every
+// expectation. "#app tests/tree" as the first line runs the script on the small test asset tree
+// instead of the generated default one.
 #include "tests/Sim.h"
 #include "tests/TestTree.h"
 
@@ -31,7 +32,10 @@ bool contains(const QJsonValue& actual, const QJsonValue& expected, std::string&
                 where = path + " (missing)";
                 return false;
             }
-            if (!contains(a.value(it.key()), it.value(), path)) {
+            // Picture paths are compared as the script language says, without regard to case.
+            const bool paths = it.key() == "picture" && it.value().isString() && a.value(it.key()).isString();
+            if (paths ? a.value(it.key()).toString().compare(it.value().toString(), Qt::CaseInsensitive) != 0
+                      : !contains(a.value(it.key()), it.value(), path)) {
                 where = path;
                 return false;
             }
