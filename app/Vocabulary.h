@@ -37,6 +37,8 @@ constexpr int16_t PressC = 2;
 constexpr int16_t CallSeconds = 120;
 // The call beeps while more than this is left; after that it waits quietly.
 constexpr int16_t QuietCallSeconds = 115;
+// While it beeps, it beeps once every this many ticks.
+constexpr int16_t CallBeepTicks = 7;
 
 // Two pet days in minutes: the length of the longer stages.
 constexpr int16_t twoPetDays(int minutesPerHour) {

@@ -83,7 +83,7 @@ void TickSteps::normalStep(Form1& form) {
     // A new call beeps every seven ticks for its first five seconds; any button shortens that.
     if (pet.AttendTimeLeft > QuietCallSeconds) {
         pet.AttendSoundCount = static_cast<int16_t>(pet.AttendSoundCount + 1);
-        if (pet.AttendSoundCount >= 7) {
+        if (pet.AttendSoundCount >= CallBeepTicks) {
             pet.AttendSoundCount = 0;
             form.DoPlaySound("\\sounds\\attend.wav");
         }

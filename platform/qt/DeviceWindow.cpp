@@ -46,7 +46,7 @@ DeviceWindow::DeviceWindow(Form1& form)
              [this] {
                  if (this->form.timerInterval != 0 && !this->form.unloaded) this->form.Timer1_Timer();
              },
-             [this] { return needsFastTicks(this->form); }},
+             [this] { return periodsUntilDue(this->form); }},
             CoarseWakeMs),
       keys([this](int16_t code, bool down) {
           ticks.inputArrived();

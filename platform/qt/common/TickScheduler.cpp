@@ -41,9 +41,12 @@ void TickScheduler::catchUp() {
 void TickScheduler::arm() {
     const int64_t now = wokeAt;
     int64_t wakeAt = nextDue;
-    if (now >= fastUntil && !hooks.busy()) {
-        // Idle: let a coarse interval's worth of periods fall due, then run them together.
-        wakeAt = nextDue + coarseMs - PeriodMs;
+    if (now >= fastUntil) {
+        // Let the periods before the next one that must be on time fall due and run them together
+        // with it; idle, a coarse interval's worth.
+        const int64_t due = hooks.dueWithin();
+        const int64_t wait = due <= 0 ? coarseMs - PeriodMs : (due - 1) * PeriodMs;
+        wakeAt = nextDue + std::min(wait, coarseMs - PeriodMs);
     }
     hooks.wakeIn(std::max<int64_t>(0, wakeAt - now));
 }
@@ -85,18 +88,22 @@ TimeOfDay NominalClock::now() const {
     return {seconds / 3600, seconds / 60 % 60, seconds % 60, static_cast<int>(ms % 1000)};
 }
 
-bool needsFastTicks(const Form1& form) {
+int periodsUntilDue(const Form1& form) {
     const PetState& pet = form.pet;
     const DeviceState& device = form.device;
     // Held buttons, a drag, the sheet, an open care screen, the clock or a highlighted icon: the
     // player is at the toy.
     if (pet.ButtonAPressed || pet.ButtonBPressed || pet.ButtonCPressed || device.ComboHeld ||
         device.Dragging || form.sheet || pet.ScreenTimeLeft > 0 || pet.TimerScreen || device.IconTimeLeft > 0)
-        return true;
+        return 1;
     // The quick sequences: the change curtain, games, eating, flushing, the screen animations,
-    // a dropping, dying and the first seconds of a call, which beep every few periods.
-    return pet.ChangeStep >= 1 || device.GameState != 0 || device.EatingAction || device.FlushAction ||
-           device.UnhappyAction || device.HappyAction || device.NegativeAction || pet.DroppingAction ||
-           pet.DyingAction != 0 || pet.AttendTimeLeft > QuietCallSeconds ||
-           (pet.CharacterNo == character::Egg && pet.MinuteCount == 0 && pet.SecondCount >= 58);
+    // a dropping, dying and the egg's last seconds.
+    if (pet.ChangeStep >= 1 || device.GameState != 0 || device.EatingAction || device.FlushAction ||
+        device.UnhappyAction || device.HappyAction || device.NegativeAction || pet.DroppingAction ||
+        pet.DyingAction != 0 ||
+        (pet.CharacterNo == character::Egg && pet.MinuteCount == 0 && pet.SecondCount >= 58))
+        return 1;
+    // A new call beeps on the period that brings its count to seven; only those must be on time.
+    if (pet.AttendTimeLeft > QuietCallSeconds) return std::max(1, CallBeepTicks - pet.AttendSoundCount);
+    return 0;
 }

@@ -5,12 +5,13 @@
 //    only once per coarse interval while nothing quick is happening, running the periods that
 //    fell due since the last wake-up in one batch. Input catches the pending periods up before it
 //    is handled and brings back 10 ms wake-ups at once; so does any fast sequence the device
-//    runs. It knows no display: its clock, timer, period and "busy" test are given to it, so tests
-//    drive it with a fake clock and timer.
+//    runs, and a sequence that needs only some periods on time (a call's beeps) gets a wake-up at
+//    each of those. It knows no display: its clock, timer, period and "due" test are given to it,
+//    so tests drive it with a fake clock and timer.
 //  - NominalClock: the time of day as the period being run sees it, from one reading of the local
 //    time per wake-up.
-//  - needsFastTicks: whether the device is running something that must not wait for a coarse
-//    wake-up (a held button, a drag, an open care screen, a game, eating, a call's beeps, ...).
+//  - periodsUntilDue: how soon the device next runs something that must not wait for a coarse
+//    wake-up (a held button, a drag, an open care screen, a game, eating, a call's next beep, ...).
 #include "platform/Services.h"
 
 #include <cstdint>
@@ -31,7 +32,9 @@ public:
         std::function<int64_t()> now;                // monotonic milliseconds
         std::function<void(int64_t delayMs)> wakeIn; // (re)arms the one timer
         std::function<void()> period;                // runs one 10 ms period
-        std::function<bool()> busy;                  // true while 10 ms wake-ups are needed
+        // Which period from now is the next that must run on time: 1 while every period must
+        // (10 ms wake-ups), N for the N-th, 0 while none must (idle).
+        std::function<int()> dueWithin;
     };
 
     TickScheduler(Hooks hooks, int64_t coarseMs);
@@ -88,4 +91,4 @@ private:
     mutable uint64_t offsetWake = ~uint64_t{0};
 };
 
-bool needsFastTicks(const Form1& form);
+int periodsUntilDue(const Form1& form);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -23,7 +25,7 @@ struct FakeTime {
     int64_t now = 0;
     int64_t wakeAt = LLONG_MAX;
     std::vector<int64_t> delays;
-    TickScheduler::Hooks hooks(std::function<void()> period, std::function<bool()> busy) {
+    TickScheduler::Hooks hooks(std::function<void()> period, std::function<int()> busy) {
         return {[this] { return now; },
                 [this](int64_t delay) {
                     delays.push_back(delay);
@@ -48,13 +50,17 @@ protected:
     std::vector<int64_t> ran; // the nominal time of each period, in the order run
     bool busy = false;
     int64_t busyFrom = LLONG_MAX; // the period that starts a quick sequence
-    TickScheduler scheduler{time.hooks(
-                                [this] {
-                                    ran.push_back(scheduler.nominalTime());
-                                    if (scheduler.nominalTime() == busyFrom) busy = true;
-                                },
-                                [this] { return busy; }),
-                            100};
+    int every = 0;                // when set, every so many periods one must run on time
+    std::vector<int64_t> late;    // how late each of those ran
+    TickScheduler scheduler{
+        time.hooks(
+            [this] {
+                ran.push_back(scheduler.nominalTime());
+                if (scheduler.nominalTime() == busyFrom) busy = true;
+                if (every && ran.size() % every == 0) late.push_back(time.now - scheduler.nominalTime());
+            },
+            [this] { return every ? every - static_cast<int>(ran.size() % every) : busy; }),
+        100};
 
     void expectEveryPeriodUpTo(int64_t last) {
         ASSERT_EQ(ran.size(), static_cast<std::size_t>(last / 10));
@@ -91,6 +97,22 @@ TEST_F(Scheduler, TurnsFastTheWakeUpAfterAPeriodStartsAQuickSequence) {
         EXPECT_EQ(time.delays[i], 10);
     busy = false;
     time.pass(scheduler, 20);
+    EXPECT_EQ(time.delays.back(), 100);
+}
+
+TEST_F(Scheduler, WakesExactlyForEachPeriodThatMustBeOnTimeAndBatchesThoseBetween) {
+    every = 7; // a call's beeps
+    scheduler.start();
+    time.pass(scheduler, TickScheduler::InputGraceMs);
+    const std::size_t wakes = time.delays.size();
+    time.pass(scheduler, 7000);
+    EXPECT_EQ(time.delays.size() - wakes, 100u);
+    scheduler.catchUp();
+    expectEveryPeriodUpTo(TickScheduler::InputGraceMs + 7000);
+    ASSERT_EQ(late.size(), 800u / 7);
+    EXPECT_EQ(std::count(late.begin(), late.end(), 0), 800 / 7);
+    every = 20; // more periods apart than a coarse interval: the coarse wake-up still comes
+    time.pass(scheduler, 1000);
     EXPECT_EQ(time.delays.back(), 100);
 }
 
@@ -191,7 +213,7 @@ Outcome runScript(const fs::path& script, Wakes wakes) {
         const bool coarse = wakes == Wakes::AlwaysCoarse;
         TickScheduler scheduler(
             time.hooks([&] { runner.period(); },
-                       [&] { return !coarse && runner.device() && needsFastTicks(*runner.device()); }),
+                       [&] { return !coarse && runner.device() ? periodsUntilDue(*runner.device()) : 0; }),
             coarse ? 1000 : 100);
         if (wakes != Wakes::Plain) {
             runner.advance = [&](long long periods) {
