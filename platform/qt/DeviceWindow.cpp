@@ -153,10 +153,10 @@ bool DeviceWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void DeviceWindow::tick() {
     ticks.wake();
-    sync();
+    sync(true);
 }
 
-void DeviceWindow::sync() {
+void DeviceWindow::sync(bool paintNow) {
     // The periods start once the device has loaded: the first sync comes after Form_Load.
     if (!ticks.started()) ticks.start();
     if (form.unloaded) {
@@ -190,10 +190,9 @@ void DeviceWindow::sync() {
     if (current != painted) {
         // Only what changed is painted again: the pet's frames change several times a second,
         // and the whole shaped window costs many times the pet's own rectangle.
-        if (const auto region = DevicePainter::changed(painted, current))
-            update(*region);
-        else
-            update();
+        const auto region = DevicePainter::changed(painted, current);
+        const QRegion changed = region ? *region : QRegion(rect());
+        paintNow ? repaint(changed) : update(changed);
         painted.swap(current);
     }
 }

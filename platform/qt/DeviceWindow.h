@@ -31,7 +31,9 @@ public:
     ~DeviceWindow() override;
 
     // Mirrors position, size, visibility, title, topmost and outline; repaints when needed.
-    void sync();
+    // paintNow: paint what changed before returning rather than when the event loop is next
+    // idle; the timer's wake-ups do, which saves each of them a round through the event queue.
+    void sync(bool paintNow = false);
     // Runs the periods due by now before input from outside the window (the tray) is handled.
     void inputArrived() { ticks.inputArrived(); }
     const TickScheduler& scheduler() const { return ticks; }
