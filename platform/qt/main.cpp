@@ -26,6 +26,17 @@
 
 namespace {
 
+// The arguments from the first given on, one space between each: a pet's name may be given
+// unquoted.
+std::string joined(int argc, char** argv, int first) {
+    std::string text;
+    for (int i = first; i < argc; ++i) {
+        if (i > first) text += ' ';
+        text += argv[i];
+    }
+    return text;
+}
+
 constexpr const char* Usage = "usage: pipling [PETNAME]\n"
                               "Starts the Pipling Simulator toy for the pet PETNAME (default \"Pipling\").\n"
                               "The whole text after the program name is the pet's name.\n"
@@ -40,9 +51,7 @@ int autostart(int argc, char** argv) {
         std::cerr << "pipling: --autostart takes on or off, then the pet's name\n";
         return 2;
     }
-    std::string name;
-    for (int i = 3; i < argc; ++i)
-        name += (i > 3 ? " " : "") + std::string(argv[i]);
+    std::string name = joined(argc, argv, 3);
     if (name.empty()) name = "Pipling";
     std::error_code error;
     const std::string program = std::filesystem::read_symlink("/proc/self/exe", error).string();
@@ -108,9 +117,7 @@ void reportFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string name;
-    for (int i = 1; i < argc; ++i)
-        name += (i > 1 ? " " : "") + std::string(argv[i]);
+    const std::string name = joined(argc, argv, 1);
     if (name == "--help" || name == "-h") {
         std::cout << Usage;
         return 0;
