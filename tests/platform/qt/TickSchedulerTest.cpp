@@ -233,6 +233,36 @@ Outcome runScript(const fs::path& script, Wakes wakes) {
     return outcome;
 }
 
+// The device's own answer: during a call's beeping every beep's period runs on time, and the
+// toy wakes for the beeps rather than every period.
+TEST(ScheduledDevice, EachBeepOfACallRunsOnTimeWithoutTenMillisecondWakeups) {
+    const fs::path folder = scratchFolder("pipling-beeps");
+    std::ostringstream out;
+    ScriptRunner runner(PIPLING_BIN_DIR, (folder / "settings.ini").string(), out);
+    FakeTime time;
+    std::vector<int64_t> late; // of each beep's period
+    TickScheduler scheduler(time.hooks(
+                                [&] {
+                                    runner.period();
+                                    for (const std::string& sound : runner.sound.take())
+                                        if (sound.find("attend.wav") != std::string::npos)
+                                            late.push_back(time.now - scheduler.nominalTime());
+                                },
+                                [&] { return runner.device() ? periodsUntilDue(*runner.device()) : 0; }),
+                            200);
+    runner.advance = [&](long long periods) { time.pass(scheduler, periods * TickScheduler::PeriodMs); };
+    runner.beforeCommand = [&] { scheduler.inputArrived(); };
+    scheduler.start();
+    std::istringstream script("store InsulatingSheet 0\nstore CharacterNo 2\nstart\ntype QZVK\n"
+                              "menu mCheatAttention0\nwait 7\n");
+    ASSERT_EQ(runner.run(script), 0) << out.str();
+    // Five seconds of beeps, one every seven periods; the second after the menu is input's.
+    EXPECT_GE(late.size(), 70u);
+    EXPECT_EQ(std::count(late.begin(), late.end(), 0), static_cast<long>(late.size()));
+    EXPECT_LT(scheduler.wakeCount(), 200u);
+    fs::remove_all(folder);
+}
+
 class ScheduledRun : public testing::TestWithParam<fs::path> {};
 
 TEST_P(ScheduledRun, GivesExactlyWhatThePlainTenMillisecondRunGives) {
