@@ -223,7 +223,6 @@ bool DeviceWindow::hit(const QPointF& point, std::string& name, float& x, float&
 }
 
 void DeviceWindow::mouse(const char* action, QMouseEvent* event) {
-    ticks.inputArrived();
     std::string name;
     float x = 0, y = 0;
     const std::string what = action;
@@ -296,7 +295,6 @@ void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     std::string name;
     float x = 0, y = 0;
     if (!hit(event->position(), name, x, y)) return;
-    ticks.inputArrived();
     // A quick second press on a button is a press like any other: players tap B twice to feed.
     if (name == "ButtonA" || name == "ButtonB" || name == "ButtonC") {
         mouse("down", event);

@@ -106,11 +106,10 @@ void reportFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
         return;
     }
     const std::string text = message.toStdString();
-    const std::string firstLine = text.substr(0, text.find('\n'));
     if (!displayOpen)
         std::cerr << "pipling: no display to show the toy on: " << displayProblem() << '\n';
     else
-        std::cerr << "pipling: " << firstLine << '\n';
+        std::cerr << "pipling: " << text.substr(0, text.find('\n')) << '\n';
     std::_Exit(1);
 }
 

@@ -32,19 +32,11 @@ std::optional<std::string> chooserCommand(Form1& form, std::istringstream& in) {
         }
         return std::nullopt;
     }
-    if (what == "mouse") {
-        const auto mouse = mouseArgs(in);
-        if (!mouse) return std::string("window Form3 mouse wants down|move|up BUTTON X Y");
-        if (mouse->action == "down")
-            chooser.DoFormMouseDown(mouse->button, mouse->x, mouse->y);
-        else if (mouse->action == "move")
-            chooser.DoFormMouseMove(mouse->button, mouse->x, mouse->y);
-        else if (mouse->action == "up")
-            chooser.DoFormMouseUp(mouse->button);
-        else
-            return "unknown mouse action: " + mouse->action;
-        return std::nullopt;
-    }
+    if (what == "mouse")
+        return windowMouse(in, "window Form3 mouse wants down|move|up BUTTON X Y",
+                           {[&](const MouseArgs& m) { chooser.DoFormMouseDown(m.button, m.x, m.y); },
+                            [&](const MouseArgs& m) { chooser.DoFormMouseMove(m.button, m.x, m.y); },
+                            [&](const MouseArgs& m) { chooser.DoFormMouseUp(m.button); }});
     return std::string("window Form3 knows select, dblclick, ok, cancel and mouse");
 }
 

@@ -18,3 +18,18 @@ std::optional<MouseArgs> mouseArgs(std::istringstream& in) {
     if (!button || !x || !y || (in >> extra) || *button < 0 || *button > 4) return std::nullopt;
     return MouseArgs{action, static_cast<int16_t>(*button), static_cast<float>(*x), static_cast<float>(*y)};
 }
+
+std::optional<std::string> windowMouse(std::istringstream& in, const char* usage,
+                                       const MouseHandlers& handlers) {
+    const auto mouse = mouseArgs(in);
+    if (!mouse) return std::string(usage);
+    if (mouse->action == "down")
+        handlers.down(*mouse);
+    else if (mouse->action == "move")
+        handlers.move(*mouse);
+    else if (mouse->action == "up")
+        handlers.up(*mouse);
+    else
+        return "unknown mouse action: " + mouse->action;
+    return std::nullopt;
+}

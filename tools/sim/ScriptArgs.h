@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -19,3 +20,11 @@ struct MouseArgs {
     float y = 0;
 };
 std::optional<MouseArgs> mouseArgs(std::istringstream& in);
+
+// A secondary window's "mouse down|move|up BUTTON X Y", handed to the window's three handlers.
+// The usage text when the arguments do not read, an error for any other action.
+struct MouseHandlers {
+    std::function<void(const MouseArgs&)> down, move, up;
+};
+std::optional<std::string> windowMouse(std::istringstream& in, const char* usage,
+                                       const MouseHandlers& handlers);

@@ -74,19 +74,11 @@ std::optional<std::string> ScriptRunner::bookletCommand(std::istringstream& in) 
         if (action == "down") booklet.Form_KeyDown(static_cast<int16_t>(*code), 0);
         return std::nullopt;
     }
-    if (what == "mouse") {
-        auto mouse = mouseArgs(in);
-        if (!mouse) return std::string("window Form4 mouse wants down|move|up BUTTON X Y");
-        if (mouse->action == "down")
-            booklet.Picture1_MouseDown(mouse->button, 0, mouse->x, mouse->y);
-        else if (mouse->action == "move")
-            booklet.Picture1_MouseMove(mouse->button, 0, mouse->x, mouse->y);
-        else if (mouse->action == "up")
-            booklet.Picture1_MouseUp(mouse->button, 0, mouse->x, mouse->y);
-        else
-            return "unknown mouse action: " + mouse->action;
-        return std::nullopt;
-    }
+    if (what == "mouse")
+        return windowMouse(in, "window Form4 mouse wants down|move|up BUTTON X Y",
+                           {[&](const MouseArgs& m) { booklet.Picture1_MouseDown(m.button, 0, m.x, m.y); },
+                            [&](const MouseArgs& m) { booklet.Picture1_MouseMove(m.button, 0, m.x, m.y); },
+                            [&](const MouseArgs& m) { booklet.Picture1_MouseUp(m.button, 0, m.x, m.y); }});
     return std::string("window Form4 knows key and mouse");
 }
 

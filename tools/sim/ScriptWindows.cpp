@@ -18,19 +18,11 @@ std::optional<std::string> sheetCommand(Form5& sheet, std::istringstream& in) {
     std::string what;
     in >> what;
     std::string extra;
-    if (what == "mouse") {
-        const auto mouse = mouseArgs(in);
-        if (!mouse) return "window Form5 mouse wants down|move|up BUTTON X Y";
-        if (mouse->action == "down")
-            sheet.DoSheetMouseDown(mouse->button, mouse->x, mouse->y);
-        else if (mouse->action == "move")
-            sheet.DoSheetMouseMove(mouse->button, mouse->x, mouse->y);
-        else if (mouse->action == "up")
-            sheet.DoSheetMouseUp(mouse->button);
-        else
-            return "unknown mouse action: " + mouse->action;
-        return std::nullopt;
-    }
+    if (what == "mouse")
+        return windowMouse(in, "window Form5 mouse wants down|move|up BUTTON X Y",
+                           {[&](const MouseArgs& m) { sheet.DoSheetMouseDown(m.button, m.x, m.y); },
+                            [&](const MouseArgs& m) { sheet.DoSheetMouseMove(m.button, m.x, m.y); },
+                            [&](const MouseArgs& m) { sheet.DoSheetMouseUp(m.button); }});
     if (what == "key") {
         std::string codeText, action;
         in >> codeText >> action;

@@ -32,7 +32,6 @@ void TickScheduler::catchUp() {
     while (nextDue <= now) {
         nominal = nextDue;
         nextDue += PeriodMs;
-        ++periods;
         hooks.period();
     }
     running = false;

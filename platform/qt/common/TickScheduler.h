@@ -55,9 +55,7 @@ public:
     // The monotonic time read by the last catch-up, and how many catch-ups read it so far.
     int64_t wakeTime() const { return wokeAt; }
     uint64_t wakeCount() const { return wakes; }
-    uint64_t periodsRun() const { return periods; }
     bool started() const { return begun; }
-    int64_t coarseInterval() const { return coarseMs; }
 
 private:
     void arm();
@@ -69,7 +67,6 @@ private:
     int64_t wokeAt = 0;
     int64_t fastUntil = 0;
     uint64_t wakes = 0;
-    uint64_t periods = 0;
     bool begun = false;
     bool running = false; // guards against a period that lets events run (a drag) re-entering
 };
