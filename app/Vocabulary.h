@@ -48,3 +48,11 @@ constexpr int16_t twoPetDays(int minutesPerHour) {
 constexpr int16_t neglectAllowance(int minutesPerHour) {
     return twoPetDays(minutesPerHour);
 }
+// The life length a new egg draws from a uniform value in [0, 1): one to five pet days.
+constexpr int16_t drawnLifeLength(int minutesPerHour, double uniform) {
+    return static_cast<int16_t>(static_cast<int>(5 * uniform + 1) * 24 * minutesPerHour);
+}
+// The secret character's stage, which character 7 sets as the life length when it appears.
+constexpr int16_t secretStageLength(int minutesPerHour) {
+    return static_cast<int16_t>(72 * minutesPerHour + 10);
+}

@@ -65,7 +65,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
     menuItem(cheatChar(CharNo)).checked = true;
 
     if (CharNo == character::Egg) {
-        pet.MaxMinutes = static_cast<int16_t>(static_cast<int>(5 * platform.chance.next() + 1) * 24 * H);
+        pet.MaxMinutes = drawnLifeLength(H, platform.chance.next());
         pet.DyingTimeLeft = neglectAllowance(H);
         DoHideIcon();
         setEventItemsEnabled(false);
@@ -120,7 +120,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         case 7:
             pet.MinuteToChangeCharacter = static_cast<int16_t>(twoPetDays(H) + 10);
             pet.Discipline = 0;
-            pet.MaxMinutes = static_cast<int16_t>(72 * H + 10);
+            pet.MaxMinutes = secretStageLength(H);
             break;
         default:
             pet.MinuteToChangeCharacter = pet.MaxMinutes;

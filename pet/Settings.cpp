@@ -14,6 +14,24 @@ namespace {
 // or never.
 constexpr int32_t ShortestLife = 240, LongestLife = 1200;
 
+// A stage's minutes run up to its end, at most the longest life, and on past it only while a
+// sleeping pet waits to wake before it grows or dies (half a pet day at most). A pet day past the
+// longest life holds every count a life reaches; a count beyond it would only end the stage at
+// once, and one near the counter's limit would overflow it within minutes.
+constexpr int32_t lastReachableMinute(int32_t minutesPerHour) {
+    return LongestLife + 24 * minutesPerHour;
+}
+
+// The counts that the rules add to without a ceiling of their own (calls raised, the pet hours'
+// need count, doses still needed) reach a few hundred in the longest life. Up to this they load;
+// a larger one is no pet's, and at the top of the 16-bit range the next call or dose would wrap it
+// negative and leave the pet never calling again.
+constexpr int32_t CountLimit = 9999;
+
+// The animation clock restarts at every frame; only the egg's cracking runs it on, for two
+// seconds. Ten seconds of ticks is past anything it shows, and far from where adding a tick wraps.
+constexpr int32_t IntervalLimit = 10000;
+
 } // namespace
 
 void Form1::DoLoadSettings() {
@@ -74,20 +92,32 @@ void Form1::DoLoadSettings() {
             platform.settings.writeSection(section, {{"CurrentSkin", pet.CurrentSkin}});
         }
     }
+    bool lifeLengthLoaded = false;
     if (auto text = read("MaxMinutes"))
-        if (auto value = toInteger(*text, ShortestLife, LongestLife))
+        if (auto value = toInteger(*text, ShortestLife, LongestLife)) {
             pet.MaxMinutes = static_cast<int16_t>(*value);
+            lifeLengthLoaded = true;
+        }
     loadInteger("CharacterNo", pet.CharacterNo, character::Egg, character::Angel);
+    if (!lifeLengthLoaded) {
+        // Without a life length an adult's stage would end at its first minute. It gets the
+        // length its character comes with: the secret character's own, or one drawn as for a new
+        // egg. The egg and character 7 set their own, and the angel has none.
+        if (pet.CharacterNo == character::Secret)
+            pet.MaxMinutes = secretStageLength(pet.MinutesPerHour);
+        else if (pet.CharacterNo >= character::Baby && pet.CharacterNo <= character::Roelum &&
+                 pet.CharacterNo != character::Maskwick)
+            pet.MaxMinutes = drawnLifeLength(pet.MinutesPerHour, platform.chance.next());
+    }
     DoSetCharacter(pet.CharacterNo);
     // The loaded screen is drawn whole once loading ends.
     elements.PipChar.visible = false;
     device.NewPetUndrawn = false;
 
-    // The animation clock runs on while the egg cracks (two seconds, past 1000), and a count past
-    // the frame period only makes the next frame due at once: every non-negative count is sound.
-    loadInteger("IntervalCount", pet.IntervalCount, 0, Max16);
+    // A count past the frame period only makes the next frame due at once.
+    loadInteger("IntervalCount", pet.IntervalCount, 0, IntervalLimit);
     loadInteger("SecondCount", pet.SecondCount, 0, 59);
-    loadInteger("MinuteCount", pet.MinuteCount, 0, INT32_MAX);
+    loadInteger("MinuteCount", pet.MinuteCount, 0, lastReachableMinute(pet.MinutesPerHour));
     loadInteger("CurrentTempChar", pet.CurrentTempChar, 0, 15);
     loadBoolean("Sound", options.sound);
     bool beep = !options.wave;
@@ -107,7 +137,7 @@ void Form1::DoLoadSettings() {
     loadInteger("Discipline", pet.Discipline, 0, 14);
     loadInteger("Happiness", pet.Happiness, 0, 4);
     loadInteger("Hunger", pet.Hunger, 0, 4);
-    loadInteger("Sickness", pet.Sickness, 0, Max16);
+    loadInteger("Sickness", pet.Sickness, 0, CountLimit);
     loadInteger("Dung", pet.Dung, 0, 8);
     loadBoolean("SleepAction", pet.SleepAction);
     loadBoolean("AttentionSleep", pet.AttentionSleep);
@@ -123,8 +153,8 @@ void Form1::DoLoadSettings() {
     loadInteger("DisciplineWhenNeed", pet.DisciplineWhenNeed, 0, Max16);
     loadInteger("PlayCounter", pet.PlayCounter, 0, Max16);
     loadInteger("SnackCount", pet.SnackCount, 0, Max16);
-    loadInteger("NeedCount", pet.NeedCount, 0, Max16);
-    loadInteger("TotalNeedCount", pet.TotalNeedCount, 0, Max16);
+    loadInteger("NeedCount", pet.NeedCount, 0, CountLimit);
+    loadInteger("TotalNeedCount", pet.TotalNeedCount, 0, CountLimit);
     loadInteger("CareWhenNeed", pet.CareWhenNeed, 0, Max16);
 
     const bool showsPet = screenShowsPet();

@@ -24,21 +24,46 @@ public:
     PictureHandle load(const std::string&) override { return nullptr; }
 };
 
-// Loads the pet called "Pipling" from the store and saves it back, as a start and an exit do.
-void loadAndSave(SettingsStore& store) {
+// The pet called "Pipling", loaded from the store.
+struct LoadedPet {
+    explicit LoadedPet(SettingsStore& store)
+        : appPath((fuzz::scratchFolder() / "app").string()),
+          sound(appPath), platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath},
+          form(platform) {
+        form.pet.PiplingName = "Pipling";
+        form.DoLoadSettings();
+    }
     VirtualClock clock;
     ScriptedChance chance;
     DiskFiles files;
     NoPictures pictures;
-    const std::string appPath = (fuzz::scratchFolder() / "app").string();
-    RecordingSound sound(appPath);
+    std::string appPath;
+    RecordingSound sound;
     RecordingTray tray;
     HeadlessDesktop desktop;
-    Platform platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath};
-    Form1 form(platform);
-    form.pet.PiplingName = "Pipling";
-    form.DoLoadSettings();
-    form.DoSaveSettings();
+    Platform platform;
+    Form1 form;
+};
+
+// Loads the pet and saves it back, as a start and an exit do.
+void loadAndSave(SettingsStore& store) {
+    LoadedPet(store).form.DoSaveSettings();
+}
+
+// Whatever was stored, the loaded pet's counters have room to count: through its next minute
+// (a second and a tick each step) none of them wraps.
+void liveAMinute(SettingsStore& store) {
+    LoadedPet loaded(store);
+    PetState& pet = loaded.form.pet;
+    for (int second = 0; second < 61; ++second) {
+        loaded.clock.advance(1000);
+        loaded.form.Timer1_Timer();
+        for (int16_t count :
+             {pet.IntervalCount, pet.SecondCount, pet.NeedCount, pet.TotalNeedCount, pet.Sickness,
+              pet.SnackCount, pet.PlayCounter, pet.CareWhenNeed, pet.DisciplineWhenNeed})
+            fuzz::check(count >= 0, "a stored count wrapped negative within a minute");
+        fuzz::check(pet.MinuteCount >= 0, "the minute count wrapped");
+    }
 }
 
 std::string describe(const Values& values) {
@@ -87,5 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const Values again = reloaded.section("Pipling");
     fuzz::check(again == saved, "a saved pet loads differently",
                 "saved: " + describe(saved) + "\nagain: " + describe(again));
+
+    liveAMinute(reloaded);
     return 0;
 }
