@@ -43,6 +43,11 @@ public:
     int timerInterval = 0;  // Timer1's period in ms; 0 = stopped
     std::string trayTip;    // the tip of the tray record, at most 63 characters
     PictureHandle trayIcon; // null: the window's own icon
+    // What the store had to tell the user at start-up (a pet brought back from its backup): the
+    // tray tip shows it in place of the status for the first NoticeSeconds of the run.
+    std::string storeNotice;
+    int noticeSince = 0; // second of the day at which the notice was first shown
+    static constexpr int NoticeSeconds = 600;
     bool unloaded = false;
     std::unique_ptr<Form5> sheet; // the insulating sheet's window while it is loaded
     // The skin and plug-in chooser while it is open (assets/Chooser.cpp).

@@ -21,9 +21,22 @@ void Form1::sendTray(bool add) {
         platform.tray.modify(trayIcon, trayTip);
 }
 
+namespace {
+
+int secondOfDay(const TimeOfDay& time) {
+    return (time.hour * 60 + time.minute) * 60 + time.second;
+}
+
+} // namespace
+
 void Form1::updateTray(const PictureHandle& icon, const std::string& tip) {
+    if (!storeNotice.empty()) {
+        constexpr int Day = 24 * 60 * 60;
+        const int shown = (secondOfDay(platform.clock.now()) - noticeSince + Day) % Day;
+        if (shown >= NoticeSeconds) storeNotice.clear();
+    }
     // Called every tick: compare in place, so an unchanged record costs no allocation.
-    const std::string_view text = trayTipText(tip);
+    const std::string_view text = trayTipText(storeNotice.empty() ? tip : storeNotice);
     if (icon == trayIcon && text == trayTip) return;
     trayIcon = icon;
     trayTip.assign(text);
@@ -74,6 +87,14 @@ void Form1::Form_Load(const std::string& commandLine) {
     pet.CancelButtonText = "&Cancel";
 
     DoLoadSettings();
+    // A pet the store brought back from its backup may be an hour older than the user left it;
+    // the tray tip says so where the user looks for the pet.
+    storeNotice = platform.settings.takeNotice();
+    if (!storeNotice.empty()) {
+        noticeSince = secondOfDay(platform.clock.now());
+        trayTip = trayTipText(storeNotice);
+        sendTray(false);
+    }
     showIfNoTray();
     e.PipChar.visible = false;
 
@@ -120,7 +141,7 @@ void Form1::Form_Load(const std::string& commandLine) {
         menuClick(MenuId::mPopupInsulatingSheet);
         menuItem(MenuId::mCharacterName).caption = pet.PiplingName;
         trayIcon = nullptr;
-        trayTip = trayTipText(pet.PiplingName);
+        trayTip = trayTipText(storeNotice.empty() ? pet.PiplingName : storeNotice);
         sendTray(false);
         options.insulatingSheet = true;
         menuItem(MenuId::mPopupInsulatingSheet).enabled = false;

@@ -43,6 +43,9 @@ public:
     // them or, if the write failed, its previous content. Returns false on failure.
     virtual bool writeSection(const std::string& section,
                               const std::vector<std::pair<std::string, std::string>>& values) = 0;
+    // A short line the user must see about where the pets were read from, when that was not the
+    // store itself (a backup stood in for a lost store); given once, then empty.
+    virtual std::string takeNotice() { return {}; }
 };
 
 // Names are full paths in the program's own spelling: backslashes or slashes, any letter case.

@@ -3,13 +3,16 @@
 #include "platform/disk/StoreFile.h"
 
 #include <cctype>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <sstream>
 #include <sys/file.h>
 #include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -108,6 +111,30 @@ private:
     int fd;
 };
 
+// When a file was last written, in local time, as the user's clock showed it.
+std::string backupTime(const fs::path& file) {
+    std::error_code error;
+    const auto written = fs::last_write_time(file, error);
+    if (error) return "an unknown time";
+    const auto age = std::chrono::duration_cast<std::chrono::system_clock::duration>(
+        fs::file_time_type::clock::now() - written);
+    const std::time_t time = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now() - age);
+    std::tm local{};
+    localtime_r(&time, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
+    return text;
+}
+
+std::string fileTimeStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+    return text;
+}
+
 } // namespace
 
 IniSettingsStore::IniSettingsStore(fs::path file, Durability durability, Tell tell)
@@ -169,6 +196,7 @@ fs::path IniSettingsStore::lockFile() const {
 }
 
 IniSettingsStore::Content IniSettingsStore::load(bool locked) {
+    fromBackup = false;
     const storefile::Contents current = storefile::read(path);
     if (current.readable) return parse(current.text);
     if (current.exists) {
@@ -188,12 +216,52 @@ IniSettingsStore::Content IniSettingsStore::load(bool locked) {
     }
     const storefile::Contents backup = storefile::read(backupFile());
     if (!backup.readable) return {};
-    if (!backupNoticeGiven) tell("the pets are read from the backup " + backupFile().string());
+    fromBackup = true;
+    if (!backupNoticeGiven) {
+        const std::string when = backupTime(backupFile());
+        tell("the pets are read from the backup " + backupFile().string() + " of " + when +
+             ", as the settings file was missing or unreadable (pipling --new NAME starts a pet over)");
+        notice = "Restored from the backup of " + when;
+    }
     backupNoticeGiven = true;
     return parse(backup.text);
 }
 
-bool IniSettingsStore::save(const Content& content) {
+std::string IniSettingsStore::takeNotice() {
+    return std::exchange(notice, std::string());
+}
+
+bool IniSettingsStore::startOver(const std::string& section) {
+    std::error_code error;
+    fs::create_directories(path.parent_path(), error);
+    FileLock lock(lockFile());
+    Content content = load(true);
+    Content old;
+    for (auto it = content.begin(); it != content.end();)
+        if (it->first == section) {
+            old.push_back(std::move(*it));
+            it = content.erase(it);
+        } else {
+            ++it;
+        }
+    if (!old.empty()) {
+        fs::path kept = path;
+        kept += ".replaced-" + fileTimeStamp();
+        if (const int failure = storefile::replace(kept, serialize(old), durability == Durability::Synced)) {
+            problem = "cannot keep the old pet in " + kept.string() + ": " + std::strerror(failure);
+            return false;
+        }
+        tell("the pet \"" + section + "\" starts over; the old one is kept in " + kept.string());
+    }
+    // The pet that starts over is no restored one; the other pets that came back with it are.
+    if (fromBackup)
+        notice = content.empty() ? std::string()
+                                 : "Other pets restored from the backup of " + backupTime(backupFile());
+    if (!old.empty() || fromBackup) return save(content);
+    return true;
+}
+
+std::string IniSettingsStore::serialize(const Content& content) {
     std::ostringstream text;
     for (const auto& [name, section] : content) {
         text << '[' << escapeName(name) << "]\n";
@@ -201,7 +269,11 @@ bool IniSettingsStore::save(const Content& content) {
             text << escapeName(key) << '=' << escapeValue(value) << '\n';
         text << '\n';
     }
-    const std::string data = text.str();
+    return text.str();
+}
+
+bool IniSettingsStore::save(const Content& content) {
+    const std::string data = serialize(content);
     if (const int error = storefile::replace(path, data, durability == Durability::Synced); error != 0) {
         const bool first = problem.empty();
         problem = "Cannot save the pet: " + std::string(std::strerror(error));

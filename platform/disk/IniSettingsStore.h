@@ -14,7 +14,8 @@
 // Nothing the user made is destroyed and the pet is never lost: a file at the store's place that
 // is not a settings file (binary, a folder, far too large) is moved aside to
 // FILE.damaged-<time> before anything is written; FILE.bak keeps a copy of a good store, renewed
-// at most once an hour, and is read when the file is missing or unreadable. A write that fails
+// at most once an hour, and is read when the file is missing or unreadable (the pets come back as
+// they were at the backup, and takeNotice() says so for the user to see). A write that fails
 // leaves the old file whole; the store says so once and shows it in saveProblem() until a write
 // succeeds again.
 class IniSettingsStore : public SettingsStore {
@@ -31,6 +32,14 @@ public:
     std::optional<std::string> read(const std::string& section, const std::string& key) override;
     bool writeSection(const std::string& section,
                       const std::vector<std::pair<std::string, std::string>>& values) override;
+
+    std::string takeNotice() override;
+
+    // The user starts a pet over: its section leaves the store (kept in FILE.replaced-<time>, so
+    // it can be brought back by hand), and the next load finds a first run, even where the store
+    // was missing and its backup still holds the pet. Returns false when the store cannot be
+    // written; the pet is then left as it was.
+    bool startOver(const std::string& section);
 
     // Every key of one section, in file order; empty when the section does not exist.
     std::vector<std::pair<std::string, std::string>> section(const std::string& name);
@@ -56,6 +65,7 @@ private:
     // The store's content. A file that is not a settings file is moved aside first (under the
     // write lock, which `locked` says the caller already holds); then the backup stands in.
     Content load(bool locked = false);
+    static std::string serialize(const Content& content);
     bool save(const Content& content);
     std::filesystem::path lockFile() const;
     void keepBackup(const std::string& text);
@@ -65,4 +75,6 @@ private:
     Tell tell;
     std::string problem;
     bool backupNoticeGiven = false;
+    bool fromBackup = false; // the last load read the backup
+    std::string notice;
 };

@@ -17,6 +17,7 @@ public:
     std::optional<std::string> read(const std::string& section, const std::string& key) override;
     bool writeSection(const std::string& section,
                       const std::vector<std::pair<std::string, std::string>>& values) override;
+    std::string takeNotice() override { return file.takeNotice(); }
     std::vector<std::pair<std::string, std::string>> section(const std::string& name);
     // Writes every changed section to the file; false if a write failed.
     bool flush();

@@ -42,7 +42,11 @@ constexpr const char* Usage = "usage: pipling [PETNAME]\n"
                               "The whole text after the program name is the pet's name.\n"
                               "  --help     show this text\n"
                               "  --version  show the version\n"
-                              "  --autostart on|off [PETNAME]  start that pet with the desktop, or no more\n";
+                              "  --autostart on|off [PETNAME]  start that pet with the desktop, or no more\n"
+                              "  --new [PETNAME]  start that pet over with a new egg (the old one is kept\n"
+                              "                   in settings.ini.replaced-TIME beside the settings)\n"
+                              "A lost settings file is restored from its hourly backup (settings.ini.bak);\n"
+                              "the tray tip says so.\n";
 
 // `--autostart on|off [PETNAME]`: the desktop's autostart entry for one pet.
 int autostart(int argc, char** argv) {
@@ -116,7 +120,9 @@ void reportFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string name = joined(argc, argv, 1);
+    // `--new PETNAME`: the pet starts over on purpose, whatever the store or its backup holds.
+    const bool startOver = argc > 1 && std::string(argv[1]) == "--new";
+    const std::string name = joined(argc, argv, startOver ? 2 : 1);
     if (name == "--help" || name == "-h") {
         std::cout << Usage;
         return 0;
@@ -154,6 +160,11 @@ int main(int argc, char** argv) {
     const std::string pet = name.empty() ? std::string("Pipling") : name;
     PetLock lock(folder / "running", pet);
     if (!lock.held()) {
+        if (startOver && lock.busy()) {
+            std::cerr << "pipling: the pet \"" << printable(pet)
+                      << "\" is running; end it (\"Exit\" in its menu) before starting it over\n";
+            return 1;
+        }
         if (!lock.busy()) {
             std::cerr << "pipling: the pet's settings folder cannot be used: " << lock.problem() << '\n';
             return 1;
@@ -197,6 +208,11 @@ int main(int argc, char** argv) {
     QtClock clock;
     QtChance chance;
     IniSettingsStore store(folder / "settings.ini");
+    if (startOver && !store.startOver(pet)) {
+        std::cerr << "pipling: the pet \"" << printable(pet)
+                  << "\" cannot be started over: " << store.saveProblem() << '\n';
+        return 1;
+    }
     DiskFiles files;
     QtPictureLoader pictures;
     QtSound sound;

@@ -177,4 +177,59 @@ TEST(SettingsStoreRecovery, TheHourlyBackupStandsInForALostFile) {
     EXPECT_EQ(damagedBeside(file).size(), 1u);
 }
 
+std::vector<fs::path> replacedBeside(const fs::path& file) {
+    std::vector<fs::path> found;
+    for (const auto& entry : fs::directory_iterator(file.parent_path()))
+        if (entry.path().filename().string().rfind(file.filename().string() + ".replaced-", 0) == 0)
+            found.push_back(entry.path());
+    return found;
+}
+
+// A pet brought back from the backup is no silent return: the tray tip says so (for the first
+// ten minutes, then the pet's status comes back). A pet started over on purpose stays new, even
+// where the store is missing and the backup still holds the old one, which is kept aside.
+TEST(SettingsStoreRecovery, ARestoredPetIsToldInTheTrayAndAPetStartedOverStaysNew) {
+    {
+        Sim sim;
+        const fs::path file = sim.storeFile();
+        ASSERT_TRUE(IniSettingsStore(file).writeSection("Pipling", pet(33)));
+        fs::remove(file);
+        sim.run("start\nwait 1");
+        QJsonObject state = sim.dump();
+        EXPECT_EQ(state["fields"].toObject()["Weight"].toInt(), 33);
+        const std::string tip = state["tray"].toObject()["tip"].toString().toStdString();
+        EXPECT_EQ(tip.rfind("Restored from the backup of ", 0), 0u) << tip;
+        sim.run("wait 600");
+        EXPECT_EQ(sim.dump()["tray"].toObject()["tip"].toString().toStdString().find("Restored"),
+                  std::string::npos)
+            << "the notice gave way to the pet's status";
+        sim.run("quit");
+        sim.reopen();
+        sim.run("start\nwait 1");
+        EXPECT_EQ(sim.dump()["tray"].toObject()["tip"].toString().toStdString().find("Restored"),
+                  std::string::npos)
+            << "a store that is there again brings no notice";
+    }
+
+    Sim sim;
+    const fs::path file = sim.storeFile();
+    ASSERT_TRUE(IniSettingsStore(file).writeSection("Pipling", pet(44)));
+    ASSERT_TRUE(IniSettingsStore(file).writeSection("Other", pet(55)));
+    fs::remove(file);
+    {
+        TellingStore store(file);
+        ASSERT_TRUE(store.store.startOver("Pipling"));
+        EXPECT_EQ(store.store.takeNotice().rfind("Other pets restored from the backup of ", 0), 0u);
+        EXPECT_EQ(store.store.takeNotice(), "") << "told once";
+    }
+    const auto kept = replacedBeside(file);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(IniSettingsStore(kept[0]).read("Pipling", "Weight"), "44");
+    EXPECT_EQ(IniSettingsStore(file).read("Other", "Weight"), "55");
+    sim.run("start");
+    EXPECT_EQ(sim.number("CharacterNo"), 0);
+    EXPECT_EQ(sim.number("InsulatingSheet"), 1) << "a first run, sheet and all";
+    EXPECT_EQ(sim.dump()["tray"].toObject()["tip"].toString(), "Pipling");
+}
+
 } // namespace
