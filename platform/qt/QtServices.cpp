@@ -65,7 +65,10 @@ void QtTray::apply(const PictureHandle& icon, const std::string& tip) {
 }
 
 void QtTray::add(const PictureHandle& icon, const std::string& tip) {
-    if (!available()) return; // no notification area: the toy lives on the desktop only
+    // Made and shown even while no notification area exists (a toy started before its panel):
+    // Qt then watches for the tray's selection owner and embeds the icon when a tray appears, as
+    // it does again when a tray restarts. Until then available() says there is none, and hiding
+    // minimises the toy instead.
     tray = std::make_unique<QSystemTrayIcon>();
     QObject::connect(tray.get(), &QSystemTrayIcon::activated,
                      [this](QSystemTrayIcon::ActivationReason reason) {

@@ -41,8 +41,8 @@ public:
     bool available() const override;
     // Called with the tray's activation reason (double-click, context click).
     std::function<void(QSystemTrayIcon::ActivationReason)> onActivated;
-    // The icon as the desktop has it, or null while there is none.
-    const QSystemTrayIcon* shown() const { return tray.get(); }
+    // The icon as the desktop has it, or null while there is none (no tray to show it in).
+    const QSystemTrayIcon* shown() const { return available() ? tray.get() : nullptr; }
     // The program's own icon, for a window that has none: a small egg.
     static QIcon programIcon();
 
