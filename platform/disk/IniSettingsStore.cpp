@@ -257,8 +257,11 @@ bool IniSettingsStore::startOver(const std::string& section) {
     if (fromBackup)
         notice = content.empty() ? std::string()
                                  : "Other pets restored from the backup of " + backupTime(backupFile());
-    if (!old.empty() || fromBackup) return save(content);
-    return true;
+    if (old.empty() && !fromBackup) return true;
+    // The pet's section stays, empty: a store with no section at all would not read as a settings
+    // file, and the backup would stand in for it again.
+    content.emplace_back(section, Section{});
+    return save(content);
 }
 
 std::string IniSettingsStore::serialize(const Content& content) {

@@ -211,9 +211,24 @@ TEST(SettingsStoreRecovery, ARestoredPetIsToldInTheTrayAndAPetStartedOverStaysNe
             << "a store that is there again brings no notice";
     }
 
+    {
+        // The backup holds this pet alone.
+        Sim sim;
+        const fs::path file = sim.storeFile();
+        ASSERT_TRUE(IniSettingsStore(file).writeSection("Pipling", pet(44)));
+        fs::remove(file);
+        TellingStore store(file);
+        ASSERT_TRUE(store.store.startOver("Pipling"));
+        EXPECT_EQ(store.store.takeNotice(), "");
+        TellingStore again(file);
+        EXPECT_EQ(again.store.read("Pipling", "InsulatingSheet"), std::nullopt);
+        EXPECT_EQ(again.told.size(), 0u) << "the store that starts over is no lost one";
+    }
+
     Sim sim;
     const fs::path file = sim.storeFile();
     ASSERT_TRUE(IniSettingsStore(file).writeSection("Pipling", pet(44)));
+    fs::last_write_time(file.string() + ".bak", fs::file_time_type::clock::now() - std::chrono::hours(2));
     ASSERT_TRUE(IniSettingsStore(file).writeSection("Other", pet(55)));
     fs::remove(file);
     {
