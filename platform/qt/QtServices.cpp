@@ -68,7 +68,9 @@ void QtTray::add(const PictureHandle& icon, const std::string& tip) {
     // Made and shown even while no notification area exists (a toy started before its panel):
     // Qt then watches for the tray's selection owner and embeds the icon when a tray appears, as
     // it does again when a tray restarts. Until then available() says there is none, and hiding
-    // minimises the toy instead.
+    // minimises the toy instead. Only X tells of a tray that appears; elsewhere there is nothing
+    // to wait for.
+    if (!available() && QGuiApplication::platformName() != QLatin1String("xcb")) return;
     tray = std::make_unique<QSystemTrayIcon>();
     QObject::connect(tray.get(), &QSystemTrayIcon::activated,
                      [this](QSystemTrayIcon::ActivationReason reason) {
