@@ -11,7 +11,8 @@
 //  - NominalClock: the time of day as the period being run sees it, from one reading of the local
 //    time per wake-up.
 //  - periodsUntilDue: how soon the device next runs something that must not wait for a coarse
-//    wake-up (a held button, a drag, an open care screen, a game, eating, a call's next beep, ...).
+//    wake-up (a held button, a drag, an open care screen, a game, eating, a call's next beep, the
+//    next frame of a picture cycle that a batch would show out of order, ...).
 #include "platform/Services.h"
 
 #include <cstdint>
@@ -88,4 +89,5 @@ private:
     mutable uint64_t offsetWake = ~uint64_t{0};
 };
 
-int periodsUntilDue(const Form1& form);
+// trayShown: the desktop shows the toy's tray icon, whose idle pictures are a cycle of their own.
+int periodsUntilDue(const Form1& form, bool trayShown);
