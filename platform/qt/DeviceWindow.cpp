@@ -36,21 +36,21 @@ constexpr int64_t CoarseWakeMs = 200;
 } // namespace
 
 DeviceWindow::DeviceWindow(Form1& form)
-    : form(form),
-      ticks({[] {
-                 return std::chrono::duration_cast<std::chrono::milliseconds>(
-                            std::chrono::steady_clock::now().time_since_epoch())
-                     .count();
-             },
-             [this](int64_t delayMs) {
-                 timer.setTimerType(delayMs <= TickScheduler::PeriodMs ? Qt::PreciseTimer : Qt::CoarseTimer);
-                 timer.start(static_cast<int>(delayMs));
-             },
-             [this] {
-                 if (this->form.timerInterval != 0 && !this->form.unloaded) this->form.Timer1_Timer();
-             },
-             [this] { return periodsUntilDue(this->form, trayShown); }},
-            CoarseWakeMs),
+    : form(form), ticks({[] {
+                             return std::chrono::duration_cast<std::chrono::milliseconds>(
+                                        std::chrono::steady_clock::now().time_since_epoch())
+                                 .count();
+                         },
+                         [this](int64_t delayMs, bool onTime) {
+                             timer.setTimerType(onTime ? Qt::PreciseTimer : Qt::CoarseTimer);
+                             timer.start(static_cast<int>(delayMs));
+                         },
+                         [this] {
+                             if (this->form.timerInterval != 0 && !this->form.unloaded)
+                                 this->form.Timer1_Timer();
+                         },
+                         [this] { return periodsUntilDue(this->form, trayShown); }},
+                        CoarseWakeMs),
       keys([this](int16_t code, bool down) {
           ticks.inputArrived();
           if (down)

@@ -40,14 +40,16 @@ void TickScheduler::catchUp() {
 void TickScheduler::arm() {
     const int64_t now = wokeAt;
     int64_t wakeAt = nextDue;
+    bool onTime = true;
     if (now >= fastUntil) {
         // Let the periods before the next one that must be on time fall due and run them together
         // with it; idle, a coarse interval's worth.
         const int64_t due = hooks.dueWithin();
         const int64_t wait = due <= 0 ? coarseMs - PeriodMs : (due - 1) * PeriodMs;
+        onTime = due > 0 && wait <= coarseMs - PeriodMs;
         wakeAt = nextDue + std::min(wait, coarseMs - PeriodMs);
     }
-    hooks.wakeIn(std::max<int64_t>(0, wakeAt - now));
+    hooks.wakeIn(std::max<int64_t>(0, wakeAt - now), onTime);
 }
 
 void TickScheduler::wake() {

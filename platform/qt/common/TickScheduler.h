@@ -30,9 +30,11 @@ public:
     static constexpr int64_t MaxCatchUpMs = 2000;
 
     struct Hooks {
-        std::function<int64_t()> now;                // monotonic milliseconds
-        std::function<void(int64_t delayMs)> wakeIn; // (re)arms the one timer
-        std::function<void()> period;                // runs one 10 ms period
+        std::function<int64_t()> now; // monotonic milliseconds
+        // (Re)arms the one timer; onTime: the wake-up is for a period that must run on time, so
+        // the timer must not fire early (a coarse timer may, by a twentieth of its delay).
+        std::function<void(int64_t delayMs, bool onTime)> wakeIn;
+        std::function<void()> period; // runs one 10 ms period
         // Which period from now is the next that must run on time: 1 while every period must
         // (10 ms wake-ups), N for the N-th, 0 while none must (idle).
         std::function<int()> dueWithin;

@@ -29,7 +29,7 @@ struct FakeTime {
     std::function<void()> afterWake; // what the desktop does after each wake-up: paint
     TickScheduler::Hooks hooks(std::function<void()> period, std::function<int()> busy) {
         return {[this] { return now; },
-                [this](int64_t delay) {
+                [this](int64_t delay, bool) {
                     delays.push_back(delay);
                     wakeAt = now + delay;
                 },
