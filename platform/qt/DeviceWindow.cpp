@@ -23,31 +23,34 @@
 namespace {
 
 constexpr double Twips = Element::TwipsPerPixel;
-// While the pet idles the toy wakes five times a second and runs the twenty periods due in one
-// go. Each wake-up that repaints costs a fraction of a millisecond in Qt and the X connection, the
-// same for any Qt window, so the wake-up rate is what sets the idle cost: at five a second the
-// toy costs about what a small native X program costs; the idle walk then shows about one step
-// in three. Anything quick (calls, care, games, input) runs on 10 ms wake-ups as before.
+// While nothing quick runs the toy wakes five times a second and runs the twenty periods due in
+// one go. Each wake-up that repaints costs a fraction of a millisecond in Qt and the X connection,
+// the same for any Qt window, so the wake-up rate is what sets the idle cost: at five a second the
+// toy costs about what a small native X program costs. A walk or any two pictures taking turns
+// look right at that rate (the walk shows about one step in three); a standing pet's four poses,
+// a sleeping adult's breaths and the tray's eight pictures would not, so while one of those is on
+// show the toy wakes for each of its frames. Anything quick (care, games, input) runs on 10 ms
+// wake-ups, a call's beeps each on its own.
 constexpr int64_t CoarseWakeMs = 200;
 
 } // namespace
 
 DeviceWindow::DeviceWindow(Form1& form)
-    : form(form),
-      ticks({[] {
-                 return std::chrono::duration_cast<std::chrono::milliseconds>(
-                            std::chrono::steady_clock::now().time_since_epoch())
-                     .count();
-             },
-             [this](int64_t delayMs) {
-                 timer.setTimerType(delayMs <= TickScheduler::PeriodMs ? Qt::PreciseTimer : Qt::CoarseTimer);
-                 timer.start(static_cast<int>(delayMs));
-             },
-             [this] {
-                 if (this->form.timerInterval != 0 && !this->form.unloaded) this->form.Timer1_Timer();
-             },
-             [this] { return periodsUntilDue(this->form); }},
-            CoarseWakeMs),
+    : form(form), ticks({[] {
+                             return std::chrono::duration_cast<std::chrono::milliseconds>(
+                                        std::chrono::steady_clock::now().time_since_epoch())
+                                 .count();
+                         },
+                         [this](int64_t delayMs, bool onTime) {
+                             timer.setTimerType(onTime ? Qt::PreciseTimer : Qt::CoarseTimer);
+                             timer.start(static_cast<int>(delayMs));
+                         },
+                         [this] {
+                             if (this->form.timerInterval != 0 && !this->form.unloaded)
+                                 this->form.Timer1_Timer();
+                         },
+                         [this] { return periodsUntilDue(this->form, trayShown); }},
+                        CoarseWakeMs),
       keys([this](int16_t code, bool down) {
           ticks.inputArrived();
           if (down)
@@ -157,8 +160,12 @@ void DeviceWindow::tick() {
 }
 
 void DeviceWindow::sync(bool paintNow) {
-    // The periods start once the device has loaded: the first sync comes after Form_Load.
-    if (!ticks.started()) ticks.start();
+    // The periods start once the device has loaded: the first sync comes after Form_Load, which
+    // added the tray icon where a notification area exists.
+    if (!ticks.started()) {
+        trayShown = form.platform.tray.available();
+        ticks.start();
+    }
     if (form.unloaded) {
         QApplication::quit();
         return;

@@ -63,6 +63,7 @@ private:
     Form1& form;
     QTimer timer;
     TickScheduler ticks;
+    bool trayShown = false; // read once the device has loaded: the tray icon is added then or never
     DevicePainter::Snapshot painted;
     DevicePainter::Snapshot current;
     std::string shownTitle;

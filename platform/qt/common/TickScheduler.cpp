@@ -40,14 +40,16 @@ void TickScheduler::catchUp() {
 void TickScheduler::arm() {
     const int64_t now = wokeAt;
     int64_t wakeAt = nextDue;
+    bool onTime = true;
     if (now >= fastUntil) {
         // Let the periods before the next one that must be on time fall due and run them together
         // with it; idle, a coarse interval's worth.
         const int64_t due = hooks.dueWithin();
         const int64_t wait = due <= 0 ? coarseMs - PeriodMs : (due - 1) * PeriodMs;
+        onTime = due > 0 && wait <= coarseMs - PeriodMs;
         wakeAt = nextDue + std::min(wait, coarseMs - PeriodMs);
     }
-    hooks.wakeIn(std::max<int64_t>(0, wakeAt - now));
+    hooks.wakeIn(std::max<int64_t>(0, wakeAt - now), onTime);
 }
 
 void TickScheduler::wake() {
@@ -87,7 +89,34 @@ TimeOfDay NominalClock::now() const {
     return {seconds / 3600, seconds / 60 % 60, seconds % 60, static_cast<int>(ms % 1000)};
 }
 
-int periodsUntilDue(const Form1& form) {
+namespace {
+
+// How many periods from now the pet's next frame falls due: the one that brings the interval
+// count, which each normal period raises by the tick's interval, to the frame period.
+int periodsToNextFrame(const PetState& pet) {
+    if (pet.TimerInterval <= 0) return 0;
+    const int left = pet.FramePeriod - pet.IntervalCount;
+    return std::max(1, (left + pet.TimerInterval - 1) / pet.TimerInterval);
+}
+
+// Whether the player can see a picture cycle of more than two steps that moves on every frame.
+// Two pictures that take turns never look out of order, however many frames one wake-up runs;
+// a longer cycle does: three frames of four painted together look like one step back. The pet's
+// own cycles are the standing pet's four poses and the sleeping adult's four breaths; the tray
+// shows the idle pet's eight small pictures in turn.
+bool showsLongCycle(const Form1& form, bool trayShown) {
+    const PetState& pet = form.pet;
+    if (pet.CharacterNo == character::Egg || pet.CharacterNo == character::Angel || pet.Sickness > 0)
+        return false;
+    const bool petSeen = form.window.visible && !form.window.minimized && form.elements.PipChar.visible;
+    if (pet.SleepAction) return petSeen && pet.CharacterNo > character::PoorTeen;
+    const bool trayCycles = trayShown && !form.elements.AttendIcon.visible && pet.Dung <= 0;
+    return trayCycles || (petSeen && !form.layout.CanWalk);
+}
+
+} // namespace
+
+int periodsUntilDue(const Form1& form, bool trayShown) {
     const PetState& pet = form.pet;
     const DeviceState& device = form.device;
     // Held buttons, a drag, the sheet, an open care screen, the clock or a highlighted icon: the
@@ -102,7 +131,14 @@ int periodsUntilDue(const Form1& form) {
         pet.DyingAction != 0 ||
         (pet.CharacterNo == character::Egg && pet.MinuteCount == 0 && pet.SecondCount >= 58))
         return 1;
-    // A new call beeps on the period that brings its count to seven; only those must be on time.
-    if (pet.AttendTimeLeft > QuietCallSeconds) return std::max(1, CallBeepTicks - pet.AttendSoundCount);
-    return 0;
+    // A new call beeps on the period that brings its count to seven; those must be on time. So
+    // must each frame of a long picture cycle on show, so that every picture painted is the one
+    // painted before or the next in the pet's own order.
+    int due = 0;
+    if (pet.AttendTimeLeft > QuietCallSeconds) due = std::max(1, CallBeepTicks - pet.AttendSoundCount);
+    if (showsLongCycle(form, trayShown)) {
+        const int frame = periodsToNextFrame(pet);
+        if (frame > 0) due = due == 0 ? frame : std::min(due, frame);
+    }
+    return due;
 }

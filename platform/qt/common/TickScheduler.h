@@ -11,7 +11,8 @@
 //  - NominalClock: the time of day as the period being run sees it, from one reading of the local
 //    time per wake-up.
 //  - periodsUntilDue: how soon the device next runs something that must not wait for a coarse
-//    wake-up (a held button, a drag, an open care screen, a game, eating, a call's next beep, ...).
+//    wake-up (a held button, a drag, an open care screen, a game, eating, a call's next beep, the
+//    next frame of a picture cycle that a batch would show out of order, ...).
 #include "platform/Services.h"
 
 #include <cstdint>
@@ -29,9 +30,11 @@ public:
     static constexpr int64_t MaxCatchUpMs = 2000;
 
     struct Hooks {
-        std::function<int64_t()> now;                // monotonic milliseconds
-        std::function<void(int64_t delayMs)> wakeIn; // (re)arms the one timer
-        std::function<void()> period;                // runs one 10 ms period
+        std::function<int64_t()> now; // monotonic milliseconds
+        // (Re)arms the one timer; onTime: the wake-up is for a period that must run on time, so
+        // the timer must not fire early (a coarse timer may, by a twentieth of its delay).
+        std::function<void(int64_t delayMs, bool onTime)> wakeIn;
+        std::function<void()> period; // runs one 10 ms period
         // Which period from now is the next that must run on time: 1 while every period must
         // (10 ms wake-ups), N for the N-th, 0 while none must (idle).
         std::function<int()> dueWithin;
@@ -88,4 +91,5 @@ private:
     mutable uint64_t offsetWake = ~uint64_t{0};
 };
 
-int periodsUntilDue(const Form1& form);
+// trayShown: the desktop shows the toy's tray icon, whose idle pictures are a cycle of their own.
+int periodsUntilDue(const Form1& form, bool trayShown);

@@ -2,6 +2,7 @@
 // catching up, and the proof that batching changes nothing — every scenario script and both
 // whole lives give the same output, sounds, tray and store as the plain 10 ms run.
 #include "platform/qt/common/TickScheduler.h"
+#include "app/Form1.h"
 #include "tests/TestTree.h"
 #include "tools/sim/ScriptRunner.h"
 
@@ -25,9 +26,10 @@ struct FakeTime {
     int64_t now = 0;
     int64_t wakeAt = LLONG_MAX;
     std::vector<int64_t> delays;
+    std::function<void()> afterWake; // what the desktop does after each wake-up: paint
     TickScheduler::Hooks hooks(std::function<void()> period, std::function<int()> busy) {
         return {[this] { return now; },
-                [this](int64_t delay) {
+                [this](int64_t delay, bool) {
                     delays.push_back(delay);
                     wakeAt = now + delay;
                 },
@@ -39,6 +41,7 @@ struct FakeTime {
             now = wakeAt;
             wakeAt = LLONG_MAX;
             scheduler.wake();
+            if (afterWake) afterWake();
         }
         now = end;
     }
@@ -211,10 +214,14 @@ Outcome runScript(const fs::path& script, Wakes wakes) {
         ScriptRunner runner(appDir, store.string(), out);
         FakeTime time;
         const bool coarse = wakes == Wakes::AlwaysCoarse;
-        TickScheduler scheduler(
-            time.hooks([&] { runner.period(); },
-                       [&] { return !coarse && runner.device() ? periodsUntilDue(*runner.device()) : 0; }),
-            coarse ? 1000 : 100);
+        TickScheduler scheduler(time.hooks([&] { runner.period(); },
+                                           [&] {
+                                               return !coarse && runner.device()
+                                                          ? periodsUntilDue(*runner.device(),
+                                                                            runner.tray.available())
+                                                          : 0;
+                                           }),
+                                coarse ? 1000 : 100);
         if (wakes != Wakes::Plain) {
             runner.advance = [&](long long periods) {
                 time.pass(scheduler, periods * TickScheduler::PeriodMs);
@@ -233,34 +240,177 @@ Outcome runScript(const fs::path& script, Wakes wakes) {
     return outcome;
 }
 
-// The device's own answer: during a call's beeping every beep's period runs on time, and the
-// toy wakes for the beeps rather than every period.
-TEST(ScheduledDevice, EachBeepOfACallRunsOnTimeWithoutTenMillisecondWakeups) {
-    const fs::path folder = scratchFolder("pipling-beeps");
+// The headless device on the desktop's scheduler (its coarse interval too), with every wake-up
+// recorded: the desktop paints after each one.
+struct ScheduledToy {
+    explicit ScheduledToy(bool trayHost) {
+        runner.tray.hostPresent = trayHost;
+        runner.advance = [this](long long periods) {
+            time.pass(scheduler, periods * TickScheduler::PeriodMs);
+        };
+        runner.beforeCommand = [this] { scheduler.inputArrived(); };
+        time.afterWake = [this] {
+            wakes.push_back(time.now);
+            if (painted) painted();
+        };
+        scheduler.start();
+    }
+    ~ScheduledToy() { fs::remove_all(folder); }
+    bool run(const std::string& script) {
+        std::istringstream in(script);
+        return runner.run(in) == 0;
+    }
+    // Time passes with no input, as between a player's visits.
+    void idle(int64_t ms) { time.pass(scheduler, ms); }
+    double wakesPerSecond(int64_t from, int64_t to) const {
+        const auto n =
+            std::count_if(wakes.begin(), wakes.end(), [&](int64_t t) { return t >= from && t < to; });
+        return 1000.0 * static_cast<double>(n) / static_cast<double>(to - from);
+    }
+    Form1& device() { return *runner.device(); }
+
+    fs::path folder = scratchFolder("pipling-toy");
     std::ostringstream out;
-    ScriptRunner runner(PIPLING_BIN_DIR, (folder / "settings.ini").string(), out);
+    ScriptRunner runner{PIPLING_BIN_DIR, (folder / "settings.ini").string(), out};
     FakeTime time;
-    std::vector<int64_t> late; // of each beep's period
-    TickScheduler scheduler(time.hooks(
-                                [&] {
+    std::vector<int64_t> wakes;
+    std::function<void()> period, painted;
+    TickScheduler scheduler{time.hooks(
+                                [this] {
                                     runner.period();
-                                    for (const std::string& sound : runner.sound.take())
-                                        if (sound.find("attend.wav") != std::string::npos)
-                                            late.push_back(time.now - scheduler.nominalTime());
+                                    if (period) period();
                                 },
-                                [&] { return runner.device() ? periodsUntilDue(*runner.device()) : 0; }),
-                            200);
-    runner.advance = [&](long long periods) { time.pass(scheduler, periods * TickScheduler::PeriodMs); };
-    runner.beforeCommand = [&] { scheduler.inputArrived(); };
-    scheduler.start();
-    std::istringstream script("store InsulatingSheet 0\nstore CharacterNo 2\nstart\ntype QZVK\n"
-                              "menu mCheatAttention0\nwait 7\n");
-    ASSERT_EQ(runner.run(script), 0) << out.str();
-    // Five seconds of beeps, one every seven periods; the second after the menu is input's.
+                                [this] {
+                                    return runner.device()
+                                               ? periodsUntilDue(*runner.device(), runner.tray.available())
+                                               : 0;
+                                }),
+                            200};
+};
+
+// The device's own answer during a call and after it: every beep's period runs on time, the toy
+// wakes for the beeps rather than every period, the quiet rest of the call costs no more than
+// idling, and once the call is over the toy is back at its idle rate at once.
+TEST(ScheduledDevice, ACallWakesTheToyOnlyForItsBeepsAndLeavesItIdleAfterward) {
+    ScheduledToy toy(false);
+    std::vector<int64_t> late, beeps; // how late each beep's period ran, and when it ran
+    toy.period = [&] {
+        for (const std::string& sound : toy.runner.sound.take())
+            if (sound.find("attend.wav") != std::string::npos) {
+                late.push_back(toy.time.now - toy.scheduler.nominalTime());
+                beeps.push_back(toy.scheduler.nominalTime());
+            }
+    };
+    ASSERT_TRUE(toy.run("store InsulatingSheet 0\nstore CharacterNo 2\nstore Hunger 4\nstore Happiness 4\n"
+                        "start\ntype QZVK\n"))
+        << toy.out.str();
+    toy.idle(2000);
+    const int64_t idleFrom = toy.time.now;
+    toy.idle(5000);
+    const double idleRate = toy.wakesPerSecond(idleFrom, toy.time.now);
+    EXPECT_LE(idleRate, 5.5);
+    ASSERT_TRUE(toy.run("menu mCheatAttention0\n")) << toy.out.str();
+    const int64_t called = toy.time.now;
+    toy.idle(125000); // the whole call, until it expires unanswered
+    ASSERT_EQ(toy.device().pet.AttendTimeLeft, 0);
+    // Five seconds of beeps, one every seven periods, each on time.
     EXPECT_GE(late.size(), 70u);
     EXPECT_EQ(std::count(late.begin(), late.end(), 0), static_cast<long>(late.size()));
-    EXPECT_LT(scheduler.wakeCount(), 200u);
-    fs::remove_all(folder);
+    // The menu was input: 10 ms wake-ups for a second, then one for each beep.
+    EXPECT_LT(toy.wakesPerSecond(called + TickScheduler::InputGraceMs, beeps.back() + 10), 15.0);
+    // From a second after the last beep the quiet rest of the call, and the time after it, cost
+    // what idling costs.
+    EXPECT_LE(toy.wakesPerSecond(beeps.back() + 1000, beeps.back() + 11000), idleRate + 0.2);
+    EXPECT_LE(toy.wakesPerSecond(toy.time.now - 4000, toy.time.now), idleRate + 0.2);
+}
+
+// Each wake-up paints what the last of its periods left: the pose of the pet and the tray's
+// picture must be the ones painted before or the next in the pet's own order, never a step back
+// or a skip, whatever the pet does and whether or not a tray shows it.
+TEST(ScheduledDevice, PaintsThePetsPicturesOnlyInTheirOwnOrder) {
+    struct Case {
+        const char* name;
+        const char* setup;
+        bool tray;
+    };
+    const Case cases[] = {
+        {"standing baby", "store CharacterNo 1\n", true},
+        {"standing baby without a tray", "store CharacterNo 1\n", false},
+        {"standing adult", "store CharacterNo 6\n", true},
+        {"walking child", "store CharacterNo 2\n", true},
+        {"sleeping adult, light on", "store CharacterNo 7\nstore SleepAction True\n", false},
+    };
+    // The next picture in a cycle that may repeat a picture (a sleeping adult breathes A A B C).
+    using State = std::vector<const void*>;
+    const auto follows = [](const std::vector<State>& cycle, const State& from, const State& to) {
+        if (to == from) return true;
+        for (std::size_t i = 0; i < cycle.size(); ++i) {
+            if (cycle[i] != from) continue;
+            for (std::size_t step = 1; step < cycle.size(); ++step)
+                if (const State& next = cycle[(i + step) % cycle.size()]; next != from) return next == to;
+        }
+        return false;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScheduledToy toy(c.tray);
+        ASSERT_TRUE(toy.run(
+            std::string("store InsulatingSheet 0\nstore Hunger 4\nstore Happiness 4\nstore AttendTimeLeft 0\n"
+                        "store AttentionHungry False\nstore AttentionHappy False\n") +
+            c.setup + "start\n"))
+            << toy.out.str();
+        const ElementSet& e = toy.device().elements;
+        std::vector<State> pose, tray;
+        if (toy.device().pet.SleepAction) {
+            const State a{e.TempSleep[0].get(), e.TempSleepSign[0].get()};
+            pose = {a,
+                    a,
+                    {e.TempSleep[1].get(), e.TempSleepSign[1].get()},
+                    {e.TempSleep[0].get(), e.TempSleepSign[1].get()}};
+        } else if (!toy.device().layout.CanWalk) {
+            for (const PictureHandle& picture : e.TempChar)
+                pose.push_back({picture.get()});
+        }
+        for (const PictureHandle& picture : e.TempIcon)
+            tray.push_back({picture.get()});
+        std::vector<State> seenPose, seenTray;
+        toy.painted = [&] {
+            if (toy.device().pet.SleepAction)
+                seenPose.push_back({e.PipChar.picture.get(), e.SleepSign.picture.get()});
+            else
+                seenPose.push_back({e.PipChar.picture.get()});
+            seenTray.push_back({toy.runner.tray.icon.get()});
+        };
+        toy.idle(2000);
+        seenPose.clear();
+        seenTray.clear();
+        toy.idle(10000);
+        ASSERT_TRUE(e.PipChar.visible);
+        int poseSteps = 0, traySteps = 0, poseWrong = 0, trayWrong = 0;
+        const bool trayCycles = c.tray && !toy.device().pet.SleepAction;
+        for (std::size_t i = 1; i < seenPose.size(); ++i) {
+            if (!pose.empty()) {
+                poseWrong += !follows(pose, seenPose[i - 1], seenPose[i]);
+                poseSteps += seenPose[i] != seenPose[i - 1];
+            }
+            if (trayCycles) {
+                trayWrong += !follows(tray, seenTray[i - 1], seenTray[i]);
+                traySteps += seenTray[i] != seenTray[i - 1];
+            }
+        }
+        EXPECT_EQ(poseWrong, 0) << "poses painted out of order, of " << seenPose.size();
+        EXPECT_EQ(trayWrong, 0) << "tray pictures out of order, of " << seenTray.size();
+        // The pictures do move on: at least one step in three of the pet's own.
+        const int frames = 10000 / toy.device().pet.FramePeriod;
+        if (!pose.empty()) {
+            EXPECT_GE(poseSteps, frames / 3);
+        }
+        if (trayCycles) {
+            EXPECT_GE(traySteps, frames / 3);
+        }
+        EXPECT_LE(toy.wakesPerSecond(toy.time.now - 10000, toy.time.now),
+                  1000.0 / toy.device().pet.FramePeriod + 1);
+    }
 }
 
 class ScheduledRun : public testing::TestWithParam<fs::path> {};
