@@ -127,6 +127,8 @@ void Form1::Form_Load(const std::string& commandLine) {
     }
     if (options.hidden) menuItem(MenuId::mPopupInsulatingSheet).enabled = false;
     layout.StartingUp = false;
+    // A call saved with the pet goes on where the user cannot see it.
+    if (pet.InsulatingSheet != 1) noticeLastingCalls();
 }
 
 void Form1::Form_Unload() {
@@ -134,6 +136,7 @@ void Form1::Form_Unload() {
     closeBooklet();
     closeAbout();
     DoSaveSettings();
+    withdrawNotices();
     platform.tray.remove();
     timerInterval = 0;
     unloaded = true;

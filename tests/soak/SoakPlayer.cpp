@@ -47,12 +47,14 @@ std::string shownValue(const QJsonObject& state, const std::string& key) {
     auto checked = [&](const char* item) { return state["menu"][item]["checked"].toBool(); };
     if (key == "Left" || key == "Top")
         return std::to_string(state["window"][key == "Left" ? "left" : "top"].toInteger());
-    const std::map<std::string, std::string> menu = {{"Sound", boolText(checked("mPopupSound"))},
-                                                     {"SoundType", checked("mPopupWave") ? "0" : "1"},
-                                                     {"PlayType", checked("mPopupPlay1") ? "1" : "0"},
-                                                     {"AlwaysOnTop", boolText(checked("mPopupOnTop"))},
-                                                     {"AutoShow", boolText(checked("mPopupAutoShow"))},
-                                                     {"FormVisible", boolText(!checked("mPopupStatus"))}};
+    const std::map<std::string, std::string> menu = {
+        {"Sound", boolText(checked("mPopupSound"))},
+        {"SoundType", checked("mPopupWave") ? "0" : "1"},
+        {"PlayType", checked("mPopupPlay1") ? "1" : "0"},
+        {"AlwaysOnTop", boolText(checked("mPopupOnTop"))},
+        {"AutoShow", boolText(checked("mPopupAutoShow"))},
+        {"Notifications", boolText(checked("mPopupNotifications"))},
+        {"FormVisible", boolText(!checked("mPopupStatus"))}};
     if (menu.count(key)) return menu.at(key);
     const QJsonValue value = state["fields"][QString::fromStdString(key)];
     if (value.isBool()) return boolText(value.toBool());
