@@ -273,7 +273,10 @@ std::string SoakPlayer::nextAction(const QJsonObject& state) {
         return "type QZVK" + pause;
     case 4: {
         // Any item of the menu, the Cheats included; hidden and disabled ones are refused.
-        const QStringList items = state["menu"].toObject().keys();
+        QStringList items = state["menu"].toObject().keys();
+        // The notifications option changes nothing the soak checks; leaving it out keeps every
+        // seed's week the same as before the option existed.
+        items.removeAll(QStringLiteral("mPopupNotifications"));
         std::string item;
         do
             item = items[pick(static_cast<int>(items.size()))].toStdString();
