@@ -6,6 +6,7 @@
 #include "device/ElementSet.h"
 #include "pet/PetState.h"
 #include "platform/Services.h"
+#include "shell/CallNotices.h"
 #include "shell/MenuItem.h"
 #include "shell/Options.h"
 #include "shell/WindowState.h"
@@ -76,6 +77,24 @@ public:
     void setToyEnabled(bool enabled);
     void closeBooklet();
     void closeAbout();
+
+    // Desktop notifications and do-not-disturb (shell/Notifications.cpp).
+    CallNotices notices;
+    // A call has just started (or been raised again): a toy the user cannot see sends it to the
+    // desktop as a notification.
+    void callStarted(CallKind kind);
+    // Withdraws the notifications of the calls that have ended; run after every tick.
+    void watchCalls();
+    // Sends the calls that already last, as if they had just started (a pet started hidden).
+    void noticeLastingCalls();
+    void withdrawNotices();
+    // The user clicked the notification sent under key: the toy comes forward.
+    void noticeClicked(int key);
+    // Hidden, minimised, covered or behind a full-screen program, as far as the desktop tells.
+    bool toyUnseen() const;
+    // The desktop asks for quiet: the toy's sounds are held back.
+    bool doNotDisturb() const;
+    bool callLasts(CallKind kind) const;
 
     // Start-up and shut-down (app/Startup.cpp).
     void Form_Load(const std::string& commandLine);
@@ -185,6 +204,7 @@ public:
     void mPopupSide_Click();
     void mPopupOnTop_Click();
     void mPopupAutoShow_Click();
+    void mPopupNotifications_Click();
     void mPopupPlay0_Click();
     void mPopupPlay1_Click();
     void mPopupChangeSkin_Click();

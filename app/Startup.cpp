@@ -148,6 +148,8 @@ void Form1::Form_Load(const std::string& commandLine) {
     }
     if (options.hidden) menuItem(MenuId::mPopupInsulatingSheet).enabled = false;
     layout.StartingUp = false;
+    // A call saved with the pet goes on where the user cannot see it.
+    if (pet.InsulatingSheet != 1) noticeLastingCalls();
 }
 
 void Form1::Form_Unload() {
@@ -155,6 +157,7 @@ void Form1::Form_Unload() {
     closeBooklet();
     closeAbout();
     DoSaveSettings();
+    withdrawNotices();
     platform.tray.remove();
     timerInterval = 0;
     unloaded = true;

@@ -12,22 +12,23 @@ void addTo(int16_t& field, int amount) {
 }
 
 // Every call runs 120 counted seconds unless the right care answers it first.
-void raiseCall(Form1& form, bool& flag) {
+void raiseCall(Form1& form, bool& flag, CallKind kind) {
     flag = true;
     form.elements.AttendIcon.visible = true;
     form.pet.AttendTimeLeft = CallSeconds;
+    form.callStarted(kind);
 }
 
 void hungerCall(Form1& form) {
     if (form.pet.SleepAction) return;
-    raiseCall(form, form.pet.AttentionHungry);
+    raiseCall(form, form.pet.AttentionHungry, CallKind::Hungry);
     form.pet.Hunger = 0;
     addTo(form.pet.NeedCount, 1);
 }
 
 void unhappinessCall(Form1& form) {
     if (form.pet.SleepAction) return;
-    raiseCall(form, form.pet.AttentionHappy);
+    raiseCall(form, form.pet.AttentionHappy, CallKind::Unhappy);
     form.pet.Happiness = 0;
     addTo(form.pet.NeedCount, 1);
 }
@@ -42,7 +43,7 @@ void disciplineCall(Form1& form) {
     } else if (pet.Happiness >= 1) {
         addTo(pet.Happiness, -1);
     }
-    raiseCall(form, pet.AttentionDiscipline);
+    raiseCall(form, pet.AttentionDiscipline, CallKind::Discipline);
 }
 
 void illness(Form1& form) {
@@ -54,6 +55,7 @@ void illness(Form1& form) {
     e.PipChar.setPicture(e.TempSick[0]);
     e.PipChar.move(form.layout.SickLeft, form.layout.SickTop);
     form.pet.StatusText = form.menuItem(MenuId::mCheatAction0).caption;
+    form.callStarted(CallKind::Sick);
 }
 
 // Arms a pose animation of the pet so that its first frame is drawn on the very next tick.
@@ -79,6 +81,7 @@ void dropping(Form1& form) {
         e.PipChar.setPicture(e.TempDropping[0]);
         e.PipChar.visible = true;
     }
+    form.callStarted(CallKind::Poop);
 }
 
 void setSleepMenu(Form1& form, bool asleep) {
@@ -119,7 +122,7 @@ void fallAsleep(Form1& form) {
     e.PipChar.visible = petVisible;
     setSleepMenu(form, true);
     pet.SleepAction = true;
-    raiseCall(form, pet.AttentionSleep);
+    raiseCall(form, pet.AttentionSleep, CallKind::Sleep);
     addTo(pet.NeedCount, 1);
 }
 
@@ -150,6 +153,7 @@ void deathStart(Form1& form) {
         e.Skull.visible = true;
         e.PipChar.visible = true;
     }
+    form.callStarted(CallKind::Dying);
 }
 
 } // namespace

@@ -75,6 +75,8 @@ void Form1::DoLoadSettings() {
     loadPair("PlayType", options.gameB);
     if (auto text = read("Plugins")) pet.Plugins = isFolderName(*text) ? *text : std::string();
     loadBoolean("AutoShow", options.autoShow);
+    // Stores written before this option existed lack the key: their pets keep it checked.
+    loadBoolean("Notifications", options.notifications);
     loadBoolean("AlwaysOnTop", options.alwaysOnTop);
     DoSetAlwaysOnTop(window, options.alwaysOnTop);
     if (auto text = read("CurrentSkin")) {
@@ -188,6 +190,7 @@ void Form1::DoSaveSettings() {
         {"AlwaysOnTop", fromBoolean(options.alwaysOnTop)},
         {"AttendTimeLeft", number(pet.AttendTimeLeft)},
         {"AutoShow", fromBoolean(options.autoShow)},
+        {"Notifications", fromBoolean(options.notifications)},
         {"CharacterNo", number(pet.CharacterNo)},
         {"CurrentSkin", pet.CurrentSkin},
         {"FeedMenuIndex", number(pet.FeedMenuIndex)},

@@ -100,6 +100,7 @@ void TickSteps::normalStep(Form1& form) {
 
 void Form1::Timer1_Timer() {
     if (pet.ChangeStep >= 1 && TickSteps::changeStep(*this)) {
+        watchCalls();
         DoSetToolTip();
         return;
     }
@@ -107,5 +108,6 @@ void Form1::Timer1_Timer() {
         TickSteps::flushStep(*this);
     else
         TickSteps::normalStep(*this);
+    watchCalls();
     DoSetToolTip();
 }

@@ -107,6 +107,44 @@ public:
     virtual void openLink(const std::string& address) = 0;
 };
 
+// Desktop notifications, for a toy the user cannot see. Notices are keyed by the caller (one key
+// per kind of call): a notice under a key already shown replaces it instead of adding another.
+enum class Urgency { Low, Normal, Critical };
+
+struct Notice {
+    std::string summary;
+    std::string body;
+    PictureHandle icon; // null: none
+    Urgency urgency = Urgency::Normal;
+};
+
+// What the desktop tells about the user's attention, as far as it can tell; false where unknown.
+struct DesktopAttention {
+    bool covered = false;    // the toy's window is minimised or wholly covered by others
+    bool fullScreen = false; // a full-screen window is active on the toy's screen
+    bool inhibited = false;  // the notification server holds notifications back (do not disturb)
+};
+
+class Notifier {
+public:
+    virtual ~Notifier() = default;
+    virtual void notify(int key, const Notice& notice) = 0;
+    virtual void withdraw(int key) = 0;
+    virtual DesktopAttention attention() const = 0;
+};
+
+// Where no notifier is given: nothing is sent and the user is always taken to be looking.
+class NoNotifier : public Notifier {
+public:
+    void notify(int, const Notice&) override {}
+    void withdraw(int) override {}
+    DesktopAttention attention() const override { return {}; }
+    static Notifier& instance() {
+        static NoNotifier none;
+        return none;
+    }
+};
+
 struct Platform {
     Clock& clock;
     Chance& chance;
@@ -117,4 +155,5 @@ struct Platform {
     Tray& tray;
     Desktop& desktop;
     std::string appPath; // program folder, no trailing separator
+    Notifier& notifier = NoNotifier::instance();
 };

@@ -41,6 +41,9 @@ bool Form1::menuClick(MenuId item) {
     case MenuId::mPopupAutoShow:
         mPopupAutoShow_Click();
         return true;
+    case MenuId::mPopupNotifications:
+        mPopupNotifications_Click();
+        return true;
     case MenuId::mPopupPlay0:
         mPopupPlay0_Click();
         return true;
@@ -79,6 +82,7 @@ const MenuItem& Form1::presentedMenu() {
     mark(MenuId::mPopupSide, !frontShown());
     mark(MenuId::mPopupOnTop, options.alwaysOnTop);
     mark(MenuId::mPopupAutoShow, options.autoShow);
+    mark(MenuId::mPopupNotifications, options.notifications);
     mark(MenuId::mPopupPlay0, !options.gameB);
     mark(MenuId::mPopupPlay1, options.gameB);
     mark(MenuId::mPopupInsulatingSheet, options.insulatingSheet);

@@ -46,6 +46,7 @@ enum class MenuId : uint8_t {
     mPopupSide,
     mPopupOnTop,
     mPopupAutoShow,
+    mPopupNotifications,
     mPopupPlayType,
     mPopupPlay0,
     mPopupPlay1,

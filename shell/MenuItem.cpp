@@ -86,6 +86,7 @@ constexpr std::array rows = {
     ROW(1, mPopupSide, "Back", Plain),
     ROW(1, mPopupOnTop, "Always On Top", Checked),
     ROW(1, mPopupAutoShow, "Auto Show", Plain),
+    ROW(1, mPopupNotifications, "Notifications", Checked),
     ROW(1, mPopupPlayType, "Games", Plain),
     ROW(2, mPopupPlay0, "Game A", Checked),
     ROW(2, mPopupPlay1, "Game B", Plain),

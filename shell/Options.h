@@ -8,6 +8,7 @@ struct Options {
     bool wave = true;             // "Wave"; false: "Beep"
     bool alwaysOnTop = true;      // "Always On Top"
     bool autoShow = false;        // "Auto Show"
+    bool notifications = true;    // "Notifications": calls of an unseen toy go to the desktop
     bool gameB = false;           // "Game B"; false: "Game A"
     bool hidden = false;          // "Hide": the toy sits in the tray
     bool insulatingSheet = false; // "Insulating Sheet": the sheet is back beside the toy

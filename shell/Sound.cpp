@@ -1,7 +1,8 @@
 #include "app/Form1.h"
 
 void Form1::DoPlaySound(const std::string& FileName, bool SoundOn, bool Wave) {
-    if (!SoundOn) return;
+    // While the desktop asks for quiet the toy keeps its sounds to itself; the calls still run.
+    if (!SoundOn || doNotDisturb()) return;
     if (Wave)
         platform.sound.playWave(FileName);
     else

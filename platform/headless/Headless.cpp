@@ -28,3 +28,35 @@ std::vector<std::string> RecordingSound::take() {
     result.swap(played);
     return result;
 }
+
+void RecordingNotifier::notify(int key, const Notice& notice) {
+    if (!serverPresent) return;
+    for (auto& [shownKey, id] : shown)
+        if (shownKey == key) {
+            records.push_back({Record::Action::Replaced, key, id, notice});
+            return;
+        }
+    shown.emplace_back(key, ++lastId);
+    records.push_back({Record::Action::Sent, key, lastId, notice});
+}
+
+void RecordingNotifier::withdraw(int key) {
+    for (auto it = shown.begin(); it != shown.end(); ++it)
+        if (it->first == key) {
+            records.push_back({Record::Action::Withdrawn, key, it->second, {}});
+            shown.erase(it);
+            return;
+        }
+}
+
+uint32_t RecordingNotifier::shownId(int key) const {
+    for (const auto& [shownKey, id] : shown)
+        if (shownKey == key) return id;
+    return 0;
+}
+
+std::vector<RecordingNotifier::Record> RecordingNotifier::take() {
+    std::vector<Record> result;
+    result.swap(records);
+    return result;
+}

@@ -71,6 +71,33 @@ private:
     }
 };
 
+// A notification server that keeps a record: notices sent, replaced and withdrawn, each with the
+// id a server would give it, and the desktop's attention as a script sets it.
+class RecordingNotifier : public Notifier {
+public:
+    struct Record {
+        enum class Action { Sent, Replaced, Withdrawn } action;
+        int key;
+        uint32_t id;
+        Notice notice; // empty for a withdrawal
+    };
+    void notify(int key, const Notice& notice) override;
+    void withdraw(int key) override;
+    DesktopAttention attention() const override { return desk; }
+    // The records since the last call.
+    std::vector<Record> take();
+    // The id a shown notice of key has, or 0 when none is shown.
+    uint32_t shownId(int key) const;
+
+    DesktopAttention desk;
+    bool serverPresent = true; // false: no notification server answers; nothing arrives
+
+private:
+    std::vector<std::pair<int, uint32_t>> shown; // key and id of each notice on the desktop
+    std::vector<Record> records;
+    uint32_t lastId = 0;
+};
+
 class HeadlessDesktop : public Desktop {
 public:
     int screenWidth() const override { return width; }

@@ -8,6 +8,7 @@
 #include "platform/disk/ProgramFolder.h"
 #include "platform/qt/DeviceWindow.h"
 #include "platform/qt/FrontRequest.h"
+#include "platform/qt/QtNotifier.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSound.h"
 #include "platform/qt/QuitSignals.h"
@@ -219,12 +220,14 @@ int main(int argc, char** argv) {
     std::unique_ptr<Form1> device; // the tray asks for the window's icon once the device exists
     QtTray tray{[&device]() { return device ? device->window.icon : PictureHandle(); }};
     QtDesktop desktop;
-    Platform platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath};
+    QtNotifier notifier;
+    Platform platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath, notifier};
 
     device = std::make_unique<Form1>(platform);
     Form1& form = *device;
     DeviceWindow window(form);
     desktop.setDeviceWidget(&window);
+    notifier.setDeviceWidget(&window);
     clock.follow(&window.scheduler());
     // The tray's clicks reach the device as the Windows tray's mouse messages: a double-click
     // (515) hides or restores the toy, a right click (517, the release) opens its menu.
@@ -242,6 +245,14 @@ int main(int argc, char** argv) {
         window.raise();
         window.activateWindow();
     });
+    // A click on a call's notification brings the toy forward as a second program started for it does.
+    notifier.onClicked = [&](int key) {
+        window.inputArrived();
+        form.noticeClicked(key);
+        window.sync();
+        window.raise();
+        window.activateWindow();
+    };
     // Log-out, shut-down and kill end the toy as "Exit" does, so the pet is saved.
     QuitSignals quitSignals([&](int) { app.quit(); });
     form.Form_Load(name);

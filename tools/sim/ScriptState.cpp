@@ -172,6 +172,7 @@ std::optional<std::string> ScriptRunner::dump() {
     for (const auto& played : sound.take())
         json.value("", played);
     json.endArray();
+    dumpNotifications(json);
     dumpWindows(json);
     json.value("clock", clockText(clock.now()));
     print(json.endObject().text());

@@ -54,6 +54,7 @@ void windowJson(Json& json, const WindowState& window) {
 void ScriptRunner::addWindowCommands() {
     addTrayCommand();
     addFrontCommand();
+    addNotificationCommands();
     // The sheet's 100 ms timer, while the sheet is loaded and its timer runs.
     slowTimers.push_back([this] {
         if (form && !form->unloaded && form->sheet && form->sheet->timerInterval != 0)
