@@ -74,6 +74,7 @@ void Form1::Form_Load(const std::string& commandLine) {
     pet.CancelButtonText = "&Cancel";
 
     DoLoadSettings();
+    journal.open(*this);
     showIfNoTray();
     e.PipChar.visible = false;
 
@@ -133,6 +134,7 @@ void Form1::Form_Unload() {
     if (unloaded) return;
     closeBooklet();
     closeAbout();
+    closeLifeStory();
     DoSaveSettings();
     platform.tray.remove();
     timerInterval = 0;

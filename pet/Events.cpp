@@ -23,6 +23,7 @@ void hungerCall(Form1& form) {
     raiseCall(form, form.pet.AttentionHungry);
     form.pet.Hunger = 0;
     addTo(form.pet.NeedCount, 1);
+    form.journal.record(form, JournalEvent::Call);
 }
 
 void unhappinessCall(Form1& form) {
@@ -30,6 +31,7 @@ void unhappinessCall(Form1& form) {
     raiseCall(form, form.pet.AttentionHappy);
     form.pet.Happiness = 0;
     addTo(form.pet.NeedCount, 1);
+    form.journal.record(form, JournalEvent::Call);
 }
 
 // The cheat's discipline call also costs the pet a heart, so that the call has a reason the
@@ -43,6 +45,7 @@ void disciplineCall(Form1& form) {
         addTo(pet.Happiness, -1);
     }
     raiseCall(form, pet.AttentionDiscipline);
+    form.journal.record(form, JournalEvent::Call);
 }
 
 void illness(Form1& form) {
@@ -54,6 +57,7 @@ void illness(Form1& form) {
     e.PipChar.setPicture(e.TempSick[0]);
     e.PipChar.move(form.layout.SickLeft, form.layout.SickTop);
     form.pet.StatusText = form.menuItem(MenuId::mCheatAction0).caption;
+    form.journal.record(form, JournalEvent::Illness);
 }
 
 // Arms a pose animation of the pet so that its first frame is drawn on the very next tick.
@@ -79,6 +83,7 @@ void dropping(Form1& form) {
         e.PipChar.setPicture(e.TempDropping[0]);
         e.PipChar.visible = true;
     }
+    form.journal.record(form, JournalEvent::Dropping);
 }
 
 void setSleepMenu(Form1& form, bool asleep) {
@@ -102,6 +107,7 @@ void wakeUp(Form1& form) {
     pet.LightMenuIndex = 0;
     form.DoMainScreen(true);
     setSleepMenu(form, false);
+    form.journal.record(form, JournalEvent::Wake);
 }
 
 // Falling asleep is itself a call: the pet wants its light switched off.
@@ -121,6 +127,7 @@ void fallAsleep(Form1& form) {
     pet.SleepAction = true;
     raiseCall(form, pet.AttentionSleep);
     addTo(pet.NeedCount, 1);
+    form.journal.record(form, JournalEvent::Sleep);
 }
 
 void deathStart(Form1& form) {
@@ -150,6 +157,7 @@ void deathStart(Form1& form) {
         e.Skull.visible = true;
         e.PipChar.visible = true;
     }
+    form.journal.record(form, JournalEvent::Death);
 }
 
 } // namespace
