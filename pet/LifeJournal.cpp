@@ -2,6 +2,8 @@
 
 #include "app/Form1.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr uint8_t HungerCall = 1, HappinessCall = 2, DisciplineCall = 4, SleepCall = 8;
@@ -85,8 +87,11 @@ void LifeJournal::open(Form1& form) {
         write(form, newEgg ? JournalEvent::Egg : JournalEvent::Begin);
         return;
     }
-    // The stage goes on where the journal left it; a stage the journal did not see begins now.
-    base = last->character == form.pet.CharacterNo ? last->life - last->minute : last->life;
+    // The stage goes on where the journal left it. The journal runs ahead of the store, which is
+    // saved once a minute: a pet stored before a change the journal already holds (a pet that was
+    // dying and dies again) counts its stage from where the stored minutes put it.
+    base = last->character == form.pet.CharacterNo ? last->life - last->minute
+                                                   : std::max(0, last->life - form.pet.MinuteCount);
 }
 
 void LifeJournal::minute(Form1& form) {

@@ -68,7 +68,9 @@ TEST_P(WholeLife, TheChartShowsTheLifeTheJournalRecorded) {
     ASSERT_EQ(bands.size(), entered.size());
     for (std::size_t i = 0; i < bands.size(); ++i) {
         EXPECT_EQ(bands[i].character, entered[i]);
-        if (i + 1 < bands.size()) EXPECT_EQ(bands[i].to, bands[i + 1].from);
+        if (i + 1 < bands.size()) {
+            EXPECT_EQ(bands[i].to, bands[i + 1].from);
+        }
         EXPECT_LE(bands[i].from, bands[i].to);
     }
     EXPECT_EQ(bands.front().character, character::Egg);
@@ -128,6 +130,31 @@ TEST(LivesJournal, TheTwoLivesTogetherRecordEveryKindOfEvent) {
     }
     // Both reach the end of their adult stage before their neglect clock runs out.
     EXPECT_EQ(causes, (std::set<DeathCause>{DeathCause::OldAge}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(LifeJournalRestart, APetThatDiesAgainAfterAKillKeepsItsPlaceOnTheAxis) {
+    // Neglect kills the child at its first minute; the store is saved while it is dying, and the
+    // program is killed after it became the angel. The next start lets it die once more.
+    Sim sim;
+    sim.run("store InsulatingSheet 0\nstore CharacterNo 2\nstart\nwait 5\nset DyingTimeLeft 0\nwait 160");
+    ASSERT_EQ(sim.form().pet.CharacterNo, character::Angel);
+    sim.reopen();
+    sim.run("start\nwait 100");
+    ASSERT_EQ(sim.form().pet.CharacterNo, character::Angel);
+
+    std::vector<int32_t> angels;
+    std::vector<DeathCause> causes;
+    for (const auto& e : LifeChart::entries(sim.form().journal.journalStore()->lines())) {
+        if (e.event == JournalEvent::Angel) angels.push_back(e.life);
+        if (e.event == JournalEvent::Death) causes.push_back(e.cause);
+    }
+    ASSERT_EQ(angels.size(), 2u);
+    EXPECT_EQ(angels[0], angels[1]) << "the second death is at the same place of the life";
+    EXPECT_EQ(causes, std::vector<DeathCause>{DeathCause::Neglect});
 }
 
 } // namespace

@@ -316,10 +316,12 @@ QImage hall(const std::vector<PastPet>& pets, const Look& look, int scale) {
         p.fillRect(12, top + 2, 36, 36, look.seam);
         p.fillRect(13, top + 3, 34, 34, look.ground);
         if (!face.isNull()) {
-            const QSize size = face.size().boundedTo(QSize(32, 32));
+            // As large as whole dots let it be in its little screen.
+            const int zoom = std::max(1, 32 / std::max(face.width(), face.height()));
+            const QSize size = (face.size() * zoom).boundedTo(QSize(32, 32));
             p.drawImage(QRect(14 + (32 - size.width()) / 2, top + 4 + (32 - size.height()) / 2, size.width(),
                               size.height()),
-                        face, QRect(QPoint(0, 0), size));
+                        face, QRect(QPoint(0, 0), size / zoom));
         }
         char line[96];
         std::snprintf(line, sizeof line, "%s, died at %d of %s", pet.name.c_str(), pet.age,
@@ -327,7 +329,7 @@ QImage hall(const std::vector<PastPet>& pets, const Look& look, int scale) {
         text.draw(p, 54, top + 3, std::string(line).substr(0, 40), look.ink);
         std::string path;
         for (int16_t c : pet.characters)
-            path += (path.empty() ? "" : ">") +
+            path += (path.empty() ? "" : " - ") +
                     upper(look.names[static_cast<std::size_t>(std::clamp<int>(c, 0, 12))]);
         small.draw(p, 54, top + 14, path.substr(0, 62), look.seam);
         const std::string dates = date(pet.bornMs) + " to " + date(pet.diedMs);
