@@ -3,6 +3,7 @@
 #include "assets/Chooser.h"
 #include "shell/About.h"
 #include "shell/Instructions.h"
+#include "shell/LifeStory.h"
 #include "shell/Sheet.h"
 
 #include <cassert>

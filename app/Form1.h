@@ -4,6 +4,7 @@
 #include "assets/LayoutState.h"
 #include "device/DeviceState.h"
 #include "device/ElementSet.h"
+#include "pet/LifeJournal.h"
 #include "pet/PetState.h"
 #include "platform/Services.h"
 #include "shell/CallNotices.h"
@@ -21,6 +22,7 @@ class Form2;
 class Form3;
 class Form4;
 class Form5;
+class LifeStory;
 
 // The device window: the pet, its screen, its menu and every operation on them. Its state is
 // plain data; the operations are defined in the folder of the area that owns them. It reaches the
@@ -50,6 +52,7 @@ public:
     int noticeSince = 0; // second of the day at which the notice was first shown
     static constexpr int NoticeSeconds = 600;
     bool unloaded = false;
+    LifeJournal journal;          // the pet's life as it happens (pet/LifeJournal.cpp)
     std::unique_ptr<Form5> sheet; // the insulating sheet's window while it is loaded
     // The skin and plug-in chooser while it is open (assets/Chooser.cpp).
     std::unique_ptr<Form3> chooser;
@@ -58,8 +61,12 @@ public:
     // shell/Instructions.cpp, shell/About.cpp).
     std::unique_ptr<Form4> booklet; // the instructions while they are open
     std::unique_ptr<Form2> about;   // the about window while it is open
-    int32_t TrayMessage = 0;        // the mouse message of the last tray event
-    bool TrayBusy = false;          // a tray event is being handled
+    // The life chart and the hall of past pets while they are open (shell/LifeStory.cpp).
+    std::unique_ptr<LifeStory> lifeStory;
+    void mPopupLifeStory_Click();
+    void closeLifeStory();
+    int32_t TrayMessage = 0; // the mouse message of the last tray event
+    bool TrayBusy = false;   // a tray event is being handled
     // The tray callback: X in twips is the tray's mouse message in pixels.
     void Form_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
     // A tray mouse message (515 left double-click, 517 right release, ...) as the tray sends it.

@@ -95,6 +95,7 @@ void Form1::Form_Load(const std::string& commandLine) {
         trayTip = trayTipText(storeNotice);
         sendTray(false);
     }
+    journal.open(*this);
     showIfNoTray();
     e.PipChar.visible = false;
 
@@ -156,6 +157,7 @@ void Form1::Form_Unload() {
     if (unloaded) return;
     closeBooklet();
     closeAbout();
+    closeLifeStory();
     DoSaveSettings();
     withdrawNotices();
     platform.tray.remove();

@@ -104,6 +104,7 @@ void lightAction(Form1& form, int16_t button) {
                 pet.AttendTimeLeft = 0;
             }
         }
+        form.journal.record(form, JournalEvent::Light);
     }
     form.DoMainScreen(true);
 }
@@ -135,6 +136,7 @@ void medicineAction(Form1& form, int16_t button) {
     if (pet.Sickness > 0) {
         --pet.Sickness;
         resetNeglectClock(form);
+        form.journal.record(form, JournalEvent::Medicine);
     }
     e.TempImage.visible = false;
     pet.ScreenTimeLeft = 0;
@@ -155,6 +157,7 @@ void flushAction(Form1& form, int16_t button) {
         e.Water.visible = true;
         e.Dark.width -= 60;
         d.IconTimeLeft = IdleSeconds;
+        form.journal.record(form, JournalEvent::Flush);
         return;
     }
     if (!running) return;
@@ -204,6 +207,7 @@ void disciplineAction(Form1& form, int16_t button) {
     form.DoMainScreen(true);
     resetNeglectClock(form);
     d.IconTimeLeft = IdleSeconds;
+    form.journal.record(form, JournalEvent::Discipline);
 }
 
 } // namespace care

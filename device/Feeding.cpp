@@ -37,6 +37,7 @@ void serveSnack(Form1& form) {
     // The baby does not put on weight; the weight stops growing at 99.
     if (pet.CharacterNo >= character::Child && pet.Weight < 99)
         pet.Weight = static_cast<int16_t>(pet.Weight + 2);
+    form.journal.record(form, JournalEvent::Snack);
 }
 
 void serveMeal(Form1& form) {
@@ -48,7 +49,7 @@ void serveMeal(Form1& form) {
     // A full, sick or naughty pet turns the meal down and nothing of it counts.
     if (pet.AttentionDiscipline || pet.Hunger >= 4 || pet.Sickness > 0) {
         place(e.TempImage, e.TempNegative[0], form.layout.NoLeft, form.layout.NoTop);
-        return;
+        return form.journal.record(form, JournalEvent::Refused);
     }
     ++pet.Hunger;
     if (pet.AttentionHungry) {
@@ -57,6 +58,7 @@ void serveMeal(Form1& form) {
     }
     place(e.TempImage, e.TempEat[0], form.layout.EatLeft, form.layout.EatTop);
     if (pet.CharacterNo >= character::Child && pet.Weight < 99) ++pet.Weight;
+    form.journal.record(form, JournalEvent::Meal);
 }
 
 void confirmFood(Form1& form) {

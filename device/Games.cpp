@@ -85,6 +85,7 @@ void endGame(Form1& form) {
     // Playing burns a little weight, but never below the character's least weight.
     if (pet.CharacterNo > character::Baby && pet.MinWeight < pet.Weight && pet.Weight < 99) --pet.Weight;
     resetNeglectClock(form);
+    form.journal.record(form, d.GameWins >= WinsToPlease ? JournalEvent::Won : JournalEvent::Lost);
     playSound(form, "\\sounds\\plystop.wav");
     d.GameState = FinalScore;
     e.YourScore.setPicture(largeNumber(form, d.GameWins));

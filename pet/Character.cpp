@@ -159,4 +159,5 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         e.Angel.visible = frontShown();
         e.PipChar.visible = screenShowsPet();
     }
+    journal.record(*this, JournalEvent::Character);
 }

@@ -24,6 +24,7 @@ void hungerCall(Form1& form) {
     raiseCall(form, form.pet.AttentionHungry, CallKind::Hungry);
     form.pet.Hunger = 0;
     addTo(form.pet.NeedCount, 1);
+    form.journal.record(form, JournalEvent::Call);
 }
 
 void unhappinessCall(Form1& form) {
@@ -31,6 +32,7 @@ void unhappinessCall(Form1& form) {
     raiseCall(form, form.pet.AttentionHappy, CallKind::Unhappy);
     form.pet.Happiness = 0;
     addTo(form.pet.NeedCount, 1);
+    form.journal.record(form, JournalEvent::Call);
 }
 
 // The cheat's discipline call also costs the pet a heart, so that the call has a reason the
@@ -44,6 +46,7 @@ void disciplineCall(Form1& form) {
         addTo(pet.Happiness, -1);
     }
     raiseCall(form, pet.AttentionDiscipline, CallKind::Discipline);
+    form.journal.record(form, JournalEvent::Call);
 }
 
 void illness(Form1& form) {
@@ -56,6 +59,7 @@ void illness(Form1& form) {
     e.PipChar.move(form.layout.SickLeft, form.layout.SickTop);
     form.pet.StatusText = form.menuItem(MenuId::mCheatAction0).caption;
     form.callStarted(CallKind::Sick);
+    form.journal.record(form, JournalEvent::Illness);
 }
 
 // Arms a pose animation of the pet so that its first frame is drawn on the very next tick.
@@ -82,6 +86,7 @@ void dropping(Form1& form) {
         e.PipChar.visible = true;
     }
     form.callStarted(CallKind::Poop);
+    form.journal.record(form, JournalEvent::Dropping);
 }
 
 void setSleepMenu(Form1& form, bool asleep) {
@@ -105,6 +110,7 @@ void wakeUp(Form1& form) {
     pet.LightMenuIndex = 0;
     form.DoMainScreen(true);
     setSleepMenu(form, false);
+    form.journal.record(form, JournalEvent::Wake);
 }
 
 // Falling asleep is itself a call: the pet wants its light switched off.
@@ -124,6 +130,7 @@ void fallAsleep(Form1& form) {
     pet.SleepAction = true;
     raiseCall(form, pet.AttentionSleep, CallKind::Sleep);
     addTo(pet.NeedCount, 1);
+    form.journal.record(form, JournalEvent::Sleep);
 }
 
 void deathStart(Form1& form) {
@@ -154,6 +161,7 @@ void deathStart(Form1& form) {
         e.PipChar.visible = true;
     }
     form.callStarted(CallKind::Dying);
+    form.journal.record(form, JournalEvent::Death);
 }
 
 } // namespace

@@ -30,6 +30,7 @@ void disciplineCall(Form1& form) {
     form.elements.AttendIcon.visible = true;
     form.pet.AttendTimeLeft = CallSeconds;
     form.callStarted(CallKind::Discipline);
+    form.journal.record(form, JournalEvent::Call);
 }
 
 // The baby's first 21 minutes follow a fixed script that shows the user every kind of care once.

@@ -32,6 +32,7 @@ void countSecond(Form1& form, int16_t second) {
             form.elements.AttendIcon.visible = false;
             pet.AttendSoundCount = 0;
             pet.AttentionSleep = pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
+            form.journal.record(form, JournalEvent::Missed);
         }
     }
     // "60 or more": a count past 60 from any source must still end its minute, not run on for good.
@@ -48,6 +49,7 @@ void countSecond(Form1& form, int16_t second) {
         pet.SecondCount = 0;
         // A pet that has just begun to die has no needs: no calls, no droppings over its dying.
         if (pet.DyingAction == 0) form.DoMinuteNeeds();
+        form.journal.minute(form);
         form.DoSaveSettings();
     }
 }

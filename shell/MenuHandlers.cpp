@@ -62,6 +62,9 @@ bool Form1::menuClick(MenuId item) {
     case MenuId::mPopupAbout:
         mPopupAbout_Click();
         return true;
+    case MenuId::mPopupLifeStory:
+        mPopupLifeStory_Click();
+        return true;
     case MenuId::mPopupInsulatingSheet:
         mPopupInsulatingSheet_Click();
         return true;

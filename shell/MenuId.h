@@ -55,6 +55,7 @@ enum class MenuId : uint8_t {
     mPopupPlugins,
     mPopupInstructions,
     mPopupAbout,
+    mPopupLifeStory,
     mPopupSep4,
     mPopupInsulatingSheet,
     mPopupSep5,

@@ -95,6 +95,7 @@ constexpr std::array rows = {
     ROW(1, mPopupPlugins, "Plugins...", Plain),
     ROW(1, mPopupInstructions, "Instructions...", Plain),
     ROW(1, mPopupAbout, "About...", Plain),
+    ROW(1, mPopupLifeStory, "Life Story...", Plain),
     ROW(1, mPopupSep4, "-", Plain),
     ROW(1, mPopupInsulatingSheet, "Insulating Sheet", Plain),
     ROW(1, mPopupSep5, "-", Plain),

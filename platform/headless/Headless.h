@@ -16,11 +16,17 @@ class VirtualClock : public Clock {
 public:
     TimeOfDay now() const override;
     void set(int hour, int minute, int second) { ms = ((hour * 60LL + minute) * 60 + second) * 1000; }
-    void advance(int64_t milliseconds) { ms = (ms + milliseconds) % DayMs; }
+    void advance(int64_t milliseconds) {
+        days += (ms + milliseconds) / DayMs;
+        ms = (ms + milliseconds) % DayMs;
+    }
+    // The virtual wall clock as a date: days passed since 2026-01-01 at midnight (UTC).
+    int64_t unixMs() const { return 1767225600000LL + days * DayMs + ms; }
 
 private:
     static constexpr int64_t DayMs = 24LL * 3600 * 1000;
     int64_t ms = 12LL * 3600 * 1000;
+    int64_t days = 0;
 };
 
 class ScriptedChance : public Chance {

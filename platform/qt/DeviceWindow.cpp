@@ -2,6 +2,7 @@
 #include "platform/qt/AboutWindow.h"
 #include "platform/qt/BookletWindow.h"
 #include "platform/qt/ChooserWindow.h"
+#include "platform/qt/LifeStoryWindow.h"
 #include "platform/qt/SheetWindow.h"
 #include "platform/qt/WindowMirror.h"
 
@@ -126,6 +127,7 @@ void DeviceWindow::syncBookletAbout() {
     const std::function<void()> changed = [this] { sync(); };
     follow(bookletWindow, form.booklet.get(), form, changed);
     follow(aboutWindow, form.about.get(), form, changed);
+    follow(lifeStoryWindow, form.lifeStory.get(), form, changed);
 }
 
 void DeviceWindow::changeEvent(QEvent* event) {

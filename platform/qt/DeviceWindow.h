@@ -22,6 +22,7 @@
 class Form1;
 class SheetWindow;
 class AboutWindow;
+class LifeStoryWindow;
 class BookletWindow;
 class ChooserWindow;
 
@@ -78,6 +79,7 @@ private:
     void syncBookletAbout();
     std::unique_ptr<BookletWindow> bookletWindow;
     std::unique_ptr<AboutWindow> aboutWindow;
+    std::unique_ptr<LifeStoryWindow> lifeStoryWindow;
     // The skin and plug-in chooser: made when Form1 opens it, dropped when it closes.
     void syncChooser();
     std::unique_ptr<ChooserWindow> chooserWindow;

@@ -4,6 +4,7 @@
 #include "platform/disk/Autostart.h"
 #include "platform/disk/DiskFiles.h"
 #include "platform/disk/IniSettingsStore.h"
+#include "platform/disk/JournalFile.h"
 #include "platform/disk/PetLock.h"
 #include "platform/disk/ProgramFolder.h"
 #include "platform/qt/DeviceWindow.h"
@@ -225,6 +226,8 @@ int main(int argc, char** argv) {
 
     device = std::make_unique<Form1>(platform);
     Form1& form = *device;
+    JournalFile journal(JournalFile::userFolder(), JournalFile::Durability::Synced);
+    form.journal.attach(journal);
     DeviceWindow window(form);
     desktop.setDeviceWidget(&window);
     notifier.setDeviceWidget(&window);

@@ -41,10 +41,13 @@ std::string stripSlash(std::string path) {
 
 } // namespace
 
-ScriptRunner::ScriptRunner(const std::string& appDir, const std::string& storeFile, std::ostream& out)
-    : sound(stripSlash(appDir)), appPath(stripSlash(appDir)),
-      store(storeFile), platform{clock, chance, store,   files,   pictures,
-                                 sound, tray,   desktop, appPath, notifier},
+ScriptRunner::ScriptRunner(const std::string& appDir, const std::string& storeFile, std::ostream& out,
+                           const std::string& journalFolder)
+    : sound(stripSlash(appDir)), appPath(stripSlash(appDir)), store(storeFile),
+      journal(journalFolder.empty() ? storeFile + ".journal" : journalFolder,
+              JournalFile::Durability::Unsynced, [this] { return clock.unixMs(); }),
+      platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath,
+                notifier},
       out(out) {
     advance = [this](long long count) {
         for (long long i = 0; i < count; ++i)
@@ -194,6 +197,7 @@ void ScriptRunner::addCommands() {
             return problem;
         }
         form = std::make_unique<Form1>(platform);
+        form->journal.attach(journal);
         form->Form_Load(commandLine);
         return std::nullopt;
     };
@@ -241,4 +245,5 @@ void ScriptRunner::addCommands() {
     };
     addInputCommands();
     addWindowCommands();
+    addJournalCommands();
 }

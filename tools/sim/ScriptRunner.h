@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "platform/disk/DiskFiles.h"
+#include "platform/disk/JournalFile.h"
 #include "platform/headless/BufferedStore.h"
 #include "platform/headless/Headless.h"
 #include "platform/qt/common/QtPicture.h"
@@ -24,7 +25,9 @@ void windowJson(Json& json, const WindowState& window);
 // out; time moves only in 10 ms periods.
 class ScriptRunner {
 public:
-    ScriptRunner(const std::string& appDir, const std::string& storeFile, std::ostream& out);
+    // The life journals live in journalFolder, by default beside the store: FILE.journal/.
+    ScriptRunner(const std::string& appDir, const std::string& storeFile, std::ostream& out,
+                 const std::string& journalFolder = {});
     ~ScriptRunner();
 
     // Runs a whole script; returns the exit status (0, or 2 after an error line).
@@ -64,6 +67,8 @@ private:
     // (tools/sim/ScriptNotifications.cpp).
     void addNotificationCommands();
     void dumpNotifications(Json& json);
+    // The life journal: `journal`, `render-life`, `render-hall` (tools/sim/JournalCommands.cpp).
+    void addJournalCommands();
     std::optional<std::string> bookletCommand(std::istringstream& in);
     std::optional<std::string> aboutCommand(std::istringstream& in);
     void dumpBookletAbout(Json& json);
@@ -82,6 +87,7 @@ private:
     BufferedStore store;
     DiskFiles files;
     QtPictureLoader pictures;
+    JournalFile journal;
     Platform platform;
     std::unique_ptr<Form1> form;
     std::string commandLine;

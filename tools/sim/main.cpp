@@ -1,5 +1,6 @@
 // pipling-sim: the device without a display, driven by a line script.
 #include "platform/disk/IniSettingsStore.h"
+#include "platform/disk/JournalFile.h"
 #include "platform/disk/ProgramFolder.h"
 #include "tools/sim/Checker.h"
 #include "tools/sim/ScriptRunner.h"
@@ -46,11 +47,17 @@ int main(int argc, char** argv) {
         }
         return runCheck(checked, programFolder(appDir), std::cout, std::cerr);
     }
-    if (storeFile.empty()) storeFile = (IniSettingsStore::userFolder() / "settings.ini").string();
+    // Without a store of its own the script runs the user's own pet, journal and all; with one,
+    // the journals are kept beside it, so a test never touches the user's.
+    std::string journalFolder;
+    if (storeFile.empty()) {
+        storeFile = (IniSettingsStore::userFolder() / "settings.ini").string();
+        journalFolder = JournalFile::userFolder().string();
+    }
     std::ios::sync_with_stdio(false);
     if (const std::string problem = programFolderProblem(appDir); !problem.empty())
         std::cerr << "pipling-sim: " << problem << '\n';
-    ScriptRunner runner(programFolder(appDir), storeFile, std::cout);
+    ScriptRunner runner(programFolder(appDir), storeFile, std::cout, journalFolder);
     if (script.empty()) return runner.run(std::cin);
     std::ifstream in(script);
     if (!in) {
