@@ -46,9 +46,7 @@ ScriptRunner::ScriptRunner(const std::string& appDir, const std::string& storeFi
     : sound(stripSlash(appDir)), appPath(stripSlash(appDir)), store(storeFile),
       journal(journalFolder.empty() ? storeFile + ".journal" : journalFolder,
               JournalFile::Durability::Unsynced, [this] { return clock.unixMs(); }),
-      platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath,
-                notifier},
-      out(out) {
+      platform{clock, chance, store, files, pictures, sound, tray, desktop, appPath, notifier}, out(out) {
     advance = [this](long long count) {
         for (long long i = 0; i < count; ++i)
             period();
