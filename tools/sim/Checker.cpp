@@ -207,8 +207,9 @@ void Walk::buttonPlaces(const std::string& prefix) {
                 : std::string("default.ini"),
             std::string(b.name) + " at " + std::to_string(*left) + ", " + std::to_string(*top) + " (" +
                 std::to_string(width) + " by " + std::to_string(height) + " twips) lies " +
-                (partly ? "partly " : "") + "off the shell: " + b.shell + " is " +
-                std::to_string(shellWidth) + " by " + std::to_string(shellHeight) +
+                (partly ? "partly " : "") + "off the shell: " +
+                (has(prefix + b.shell) ? prefix + b.shell : std::string("skins/Default/") + b.shell) +
+                " is " + std::to_string(shellWidth) + " by " + std::to_string(shellHeight) +
                 " twips (15 twips a pixel)");
     }
 }
