@@ -56,6 +56,12 @@ public:
     std::unique_ptr<Form5> sheet; // the insulating sheet's window while it is loaded
     // The skin and plug-in chooser while it is open (assets/Chooser.cpp).
     std::unique_ptr<Form3> chooser;
+    // The button pictures of the skin and plug-in they were found for (assets/AssetLoading.cpp).
+    struct ButtonPictures {
+        bool found = false;
+        std::string plugins, skin;
+        PictureHandle released, pressed;
+    } buttonPictures;
 
     // Hiding into the tray, the booklet and the about window (shell/Hiding.cpp,
     // shell/Instructions.cpp, shell/About.cpp).
@@ -175,6 +181,12 @@ public:
     // The current skin's folder as a relative folder name, "\skins\Default\".
     std::string skinFolder() const { return "\\skins\\" + pet.CurrentSkin + "\\"; }
     void DoGetPlugins(const std::string& PluginsStr);
+    // The skin's picture of a released or pressed button, found once for each skin and plug-in
+    // the loader puts on the toy, so a press does not search the disk again; null when the file
+    // was not there then (the button keeps the picture it has).
+    const PictureHandle& buttonPicture(bool pressed);
+    // Finds both anew for the current skin and plug-in; every skin or plug-in change does.
+    void findButtonPictures();
     void DoLoadCharacter();
     void DoGetCharacterIni(const std::string& PluginsStr);
     void DoSetCharacterName();

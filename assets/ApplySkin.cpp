@@ -107,6 +107,7 @@ void Form3::DoApplySkin(const std::string& SkinName) {
     e.ButtonC.move(SkinButtonCLeft, SkinButtonCTop);
     e.ResetButton.move(SkinResetLeft, SkinResetTop);
     e.ResetButton.setPicture(e.ResetStatus[0].picture);
+    form.findButtonPictures();
     form.window.title = pet.PiplingName;
 }
 
@@ -134,12 +135,16 @@ void Form3::DoApplyPlugin() {
     form.elements.PipChar.visible = charShown;
 }
 
-bool skinHasShell(const Files& files, const std::string& appPath, const std::string& skinName) {
-    return isPlainName(skinName) && files.exists(appPath + "\\skins\\" + skinName + "\\front.gif");
+bool skinHasShell(const Files& files, PictureLoader& pictures, const std::string& appPath,
+                  const std::string& PluginsStr, const std::string& skinName) {
+    return isPlainName(skinName) && findAssetPicture(files, pictures, appPath, PluginsStr,
+                                                     "\\skins\\" + skinName + "\\", "front.gif") != nullptr;
 }
 
-std::optional<std::string> startupProblem(const Files& files, const std::string& appPath) {
-    if (skinHasShell(files, appPath, "Default")) return std::nullopt;
+std::optional<std::string> startupProblem(const Files& files, PictureLoader& pictures,
+                                          const std::string& appPath) {
+    if (skinHasShell(files, pictures, appPath, "", "Default")) return std::nullopt;
     return "the program folder " + appPath +
-           " has no skin \"Default\" (skins/Default/front.gif is missing): the toy cannot be shown";
+           " has no skin \"Default\" (skins/Default/front.gif is missing or is not a picture the program can "
+           "read): the toy cannot be shown";
 }

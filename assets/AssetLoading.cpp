@@ -3,24 +3,27 @@
 #include "app/Form1.h"
 #include "assets/AssetTables.h"
 
-namespace {
-
-// The first of the plug-in's and the program folder's copies that exists and decodes. A copy
-// that exists but does not decode is passed over like a missing one, so a damaged file in a
-// plug-in falls back to the base picture instead of leaving a hole.
-PictureHandle findPicture(Form1& form, const std::string& PluginsStr, const std::string& PicturePath,
-                          const std::string& PictureFilename) {
+PictureHandle findAssetPicture(const Files& files, PictureLoader& pictures, const std::string& appPath,
+                               const std::string& PluginsStr, const std::string& PicturePath,
+                               const std::string& PictureFilename) {
     if (!isRelativeFolder(PicturePath) || !isPlainName(PictureFilename)) return nullptr;
     const std::string relative = PicturePath + PictureFilename;
-    Platform& platform = form.platform;
     if (isPlainName(PluginsStr)) {
-        const std::string inPlugin = form.appFile("\\plugins\\" + PluginsStr + relative);
-        if (platform.files.exists(inPlugin))
-            if (PictureHandle picture = platform.pictures.load(inPlugin)) return picture;
+        const std::string inPlugin = appPath + "\\plugins\\" + PluginsStr + relative;
+        if (files.exists(inPlugin))
+            if (PictureHandle picture = pictures.load(inPlugin)) return picture;
     }
-    const std::string inProgram = form.appFile(relative);
-    if (platform.files.exists(inProgram)) return platform.pictures.load(inProgram);
+    const std::string inProgram = appPath + relative;
+    if (files.exists(inProgram)) return pictures.load(inProgram);
     return nullptr;
+}
+
+namespace {
+
+PictureHandle findPicture(Form1& form, const std::string& PluginsStr, const std::string& PicturePath,
+                          const std::string& PictureFilename) {
+    return findAssetPicture(form.platform.files, form.platform.pictures, form.platform.appPath, PluginsStr,
+                            PicturePath, PictureFilename);
 }
 
 } // namespace
@@ -86,6 +89,24 @@ void Form1::DoGetPlugins(const std::string& PluginsStr) {
     DoGetLayoutIni(PluginsStr);
     loadTable(*this, builtInAssets(), PluginsStr);
     elements.ResetButton.setPicture(elements.ResetStatus[0].picture);
+    findButtonPictures();
+}
+
+void Form1::findButtonPictures() {
+    // The pictures stay decoded while held here: a file deleted while its skin is in use goes on
+    // showing until the next change, and a press never touches the disk.
+    buttonPictures = {true, pet.Plugins, pet.CurrentSkin, nullptr, nullptr};
+    DoLoadPicture(pet.Plugins, buttonPictures.released, skinFolder(), "button0.gif");
+    DoLoadPicture(pet.Plugins, buttonPictures.pressed, skinFolder(), "button1.gif");
+}
+
+const PictureHandle& Form1::buttonPicture(bool pressed) {
+    // A skin or plug-in name changed without a load (a plug-in's default skin named like the
+    // plug-in the chooser opened with) is looked up as a press always did: for the names in force.
+    if (!buttonPictures.found || buttonPictures.plugins != pet.Plugins ||
+        buttonPictures.skin != pet.CurrentSkin)
+        findButtonPictures();
+    return pressed ? buttonPictures.pressed : buttonPictures.released;
 }
 
 void Form1::DoLoadCharacter() {

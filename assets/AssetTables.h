@@ -10,6 +10,8 @@
 #include <vector>
 
 class Form1;
+class Files;
+class PictureLoader;
 
 // The pictures, icons and pointers the device loads, as data. The loaders walk these tables, and
 // the completeness test walks the same tables to know which files the default tree must hold, so
@@ -59,6 +61,14 @@ std::string characterNumber(int16_t characterNo);
 std::string characterFolder(int16_t characterNo);
 // The relative folder of a slot for the form's current skin and character.
 std::string assetFolderPath(const Form1& form, AssetFolder folder);
+
+// What DoLoadPicture finds for a file: the first of the plug-in's and the program folder's copies
+// that exists and decodes, or null. A copy that exists but does not decode is passed over like
+// a missing one, so a damaged file in a plug-in falls back to the base picture instead of
+// leaving a hole.
+PictureHandle findAssetPicture(const Files& files, PictureLoader& pictures, const std::string& appPath,
+                               const std::string& PluginsStr, const std::string& PicturePath,
+                               const std::string& PictureFilename);
 
 // Names that come from settings, folder listings or description files must stay inside the
 // asset tree: a plug-in or skin name is one plain folder name, and a relative folder such as

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -21,13 +22,10 @@ constexpr MenuId ConflictingItems[] = {
     MenuId::mPopupStatus,  MenuId::mPopupOnTop,        MenuId::mCheats,    MenuId::mPopupChangeSkin,
     MenuId::mPopupPlugins, MenuId::mPopupInstructions, MenuId::mPopupAbout};
 
-// Case-blind order, as the sorted list boxes keep it; an entry goes after those equal to it, so
-// equal names keep the order they were added in, in List1 and List3 alike.
+// Case-blind order, as the sorted list boxes keep it; equal names keep the order they were
+// added in.
 bool sortsBefore(const std::string& a, const std::string& b) {
     return lowerAscii(a) < lowerAscii(b);
-}
-void addSorted(std::vector<std::string>& list, const std::string& entry) {
-    list.insert(std::upper_bound(list.begin(), list.end(), entry, sortsBefore), entry);
 }
 
 std::string threeDigits(std::size_t index) {
@@ -103,11 +101,20 @@ void Form3::Form_Load() {
             DoGetItemName();
             MaxNameLength = std::max(MaxNameLength, static_cast<int16_t>(ItemName.size()));
         }
+        // Both lists are put in order by the display name alone, once: sorting List3's padded
+        // rows on their own would put a name holding a tab or another character below the space
+        // before a shorter name it begins with, and a row would lead to another entry's folder.
+        std::vector<std::pair<std::string, std::size_t>> entries;
         for (List2Index = 0; List2Index < static_cast<int>(List2.size()); ++List2Index) {
             DoGetItemName();
-            addSorted(List1, ItemName);
-            addSorted(List3, ItemName + std::string(MaxNameLength - ItemName.size(), ' ') +
-                                 threeDigits(static_cast<std::size_t>(List2Index)));
+            entries.emplace_back(ItemName, static_cast<std::size_t>(List2Index));
+        }
+        std::stable_sort(entries.begin(), entries.end(),
+                         [](const auto& a, const auto& b) { return sortsBefore(a.first, b.first); });
+        for (const auto& [name, index] : entries) {
+            List1.push_back(name);
+            List3.push_back(name + std::string(static_cast<std::size_t>(MaxNameLength) - name.size(), ' ') +
+                            threeDigits(index));
         }
         // From the bottom up, so row 0 stays selected when nothing matches.
         const std::string current = lowerAscii(pet.PluginsForm ? pet.Plugins : pet.CurrentSkin);

@@ -8,6 +8,7 @@
 #include <vector>
 
 class Files;
+class PictureLoader;
 class Form1;
 
 // The chooser: a small borderless window that lists the skins (`PluginsForm` false) or the
@@ -80,8 +81,11 @@ private:
     std::string descriptionFile(bool IsPlugin, const std::string& Item) const;
 };
 
-// The shell pictures a skin folder must hold for the toy to be shown at all.
-bool skinHasShell(const Files& files, const std::string& appPath, const std::string& skinName);
-// Why the program cannot start from this program folder: the "Default" skin, which every other
-// skin falls back to, has no front view. Empty when it can.
-std::optional<std::string> startupProblem(const Files& files, const std::string& appPath);
+// Whether the loader finds the skin's front view (through the plug-in, then the program folder,
+// a copy that decodes): without it the toy would have no shell to show, drag or right-click.
+bool skinHasShell(const Files& files, PictureLoader& pictures, const std::string& appPath,
+                  const std::string& PluginsStr, const std::string& skinName);
+// Why the program cannot start from this program folder: the "Default" skin, which
+// every other skin falls back to, has no front view. Empty when it can.
+std::optional<std::string> startupProblem(const Files& files, PictureLoader& pictures,
+                                          const std::string& appPath);

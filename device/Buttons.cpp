@@ -80,9 +80,9 @@ void toggleAgePage(Form1& form) {
 } // namespace
 
 // The pressed or released picture of a button comes from the skin (or the plug-in's copy of
-// it); a missing file keeps the picture the button has.
+// it), as found when the skin or plug-in was put on; a missing file keeps the picture the button has.
 void care::showButtonPicture(Form1& form, Element& button, bool pressed) {
-    form.DoLoadPicture(form.pet.Plugins, button, form.skinFolder(), pressed ? "button1.gif" : "button0.gif");
+    if (const PictureHandle& picture = form.buttonPicture(pressed)) button.setPicture(picture);
 }
 
 void Form1::ButtonA_MouseDown(int16_t Button, int16_t, float, float) {

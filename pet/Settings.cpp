@@ -88,8 +88,8 @@ void Form1::DoLoadSettings() {
         }
         // A skin that lost its front view would leave the toy without a shell to drag or
         // right-click: the toy falls back to "Default", and remembers it.
-        if (pet.CurrentSkin != "Default" &&
-            !skinHasShell(platform.files, platform.appPath, pet.CurrentSkin)) {
+        if (pet.CurrentSkin != "Default" && !skinHasShell(platform.files, platform.pictures, platform.appPath,
+                                                          pet.Plugins, pet.CurrentSkin)) {
             pet.CurrentSkin = "Default";
             platform.settings.writeSection(section, {{"CurrentSkin", pet.CurrentSkin}});
         }

@@ -151,7 +151,8 @@ int main(int argc, char** argv) {
     }
     // Without its "Default" skin the toy would have no shell to show, drag or right-click.
     const std::string appPath = programFolder({});
-    if (auto problem = startupProblem(DiskFiles(), appPath)) {
+    QtPictureLoader shellTest;
+    if (auto problem = startupProblem(DiskFiles(), shellTest, appPath)) {
         std::cerr << "pipling: " << *problem << '\n';
         return 1;
     }

@@ -1,5 +1,7 @@
 // Pictures, icons and pointers: where each one is looked for, and what stays when a file is
 // missing or damaged.
+#include "assets/Chooser.h"
+#include "shell/Instructions.h"
 #include "tests/Sim.h"
 #include "tests/TestTree.h"
 
@@ -92,6 +94,87 @@ TEST_F(AssetLoadingTest, NamesThatLeaveTheAssetTreeFindNothing) {
     f.pet.CurrentSkin = "..";
     f.DoGetPlugins("");
     EXPECT_EQ(at(e().FrontView), "/skins/default/front.gif");
+}
+
+TEST_F(AssetLoadingTest, FoldersNamedInAnotherEncodingLoadAsTheyAreListed) {
+    // Latin-1 names from an old archive: the byte 0xE9 alone is no UTF-8.
+    const std::string skin = "Caf\xE9", plugin = "Th\xE9";
+    tree.picture("skins/" + skin + "/front.gif", 50, 60);
+    tree.picture("skins/" + skin + "/button1.gif", 9, 9);
+    tree.picture("plugins/" + plugin + "/other/heart.gif", 6, 6);
+    tree.picture("plugins/" + plugin + "/instruct/page01.gif", 30, 20);
+    Sim& s = start();
+    s.run("menu mPopupChangeSkin");
+    const auto& names = s.form().chooser->List1;
+    const auto row = std::find(names.begin(), names.end(), skin) - names.begin();
+    ASSERT_LT(row, static_cast<long>(names.size()));
+    s.run("window Form3 select " + std::to_string(row) + "\nwindow Form3 ok");
+    EXPECT_EQ(s.form().pet.CurrentSkin, skin);
+    EXPECT_EQ(at(e().FrontView), "/skins/caf\xE9/front.gif");
+    EXPECT_EQ(e().FrontView.width, 50 * 15);
+    s.run("down A");
+    EXPECT_EQ(at(e().ButtonA), "/skins/caf\xE9/button1.gif");
+    s.run("up A");
+    s.form().pet.Plugins = plugin;
+    s.form().DoGetPlugins(plugin);
+    EXPECT_EQ(at(e().Heart[0]), "/plugins/th\xE9/other/heart.gif");
+    s.run("menu mPopupInstructions");
+    ASSERT_TRUE(s.form().booklet);
+    EXPECT_EQ(at(s.form().booklet->Picture1), "/plugins/th\xE9/instruct/page01.gif");
+    // The stored name brings the same shell back at the next start.
+    s.run("window Form4 key 27 down\nquit");
+    s.reopen();
+    s.run("start");
+    EXPECT_EQ(s.form().pet.CurrentSkin, skin);
+    EXPECT_EQ(at(e().FrontView), "/skins/caf\xE9/front.gif");
+}
+
+TEST_F(AssetLoadingTest, AStoredSkinWhoseFrontViewDoesNotDecodeFallsBackToDefault) {
+    // Start-up asks what the loader asks: not only that the file is there, but that it decodes.
+    tree.garbage("skins/Plain/front.gif");
+    tree.picture("plugins/Mend/skins/Twin/front.gif", 40, 40);
+    tree.garbage("skins/Twin/front.gif");
+    Sim& s = start("store CurrentSkin Plain\n");
+    EXPECT_EQ(s.form().pet.CurrentSkin, "Default");
+    EXPECT_EQ(at(e().FrontView), "/skins/default/front.gif");
+    EXPECT_EQ(s.settings().value("CurrentSkin").toString(), "Default");
+    // A plug-in that brings the skin's front view keeps the skin usable, as the loader finds it.
+    Sim& t = start("store CurrentSkin Twin\nstore Plugins Mend\n");
+    EXPECT_EQ(t.form().pet.CurrentSkin, "Twin");
+    EXPECT_EQ(at(e().FrontView), "/plugins/mend/skins/twin/front.gif");
+}
+
+TEST_F(AssetLoadingTest, APressShowsTheButtonPicturesFoundWhenTheSkinWasPutOn) {
+    tree.picture("skins/Default/button1.gif", 9, 9);
+    tree.picture("skins/Plain/front.gif", 40, 40);
+    Sim& s = start();
+    // Deleted while the skin is in use: the pictures found at the change go on showing.
+    tree.remove("skins/Default/button1.gif");
+    tree.remove("skins/Default/button0.gif");
+    s.run("down B");
+    EXPECT_EQ(at(e().ButtonB), "/skins/default/button1.gif");
+    EXPECT_EQ(e().ButtonB.width, 9 * 15);
+    s.run("up B");
+    EXPECT_EQ(at(e().ButtonB), "/skins/default/button0.gif");
+    // Files that appear later wait for the next change of skin; the change sees them at once.
+    tree.picture("skins/Plain/button1.gif", 7, 7);
+    s.run("menu mPopupChangeSkin\nwindow Form3 select 2\nwindow Form3 ok");
+    ASSERT_EQ(s.form().pet.CurrentSkin, "Plain");
+    tree.picture("skins/Plain/button0.gif", 8, 8);
+    s.run("press A");
+    EXPECT_EQ(at(e().ButtonA), "/skins/plain/button1.gif")
+        << "the released picture was missing at the change";
+    tree.picture("skins/Default/button1.gif", 5, 5);
+    s.run("menu mPopupChangeSkin\nwindow Form3 select 0\nwindow Form3 ok\ndown C");
+    EXPECT_EQ(s.form().pet.CurrentSkin, "Default");
+    EXPECT_EQ(e().ButtonC.width, 5 * 15);
+    // A plug-in change looks again as well, through the plug-in first.
+    tree.picture("plugins/Press/skins/Default/button1.gif", 6, 6);
+    s.run("up C");
+    s.form().pet.Plugins = "Press";
+    s.form().DoGetPlugins("Press");
+    s.run("down A");
+    EXPECT_EQ(at(e().ButtonA), "/plugins/press/skins/default/button1.gif");
 }
 
 } // namespace

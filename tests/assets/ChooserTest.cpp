@@ -59,6 +59,35 @@ TEST_F(ChooserTest, AnEmptySkinsFolderLeavesOkDisabled) {
     EXPECT_TRUE(s.form().window.enabled);
 }
 
+TEST_F(ChooserTest, EveryRowLeadsToItsOwnFolderWhateverItsNameHolds) {
+    // Names that begin like "Plain" and go on with a tab or another character below the space,
+    // which the padding of the mapping list is made of.
+    tree.text("skins/Tabbed/skin.ini", "name = Plain\tTabbed\ndescription = tab\n");
+    tree.text("skins/Control/skin.ini", "name = Plain\x01\ndescription = control\n");
+    tree.picture("skins/Tabbed/front.gif", 40, 40);
+    Sim& s = start();
+    s.run("menu mPopupChangeSkin");
+    const Form3& c = chooser();
+    ASSERT_EQ(c.List1.size(), 6u);
+    ASSERT_EQ(c.List3.size(), c.List1.size());
+    for (std::size_t row = 0; row < c.List1.size(); ++row) {
+        s.run("window Form3 select " + std::to_string(row));
+        const std::string& shown = c.List1[row];
+        EXPECT_EQ(c.List3[row].substr(0, shown.size()), shown) << row;
+        const std::string folder = c.selectedFolder();
+        const std::string expected = shown == "Plain\tTabbed" ? "Tabbed"
+                                     : shown == "Plain\x01"   ? "Control"
+                                                              : "";
+        if (!expected.empty()) {
+            EXPECT_EQ(folder, expected) << row;
+        }
+    }
+    const auto tabbed = std::find(c.List1.begin(), c.List1.end(), "Plain\tTabbed") - c.List1.begin();
+    s.run("window Form3 select " + std::to_string(tabbed) + "\nwindow Form3 ok");
+    EXPECT_EQ(s.form().pet.CurrentSkin, "Tabbed");
+    EXPECT_EQ(at(e().FrontView), "/skins/tabbed/front.gif");
+}
+
 TEST_F(ChooserTest, APluginBringsItsOwnSheetPicture) {
     tree.picture("other/inssheet.gif", 78, 34);
     tree.picture("plugins/Snow/other/inssheet.gif", 70, 30);

@@ -12,7 +12,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <ostream>
 #include <regex>
 #include <set>
@@ -47,11 +50,45 @@ KnownKeys knownKeys() {
     return {labelFileKeys(form), skinFileKeys(form), characterFileKeys()};
 }
 
+std::size_t firstNonUtf8(const std::string& text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[at]);
+        const std::size_t length = lead < 0x80           ? 1
+                                   : (lead >> 5) == 0x6  ? 2
+                                   : (lead >> 4) == 0xE  ? 3
+                                   : (lead >> 3) == 0x1E ? 4
+                                                         : 0;
+        if (length == 0 || at + length > text.size()) return at;
+        for (std::size_t i = 1; i < length; ++i)
+            if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return at;
+        // Overlong forms and values past the last code point are no UTF-8 either.
+        const unsigned second = static_cast<unsigned char>(length > 1 ? text[at + 1] : 0);
+        if ((length == 2 && lead < 0xC2) || (length == 3 && lead == 0xE0 && second < 0xA0) ||
+            (length == 3 && lead == 0xED && second >= 0xA0) ||
+            (length == 4 && lead == 0xF0 && second < 0x90) ||
+            (length == 4 && (lead > 0xF4 || (lead == 0xF4 && second >= 0x90))))
+            return at;
+        at += length;
+    }
+    return std::string::npos;
+}
+
 bool isSafeName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." &&
+    // Letters of any script travel well in UTF-8; bytes of another encoding do not.
+    return !name.empty() && name != "." && name != ".." && firstNonUtf8(name) == std::string::npos &&
            std::all_of(name.begin(), name.end(), [](unsigned char c) {
-               return std::isalnum(c) || c == ' ' || c == '.' || c == '-' || c == '_';
+               return c >= 0x80 || std::isalnum(c) || c == ' ' || c == '.' || c == '-' || c == '_';
            });
+}
+
+std::string nameAdvice(const std::string& name) {
+    const std::size_t bad = firstNonUtf8(name);
+    if (bad == std::string::npos) return SafeNameAdvice;
+    char byte[8];
+    std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(name[bad]));
+    return std::string("the name is not UTF-8 (byte ") + byte +
+           ", most often a name from an old archive): the program finds its files, but the chooser and "
+           "other programs show it garbled; rename it in UTF-8";
 }
 
 std::vector<std::string> Walk::subfolders(const std::string& relative) const {
@@ -67,15 +104,25 @@ std::vector<std::string> Walk::subfolders(const std::string& relative) const {
 
 // One picture, icon or pointer: there, decodes, and the size of the one it stands in for.
 void Walk::picture(const std::string& relative, IfMissing ifMissing, const std::string& instead,
-                   const std::string& reference) {
+                   const std::string& reference, const std::string& ifUnusable) {
     if (!looked.insert(lowered(relative)).second) return;
     if (!has(relative)) {
-        add(ifMissing == IfMissing::Problem ? Kind::Missing : Kind::Inherited, relative, instead);
+        add(ifMissing == IfMissing::Problem ? Kind::Missing : Kind::Inherited, relative,
+            instead + otherFormat(relative));
         return;
     }
     const PictureHandle own = pictures.load(at(root, relative));
     if (!own) {
-        add(Kind::Undecodable, relative, "not a picture the program can read");
+        std::string detail = "not a picture the program can read";
+        // The loader reads any name's bytes; a folder named in another encoding is still the
+        // likely cause when the same file reads elsewhere.
+        for (fs::path folder = fs::path(relative).parent_path(); !folder.empty();
+             folder = folder.parent_path())
+            if (firstNonUtf8(folder.filename().string()) != std::string::npos) {
+                detail += "; its folder " + folder.generic_string() + "/ is not named in UTF-8";
+                break;
+            }
+        add(Kind::Undecodable, relative, detail + ifUnusable);
         return;
     }
     // Pointers only need to decode; pictures must cover the same pixels as the ones they replace.
@@ -92,6 +139,79 @@ void Walk::picture(const std::string& relative, IfMissing ifMissing, const std::
         }
     }
     add(Kind::Ok, relative);
+}
+
+// A picture saved under the same name in another format, which the program never reads.
+std::string Walk::otherFormat(const std::string& relative) const {
+    const fs::path wanted(relative);
+    const auto folder = resolve(root, wanted.parent_path().empty() ? "." : wanted.parent_path().string());
+    if (!folder) return {};
+    const std::string stem = lowered(wanted.stem().string());
+    std::error_code error;
+    for (fs::directory_iterator it(*folder, error), last; !error && it != last; it.increment(error)) {
+        const fs::path name = it->path().filename();
+        if (lowered(name.stem().string()) == stem &&
+            lowered(name.extension().string()) != lowered(wanted.extension().string()))
+            return "; there is a " + name.string() + ", but the program reads only " +
+                   wanted.filename().string();
+    }
+    return {};
+}
+
+// A button the skin (or default.ini) puts beyond its front view shows half cut or not at all,
+// and cannot be pressed where it shows: most often a place written in pixels instead of twips.
+void Walk::buttonPlaces(const std::string& prefix) {
+    auto lastValues = [&](const std::string& folder, const std::string& relative) {
+        std::map<std::string, int16_t> found;
+        if (const auto read = readDescriptionFile(files, at(folder, relative)))
+            for (const DescriptionLine& line : *read)
+                if (!line.value.empty()) found[line.key] = descriptionNumber(line.value);
+        return found;
+    };
+    const auto labels = lastValues(base, "default.ini");
+    const auto own = lastValues(root, prefix + "skin.ini");
+    auto place = [&](const std::string& key) -> std::optional<int> {
+        if (auto it = own.find(key); it != own.end()) return it->second;
+        if (auto it = labels.find(key); it != labels.end()) return it->second;
+        return std::nullopt;
+    };
+    // The skin's own picture, else the one the program shows instead.
+    auto size = [&](const std::string& file, const std::string& instead) -> PictureHandle {
+        if (has(prefix + file)) return pictures.load(at(root, prefix + file));
+        return files.exists(at(base, instead)) ? pictures.load(at(base, instead)) : nullptr;
+    };
+    struct Button {
+        const char* key;
+        const char* name;
+        const char* picture;
+        const char* instead;
+        const char* shell;
+    };
+    const Button buttons[] = {
+        {"buttona", "button A", "button0.gif", "skins/Default/button0.gif", "front.gif"},
+        {"buttonb", "button B", "button0.gif", "skins/Default/button0.gif", "front.gif"},
+        {"buttonc", "button C", "button0.gif", "skins/Default/button0.gif", "front.gif"},
+        {"reset", "the reset button", "reset0.gif", "other/reset0.gif", "back.gif"}};
+    for (const Button& b : buttons) {
+        const auto left = place(std::string(b.key) + ".left"), top = place(std::string(b.key) + ".top");
+        const PictureHandle button = size(b.picture, b.instead);
+        const PictureHandle shell = size(b.shell, std::string("skins/Default/") + b.shell);
+        if (!left || !top || !button || !shell) continue;
+        const int width = button->width() * 15, height = button->height() * 15;
+        const int shellWidth = shell->width() * 15, shellHeight = shell->height() * 15;
+        if (*left >= 0 && *top >= 0 && *left + width <= shellWidth && *top + height <= shellHeight) continue;
+        const bool partly = *left < shellWidth && *top<shellHeight&& * left + width> 0 && *top + height > 0;
+        add(Kind::Value,
+            own.count(std::string(b.key) + ".left") || own.count(std::string(b.key) + ".top")
+                ? prefix + "skin.ini"
+                : std::string("default.ini"),
+            std::string(b.name) + " at " + std::to_string(*left) + ", " + std::to_string(*top) + " (" +
+                std::to_string(width) + " by " + std::to_string(height) + " twips) lies " +
+                (partly ? "partly " : "") + "off the shell: " +
+                (has(prefix + b.shell) ? prefix + b.shell : std::string("skins/Default/") + b.shell) +
+                " is " + std::to_string(shellWidth) + " by " + std::to_string(shellHeight) +
+                " twips (15 twips a pixel)");
+    }
 }
 
 void Walk::description(const std::string& relative, KeySet set) {
@@ -172,7 +292,7 @@ void Walk::unusedFiles(const std::string& prefix, bool plugin) {
          it.increment(error)) {
         const std::string relative = prefix + fs::relative(it->path(), *folder).generic_string();
         const std::string name = it->path().filename().string();
-        if (!isSafeName(name)) add(Kind::Name, relative, SafeNameAdvice);
+        if (!isSafeName(name)) add(Kind::Name, relative, nameAdvice(name));
         if (!it->is_regular_file()) continue;
         const std::string extension = lowered(it->path().extension().string());
         if (extension != ".gif" && extension != ".ico" && extension != ".cur" && extension != ".ini" &&

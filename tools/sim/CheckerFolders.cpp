@@ -2,6 +2,7 @@
 
 #include "assets/AssetTables.h"
 
+#include <cstdio>
 #include <map>
 #include <ostream>
 
@@ -38,11 +39,19 @@ void Walk::skin(const std::string& prefix, bool inPlugin) {
     const std::string reference = inPlugin ? "skins/" + name + "/" : "skins/Default/";
     std::vector<std::string> names = slotFiles(builtInAssets(), AssetFolder::Skin, false);
     names.insert(names.end(), SkinExtras.begin(), SkinExtras.end());
-    for (const std::string& file : names)
+    // Every skin falls back to "Default" at start-up, and without its front view the program
+    // does not start at all.
+    const bool defaultSkin = !inPlugin && lowered(name) == "default";
+    const std::string refuses =
+        "the toy refuses to start without it, since every skin falls back to this one";
+    for (const std::string& file : names) {
+        const bool shell = defaultSkin && file == "front.gif";
         picture(prefix + file, inPlugin ? IfMissing::Inherited : IfMissing::Problem,
                 inPlugin ? "the program's " + reference + file + " is used"
+                : shell  ? refuses
                          : "nothing replaces it: the toy keeps the picture it showed before",
-                reference + file);
+                reference + file, shell ? "; " + refuses : "");
+    }
     for (const std::string& file : slotFiles(builtInAssets(), AssetFolder::Skin, true))
         picture(prefix + file, IfMissing::Inherited, "other/" + file + " is used", "other/" + file);
     if (inPlugin) return;
@@ -51,6 +60,7 @@ void Walk::skin(const std::string& prefix, bool inPlugin) {
         description(prefix + "skin.ini", KeySet::Skin);
     else
         add(Kind::Inherited, prefix + "skin.ini", "the buttons stay where default.ini puts them");
+    buttonPlaces(prefix);
 }
 
 void Walk::plugin(const std::string& prefix) {
@@ -101,9 +111,11 @@ void Walk::programFolder() {
                 file.ends_with(".cur") ? "the standard arrow is shown" : "nothing is shown there",
                 "other/" + file);
     const std::vector<std::string> skins = subfolders("skins");
-    if (!hasFolder("skins/Default")) add(Kind::Missing, "skins/Default/", "a new toy starts with this skin");
+    if (!hasFolder("skins/Default"))
+        add(Kind::Missing, "skins/Default/",
+            "every skin falls back to this one: the toy refuses to start without its front.gif");
     for (const std::string& name : skins) {
-        if (!isSafeName(name)) add(Kind::Name, "skins/" + name + "/", SafeNameAdvice);
+        if (!isSafeName(name)) add(Kind::Name, "skins/" + name + "/", nameAdvice(name));
         skin("skins/" + name + "/", false);
         unusedFiles("skins/" + name + "/", false);
     }
@@ -130,7 +142,7 @@ void Walk::programFolder() {
         picture(pageName(page), IfMissing::Problem, "", pageName(page));
     looked.insert(pageName(page));
     for (const std::string& name : subfolders("plugins")) {
-        if (!isSafeName(name)) add(Kind::Name, "plugins/" + name + "/", SafeNameAdvice);
+        if (!isSafeName(name)) add(Kind::Name, "plugins/" + name + "/", nameAdvice(name));
         plugin("plugins/" + name + "/");
     }
 }
@@ -146,7 +158,14 @@ std::string CheckLine::text() const {
         {Kind::Size, "size"},       {Kind::Key, "key"},
         {Kind::Value, "value"},     {Kind::Name, "name"},
         {Kind::Unused, "unused"},   {Kind::Empty, "empty"}};
-    return std::string(words.at(kind)) + " " + path + (detail.empty() ? "" : ": " + detail);
+    // Bytes that are no UTF-8 are written out, so the line reads the same in any terminal.
+    std::string line = std::string(words.at(kind)) + " " + path + (detail.empty() ? "" : ": " + detail);
+    for (std::size_t bad; (bad = checker::firstNonUtf8(line)) != std::string::npos;) {
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(line[bad]));
+        line.replace(bad, 1, escaped);
+    }
+    return line;
 }
 
 std::string closestWord(const std::string& word, const std::vector<std::string>& known) {
@@ -207,7 +226,8 @@ std::vector<CheckLine> checkFolder(const std::string& folder, const std::string&
                               "not a program folder, a skin or a plug-in"});
     }
     if (walk.lines.front().kind != Kind::Empty && !checker::isSafeName(here.filename().string()))
-        walk.lines.push_back({Kind::Name, here.filename().string() + "/", checker::SafeNameAdvice});
+        walk.lines.push_back(
+            {Kind::Name, here.filename().string() + "/", checker::nameAdvice(here.filename().string())});
     return walk.lines;
 }
 
@@ -222,7 +242,9 @@ int runCheck(const std::string& folder, const std::string& base, std::ostream& o
         std::count_if(lines.begin(), lines.end(), [](const CheckLine& line) { return line.problem(); });
     for (const CheckLine& line : lines)
         out << line.text() << '\n';
-    out << (problems ? std::to_string(problems) + " problems" : std::string("usable")) << " in " << folder
-        << '\n';
+    out << (problems == 1  ? std::string("1 problem")
+            : problems > 1 ? std::to_string(problems) + " problems"
+                           : std::string("usable"))
+        << " in " << folder << '\n';
     return problems ? 1 : 0;
 }

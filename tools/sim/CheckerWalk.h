@@ -40,6 +40,10 @@ KnownKeys knownKeys();
 // settings file the folder may pass through.
 bool isSafeName(const std::string& name);
 inline const char* const SafeNameAdvice = "use only letters, digits, space, \".\", \"-\" and \"_\"";
+// Where a text stops being UTF-8, or npos.
+std::size_t firstNonUtf8(const std::string& text);
+// What to tell about a name isSafeName refuses.
+std::string nameAdvice(const std::string& name);
 
 class Walk {
 public:
@@ -78,8 +82,11 @@ private:
     }
     std::vector<std::string> subfolders(const std::string& relative) const;
 
+    // ifUnusable: what follows when the file does not decode, beyond the missing picture.
     void picture(const std::string& relative, IfMissing ifMissing, const std::string& instead,
-                 const std::string& reference);
+                 const std::string& reference, const std::string& ifUnusable = {});
+    std::string otherFormat(const std::string& relative) const;
+    void buttonPlaces(const std::string& prefix);
     void description(const std::string& relative, KeySet set);
     void value(const std::string& relative, const DescriptionLine& line, KeySet set);
     void unknownKey(const std::string& relative, const std::string& key, KeySet set);

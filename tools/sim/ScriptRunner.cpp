@@ -190,7 +190,7 @@ void ScriptRunner::addCommands() {
     commands["start"] = [this](const std::string&) -> std::optional<std::string> {
         if (form) return std::string("the device is already started");
         // A program folder without the "Default" skin stops the program before it starts.
-        if (auto problem = startupProblem(files, appPath)) {
+        if (auto problem = startupProblem(files, pictures, appPath)) {
             stopStatus = 1;
             return problem;
         }

@@ -4,10 +4,10 @@
 #include "platform/disk/PictureFile.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 
 #include <filesystem>
+#include <fstream>
 #include <string_view>
 #include <system_error>
 
@@ -28,11 +28,12 @@ QPoint cursorHotSpot(const QByteArray& bytes) {
 PictureHandle QtPictureLoader::load(const std::string& path) {
     auto resolved = resolvePath(path);
     if (!resolved) return nullptr;
-    std::error_code error;
-    const auto size = std::filesystem::file_size(*resolved, error);
-    const auto changed = std::filesystem::last_write_time(*resolved, error);
-    const std::string key = resolved->string() + '\n' + std::to_string(error ? 0 : size) + '\n' +
-                            std::to_string(error ? 0 : changed.time_since_epoch().count());
+    std::error_code sizeError, timeError;
+    const auto size = std::filesystem::file_size(*resolved, sizeError);
+    if (sizeError) return nullptr;
+    const auto changed = std::filesystem::last_write_time(*resolved, timeError);
+    const std::string key = resolved->string() + '\n' + std::to_string(size) + '\n' +
+                            std::to_string(timeError ? 0 : changed.time_since_epoch().count());
     if (auto found = decoded.find(key); found != decoded.end())
         return std::make_shared<QtPicture>(path, found->second.image, found->second.hotSpot);
 
@@ -40,10 +41,13 @@ PictureHandle QtPictureLoader::load(const std::string& path) {
     std::erase_if(decoded, [](const auto& entry) { return entry.second.image.isDetached(); });
     // The file is read once, at its own size: a buffer of the largest size allowed, for each of
     // the hundred-odd pictures a start loads, cost more than decoding them.
-    const QString file = QString::fromStdString(resolved->string());
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly) || in.size() > MaxFileSize) return nullptr;
-    QByteArray bytes = in.readAll();
+    // Opened by the path's own bytes: a folder named in another encoding than UTF-8 (a Latin-1
+    // "Caf\xE9" from an old archive) does not survive a trip through a QString.
+    std::ifstream in(*resolved, std::ios::binary);
+    if (!in || size > static_cast<std::uintmax_t>(MaxFileSize)) return nullptr;
+    QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
+    in.read(bytes.data(), bytes.size());
+    if (in.gcount() != bytes.size()) return nullptr;
     // A cut file may still decode into a half-drawn picture: refuse it before decoding.
     if (bytes.size() > MaxFileSize ||
         !pictureFileComplete(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))

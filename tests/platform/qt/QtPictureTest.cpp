@@ -1,11 +1,14 @@
 // The picture loader decodes a file once while pictures made from it live, and still gives each
-// load a picture of its own; a file rewritten on disk is decoded anew.
+// load a picture of its own; a file rewritten on disk is decoded anew; a name's bytes reach the
+// disk as they are.
 #include "platform/qt/common/QtPicture.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -44,6 +47,27 @@ TEST(PictureLoader, SharesTheDecodedPixelsOfAFileButNotThePicture) {
     EXPECT_EQ(qt(third).image.pixel(0, 0), QColor(Qt::blue).rgb());
     EXPECT_EQ(qt(first).image.pixel(0, 0), QColor(Qt::red).rgb()); // what was shown stays
     fs::remove_all(folder);
+}
+
+TEST(PictureLoader, ReadsAFileWhoseFolderNameIsNotUtf8) {
+    // A Latin-1 "Café" from an old archive: the byte 0xE9 alone is no UTF-8.
+    const fs::path folder =
+        fs::temp_directory_path() / ("pipling-pictures-" + std::to_string(::getpid())) / "Caf\xE9";
+    fs::create_directories(folder);
+    QImage image(5, 3, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(image.save(&buffer, "PNG"));
+    std::ofstream(folder / "front.png", std::ios::binary).write(bytes.constData(), bytes.size());
+    QtPictureLoader loader;
+    // As the program names it: backslashes and another letter case.
+    const PictureHandle picture = loader.load(folder.parent_path().string() + "\\CAF\xE9\\Front.png");
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->width(), 5);
+    EXPECT_EQ(qt(picture).image.pixel(0, 0), QColor(Qt::green).rgb());
+    fs::remove_all(folder.parent_path());
 }
 
 } // namespace

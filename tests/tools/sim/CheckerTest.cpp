@@ -89,6 +89,9 @@ TEST_F(CheckerTest, EveryFaultInADamagedCopyIsReportedOnceWithWhatHelps) {
     const std::vector<std::string> expected = {
         "key default.ini: unknown key \"hungyr\", did you mean \"hungry\"?",
         "value default.ini: 1e9 is beyond -32768 to 32767 twips; it reads as 32767 (key \"pipscr.left\")",
+        // The smaller back view leaves the reset button that default.ini places beyond it.
+        "value default.ini: the reset button at 270, 976 (135 by 135 twips) lies off the shell: "
+        "skins/Midnight/back.gif is 150 by 150 twips (15 twips a pixel)",
         "missing other/heart.gif: nothing is shown there",
         "size skins/Midnight/back.gif: 10x10, but skins/Default/back.gif is ",
         "undecodable skins/Mint/front.gif: not a picture the program can read",
@@ -150,10 +153,54 @@ TEST_F(CheckerTest, AFolderThatIsNoneOfThemIsAProblemAndNoFolderIsBadUse) {
     EXPECT_EQ(runCheck(tree.appDir(), Bin, out, err), 1);
     EXPECT_EQ(out.str(),
               "empty .: no default.ini, skin.ini, front.gif or plugin.ini here: not a program folder, "
-              "a skin or a plug-in\n1 problems in " +
+              "a skin or a plug-in\n1 problem in " +
                   tree.appDir() + "\n");
     EXPECT_EQ(runCheck(tree.appDir() + "/nowhere", Bin, out, err), 2);
     EXPECT_EQ(err.str(), "pipling-sim: --check needs a folder; \"" + tree.appDir() + "/nowhere\" is none\n");
+}
+
+TEST_F(CheckerTest, SaysWhatStopsTheToyAndWhatAnAuthorMostOftenGetsWrong) {
+    copyShipped();
+    tree.remove("skins/Default/front.gif");
+    // Saved in another format, and a button placed in pixels instead of twips.
+    fs::copy(tree.root() / "skins/Mint/front.gif", tree.root() / "skins/Mint/front.png");
+    tree.remove("skins/Mint/front.gif");
+    append("skins/Midnight/skin.ini", "buttonb.left = 40\nbuttonb.top = 9000\n");
+    // A Latin-1 folder name from an old archive, and a UTF-8 one.
+    fs::rename(tree.root() / "plugins/Winter", tree.root() / "plugins/Hiver \xE9t\xE9");
+    fs::copy(tree.root() / "skins/Midnight", tree.root() / "skins/Caf\xC3\xA9", fs::copy_options::recursive);
+    std::ofstream(tree.root() / "skins/Caf\xC3\xA9/skin.ini", std::ios::trunc) << "name = Caf\xC3\xA9\n";
+
+    std::vector<std::string> found = problems(checkFolder(tree.appDir(), tree.appDir()));
+    std::sort(found.begin(), found.end());
+    const std::string midnight = "value skins/Midnight/skin.ini: button B at 40, 9000 (";
+    ASSERT_EQ(found.size(), 4u) << joined(found);
+    EXPECT_EQ(found[0],
+              "missing skins/Default/front.gif: the toy refuses to start without it, since every skin "
+              "falls back to this one");
+    EXPECT_EQ(found[1],
+              "missing skins/Mint/front.gif: nothing replaces it: the toy keeps the picture it showed "
+              "before; there is a front.png, but the program reads only front.gif");
+    EXPECT_TRUE(found[2].starts_with("name plugins/Hiver \\xE9t\\xE9/: the name is not UTF-8 (byte 0xE9"))
+        << found[2];
+    EXPECT_TRUE(found[3].starts_with(midnight) &&
+                found[3].find("lies off the shell: skins/Midnight/front.gif is ") != std::string::npos)
+        << found[3];
+
+    // Alone, each one says so too, in the singular where there is one problem.
+    std::ostringstream out, err;
+    EXPECT_EQ(runCheck(tree.appDir() + "/plugins/Hiver \xE9t\xE9", tree.appDir(), out, err), 1);
+    EXPECT_EQ(out.str().find("undecodable"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("ok plugin.ini"), std::string::npos) << out.str();
+    EXPECT_TRUE(out.str().ends_with("\n1 problem in " + tree.appDir() + "/plugins/Hiver \xE9t\xE9\n"))
+        << out.str();
+    std::ostringstream utf8;
+    EXPECT_EQ(runCheck(tree.appDir() + "/skins/Caf\xC3\xA9", tree.appDir(), utf8, err), 0) << utf8.str();
+    tree.garbage("skins/Default/front.gif");
+    const auto again = problems(checkFolder(tree.appDir() + "/skins/Default", tree.appDir()));
+    ASSERT_EQ(again.size(), 1u) << joined(again);
+    EXPECT_EQ(again[0], "undecodable front.gif: not a picture the program can read; the toy refuses to start "
+                        "without it, since every skin falls back to this one");
 }
 
 // The checker's sound list is its own; every sound the device plays must be on it.
