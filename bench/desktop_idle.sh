@@ -4,7 +4,11 @@
 # oneko, all in the same run on a virtual X display. Run by hand:
 #   bench/desktop_idle.sh [BUILD_BIN_DIR] [SECONDS]
 # BUILD_BIN_DIR defaults to build/bin beside this script's repository; SECONDS to 30.
-# Environment: BENCH_DISPLAY (default :95), the display Xvfb is started on if none runs there.
+# Environment: BENCH_DISPLAY (default :95), the display Xvfb is started on if none runs there;
+# BENCH_SOUND=1 adds the sound phases: a private PulseAudio with a null sink is started, and after
+# the idle phase the toy makes its first sound, stays silent for SECONDS (memory, threads and the
+# wake-ups of each thread) and then beeps every BENCH_BEEP_EVERY seconds (default 2) for SECONDS
+# through presses of button A.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 bin=${1:-$here/../build/bin}
@@ -21,10 +25,12 @@ xvfb=
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    [ -n "${server:-}" ] && kill "$server" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
+sound=${BENCH_SOUND:-0}
 
 export DISPLAY=$display
 if ! xdpyinfo >/dev/null 2>&1 && ! xdotool getdisplaygeometry >/dev/null 2>&1; then
@@ -33,6 +39,21 @@ if ! xdpyinfo >/dev/null 2>&1 && ! xdotool getdisplaygeometry >/dev/null 2>&1; t
     for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 fi
 export QT_QPA_PLATFORM=xcb
+
+server=
+if [ "$sound" = 1 ]; then
+    for tool in pulseaudio pactl; do
+        command -v $tool >/dev/null || { echo "desktop_idle: the sound phases need $tool" >&2; exit 1; }
+    done
+    mkdir -p "$work/run"
+    chmod 700 "$work/run"
+    export XDG_RUNTIME_DIR=$work/run PULSE_SERVER=unix:$work/run/native PULSE_COOKIE=$work/cookie
+    HOME=$work/home pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=file:"$work/pulse.log" \
+        -L "module-null-sink sink_name=bench" -L "module-native-protocol-unix socket=$work/run/native auth-anonymous=1" &
+    server=$!
+    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
+    pactl info >/dev/null 2>&1 || { echo "desktop_idle: the sound server did not start" >&2; exit 1; }
+fi
 
 # A hatched pet in a throw-away home: the sheet already pulled, an egg that hatches a minute in.
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
@@ -103,3 +124,43 @@ for i in "${!pids[@]}"; do
     awk -v n="${names[$i]}" -v ns="$ns" -v s="$seconds" -v rss="$(rss_kb "$pid")" -v sw="$sw" \
         -v st="${starts[$i]}" 'BEGIN {printf "%-10s %8.2f %9.1f %12.1f %10s\n", n, 100 * ns / 1e9 / s, rss / 1024, sw / s, st}'
 done
+
+[ "$sound" = 1 ] || exit 0
+
+# The sound phases, for the toy alone.
+toy=${pids[0]}
+threads() { ls /proc/"$1"/task | wc -l; }
+# Context switches per thread, as "tid name switches" lines.
+per_thread() {
+    for task in /proc/"$1"/task/*; do
+        printf '%s %s %s\n' "${task##*/}" "$(tr ' ' _ <"$task/comm")" \
+            "$(awk '/ctxt_switches/ {n += $2} END {print n + 0}' "$task/status")"
+    done 2>/dev/null
+}
+press() { xdotool keydown Left sleep 0.05 keyup Left; }
+window=$(xdotool search --onlyvisible --pid "$toy" | head -1)
+xdotool windowfocus --sync "$window" 2>/dev/null
+rss_before=$(rss_kb "$toy") threads_before=$(threads "$toy")
+press
+sleep 2
+per_thread "$toy" >"$work/threads0"
+sw0=$(switches "$toy")
+sleep "$seconds"
+per_thread "$toy" >"$work/threads1"
+sw=$(($(switches "$toy") - sw0))
+echo
+echo "pipling, first sound: RSS $(awk -v a="$rss_before" -v b="$(rss_kb "$toy")" 'BEGIN {printf "%.1f -> %.1f MB", a / 1024, b / 1024}'), threads $threads_before -> $(threads "$toy")"
+awk -v s="$seconds" -v sw="$sw" 'BEGIN {printf "silent after it, %d s: %.1f wake-ups/s in all; per thread:\n", s, sw / s}'
+awk -v s="$seconds" 'NR == FNR {before[$1] = $3; next} {printf "  %-8s %-16s %6.2f/s\n", $1, $2, ($3 - before[$1]) / s}' \
+    "$work/threads0" "$work/threads1"
+every=${BENCH_BEEP_EVERY:-2}
+cpu0=$(cpu_ns "$toy") sw0=$(switches "$toy") t0=$(now_ms)
+end=$(($(date +%s) + seconds))
+beeps=0
+while [ "$(date +%s)" -lt "$end" ]; do
+    press
+    beeps=$((beeps + 1))
+    sleep "$every"
+done
+awk -v ns="$(($(cpu_ns "$toy") - cpu0))" -v sw="$(($(switches "$toy") - sw0))" -v ms="$(($(now_ms) - t0))" -v b="$beeps" \
+    'BEGIN {s = ms / 1000; printf "beeping, %d beeps in %.1f s: %.2f %% CPU, %.1f switches/s\n", b, s, 100 * ns / 1e9 / s, sw / s}'
