@@ -42,7 +42,10 @@ public:
     }
 
     bool beep() override {
-        if (tone.name.empty()) tone = makeSound(alertTone(), "beep");
+        if (tone.name.empty()) {
+            tone = makeSound(alertTone(), "alert");
+            tone.file.clear();
+        }
         // Where the server is known to be missing the desktop's alert sounds instead.
         if (!connect() || !reachable) return false;
         request(tone);
@@ -52,7 +55,11 @@ public:
 private:
     struct Sound {
         std::string name; // in the server's cache; empty for a file that could not be read
+        std::string file; // empty for the alert tone
+        // The samples while they are uploaded; the server keeps them after that, and a new
+        // server gets them read afresh.
         WaveData wave;
+        int64_t milliseconds = 0;
         bool uploaded = false;
         pa_stream* upload = nullptr;
         size_t written = 0;
@@ -72,6 +79,8 @@ private:
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, "-%08x", hash);
         sound.name = "pipling-simulator-" + stem + suffix;
+        sound.file = file;
+        sound.milliseconds = wave->milliseconds();
         sound.wave = std::move(*wave);
         return sound;
     }
@@ -156,7 +165,7 @@ private:
         // spares the server a request.
         if (playing != PA_INVALID_INDEX && clock.elapsed() < playingEnds) kill(playing);
         playing = PA_INVALID_INDEX;
-        playingEnds = clock.elapsed() + sound.wave.milliseconds() + 50;
+        playingEnds = clock.elapsed() + sound.milliseconds + 50;
         pa_proplist* properties = pa_proplist_new();
         pa_proplist_sets(properties, PA_PROP_EVENT_ID, sound.name.c_str());
         pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "event");
@@ -190,6 +199,11 @@ private:
     }
 
     void startUpload(Sound& sound) {
+        if (sound.wave.samples.empty()) {
+            auto again = sound.file.empty() ? std::optional<WaveData>(alertTone()) : readWaveFile(sound.file);
+            if (!again) return;
+            sound.wave = std::move(*again);
+        }
         pa_sample_spec spec{};
         spec.format = sound.wave.bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
         spec.rate = sound.wave.rate;
@@ -231,6 +245,7 @@ private:
         pa_stream_unref(sound.upload);
         sound.upload = nullptr;
         sound.uploaded = done;
+        if (done) sound.wave.samples = std::string();
         // A failed upload is tried again at the sound's next request, not in a loop here.
         if (waiting == &sound) {
             if (done)
