@@ -94,11 +94,13 @@ call=$(grep -c . "$work/call")
 pressed=$(grep -c . "$work/presses")
 # The longest pause inside the call and the call's length: a pip that was not heard leaves a
 # pause of twice its period.
-read -r longest span <<EOF2
-$(awk 'NR > 1 && $1 - last > gap { gap = $1 - last } NR == 1 { first = $1 } { last = $1 }
-    END { printf "%d %d\n", gap, last - first }' "$work/call")
+# A busy machine may hold the toy's tick up once or twice; the second longest pause must still be
+# one period.
+read -r longest second span <<EOF2
+$(awk 'NR > 1 { d = $1 - last; if (d > gap) { next_gap = gap; gap = d } else if (d > next_gap) next_gap = d }
+    NR == 1 { first = $1 } { last = $1 } END { printf "%d %d %d\n", gap, next_gap, last - first }' "$work/call")
 EOF2
-echo "call: $call onsets over ${span} ms, longest pause ${longest} ms; presses: $pressed onsets of 6"
+echo "call: $call onsets over ${span} ms, longest pauses ${longest} and ${second} ms; presses: $pressed onsets of 6"
 
 # While the server is stopped, the toy still answers a second program for the same pet at once,
 # however many sounds it asks for meanwhile.
@@ -121,7 +123,7 @@ kill -0 $toy 2>/dev/null || fail "the toy ended with the server gone: $(cat "$wo
 # The call sounds for the rest of its first counted second and four more; the toy's start takes
 # some of the first on a busy machine.
 [ "$call" -ge 40 ] && [ "$call" -le 75 ] || fail "the call made $call sounds heard, not 40 to 75"
-[ "$longest" -le 110 ] || fail "a pip of the call was not heard: a pause of $longest ms"
+[ "$second" -le 110 ] || fail "pips of the call were not heard: pauses of $longest and $second ms"
 [ "$span" -ge 3000 ] || fail "the call's pips stopped after $span ms"
 [ "$pressed" -eq 6 ] || fail "six presses made $pressed sounds heard"
 exit 0
