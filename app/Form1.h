@@ -142,6 +142,8 @@ public:
     void DoMainScreen(bool flag);
     void DoShowTimerScreen(bool flag);
     void DoShowClock();
+    // Leaves the clock screen for the main screen; false when the clock was not showing.
+    bool closeClock();
     void DoUnhappyStep();
     void DoHappyStep();
     void DoNegativeStep();
@@ -159,6 +161,8 @@ public:
     void DoButtonB();
     void DoButtonC(bool PressedDown);
     void DoNextIcon();
+    // The keyboard focus left the toy's windows: every button held by a key is released.
+    void releaseHeldButtons();
 
     // Care screens and games (device/Care.cpp, device/Games.cpp).
     void DoIconAction(int16_t Button);

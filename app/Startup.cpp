@@ -1,4 +1,6 @@
 #include "app/Form1.h"
+#include "assets/Chooser.h"
+#include "shell/Sheet.h"
 
 #include <string_view>
 
@@ -123,6 +125,13 @@ void Form1::Form_Load(const std::string& commandLine) {
 
     if (pet.SleepAction) {
         e.Dark.setPicture(e.TempDark[0]);
+        // The sleeping pet is drawn at once in its first sleep frame, as falling asleep draws it,
+        // not only when its first frame falls due. A dying pet keeps its dying picture.
+        if (pet.DyingAction == 0) {
+            e.PipChar.move(layout.SleepLeft, layout.SleepTop);
+            e.PipChar.setPicture(e.TempSleep[0]);
+            e.SleepSign.setPicture(e.TempSleepSign[0]);
+        }
         for (MenuId item :
              {MenuId::mCheatAttention, MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction3})
             menuItem(item).enabled = false;
@@ -155,11 +164,19 @@ void Form1::Form_Load(const std::string& commandLine) {
 
 void Form1::Form_Unload() {
     if (unloaded) return;
+    // Every secondary window goes with the device: a chooser left open would apply a skin to a
+    // device that no longer runs. The sheet's window closes after the save, so the stored sheet
+    // state is the one the user left.
     closeBooklet();
     closeAbout();
     closeLifeStory();
+    if (chooser) chooser->Command2_Click(); // as Cancel: nothing is applied
     DoSaveSettings();
     withdrawNotices();
+    if (sheet) {
+        sheet->Form_Unload();
+        sheet.reset();
+    }
     platform.tray.remove();
     timerInterval = 0;
     unloaded = true;

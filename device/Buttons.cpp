@@ -67,6 +67,15 @@ void toggleAgePage(Form1& form) {
         }
         return;
     }
+    care::leaveAgePage(form);
+    if (front) e.PipChar.visible = true;
+}
+
+} // namespace
+
+void care::leaveAgePage(Form1& form) {
+    ElementSet& e = form.elements;
+    const LayoutState& at = form.layout;
     form.device.ActionStep = 0;
     e.Yr.visible = false;
     e.AgeDigit[0].visible = false;
@@ -74,10 +83,7 @@ void toggleAgePage(Form1& form) {
     e.AgeDigit[0].move(at.AgeDigit0Left, at.AgeDigit0Top);
     e.AgeDigit[1].move(at.AgeDigit1Left, at.AgeDigit1Top);
     e.Angel.left = at.AngelLeft;
-    if (front) e.PipChar.visible = true;
 }
-
-} // namespace
 
 // The pressed or released picture of a button comes from the skin (or the plug-in's copy of
 // it), as found when the skin or plug-in was put on; a missing file keeps the picture the button has.

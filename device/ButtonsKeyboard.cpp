@@ -98,3 +98,18 @@ void Form1::Form_KeyUp(int16_t KeyCode, int16_t) {
         break;
     }
 }
+
+// A key let go while another window has the keyboard sends its release there, so losing the
+// focus lets go of every button a key holds. Only the pictures and the flags go back: a release
+// the toy never saw confirms nothing, so a held A+C starts no new egg for a dead pet.
+void Form1::releaseHeldButtons() {
+    const auto release = [this](bool& pressed, Element& button) {
+        if (!pressed) return;
+        pressed = false;
+        care::showButtonPicture(*this, button, false);
+    };
+    release(pet.ButtonAPressed, elements.ButtonA);
+    release(pet.ButtonBPressed, elements.ButtonB);
+    release(pet.ButtonCPressed, elements.ButtonC);
+    device.ComboHeld = false;
+}

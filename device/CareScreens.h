@@ -26,6 +26,8 @@ void place(Element& element, const PictureHandle& picture, int left, int top);
 
 // Shows the pressed (button1.gif) or released (button0.gif) picture of a button.
 void showButtonPicture(Form1& form, Element& button, bool pressed);
+// Closes the dead pet's age page: its digits hidden and, with the angel, back in their places.
+void leaveAgePage(Form1& form);
 
 // The two-row menus of Feed and Light share one cursor, RightArrow.
 void openMenuCursor(Form1& form, int16_t rememberedRow);

@@ -171,6 +171,13 @@ void Form1::DoShowTimerScreen(bool flag) {
     DoMainScreen(!flag);
 }
 
+bool Form1::closeClock() {
+    if (!pet.TimerScreen) return false;
+    pet.TimerScreen = false;
+    DoShowTimerScreen(false);
+    return true;
+}
+
 namespace {
 
 // Copies a picture into a digit only when it differs, so a clock that shows the same second

@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "device/CareScreens.h"
 
 namespace {
 
@@ -36,6 +37,15 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         e.Skull.visible = false;
         e.TempImage.visible = false;
     }
+    // A new egg or the angel ends a running change: its end would otherwise set the change's
+    // target over the new pet.
+    if ((CharNo == character::Egg || CharNo == character::Angel) && pet.ChangeStep > 0) {
+        pet.ChangeStep = 0;
+        e.ChangingScreen.visible = false;
+    }
+    // The angel does not stand on the clock screen, where the dead pet's buttons could not leave
+    // it; the pet's screen is cleared as for a death.
+    if (CharNo == character::Angel && closeClock()) DoMainScreen(false);
     // Leaving the angel clears the dead pet's page, which the new pet's screen does not draw.
     if (pet.CharacterNo == character::Angel && CharNo != character::Angel) {
         e.Angel.visible = false;
@@ -43,6 +53,9 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         for (Element& digit : e.AgeDigit)
             digit.visible = false;
     }
+    // A pet replaced on its age page (a new egg, or the angel set again) leaves the page as C
+    // would: the status page shares the age digits, and the next angel stands where angels stand.
+    if (pet.CharacterNo == character::Angel && device.ActionStep != 0) care::leaveAgePage(*this);
 
     e.PipChar.visible = false;
     device.NewPetUndrawn = true;

@@ -137,6 +137,9 @@ void deathStart(Form1& form) {
     auto& pet = form.pet;
     auto& e = form.elements;
     if (pet.SleepAction) return;
+    // The dying pet takes the screen from the clock, as a character change does: on the clock
+    // the buttons of a dying pet could never leave it.
+    form.closeClock();
     form.DoEndCurrentAction();
     form.DoMainScreen(false);
     pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;

@@ -26,12 +26,7 @@ void showCurtain(Form1& form, int16_t stepsIn) {
 void changeWork(Form1& form, int16_t step) {
     if (step == 1) {
         // Whatever the screen was busy with gives way to the change.
-        if (form.pet.TimerScreen) {
-            form.pet.TimerScreen = false;
-            form.DoShowTimerScreen(false);
-        } else {
-            form.DoEndCurrentAction();
-        }
+        if (!form.closeClock()) form.DoEndCurrentAction();
     } else if (step >= CloseFirst && step <= CloseLast && (step - CloseFirst) % FrameTicks == 0) {
         form.DoPlaySound("\\sounds\\change.wav");
         showCurtain(form, static_cast<int16_t>(step - (CloseFirst - 1)));

@@ -321,6 +321,13 @@ void DeviceWindow::keyReleaseEvent(QKeyEvent* event) {
     keys.release(event);
 }
 
+void DeviceWindow::focusOutEvent(QFocusEvent* event) {
+    keys.focusLost();
+    form.releaseHeldButtons();
+    sync();
+    QWidget::focusOutEvent(event);
+}
+
 void DeviceWindow::closeEvent(QCloseEvent* event) {
     form.Form_Unload();
     event->accept();

@@ -47,6 +47,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // The keyboard went to another window or program: the keys still held let go of their buttons.
+    void focusOutEvent(QFocusEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     // Input to any of the program's windows (the pop-up menu, the sheet, the booklet, ...)

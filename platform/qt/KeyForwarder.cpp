@@ -22,6 +22,11 @@ void KeyForwarder::press(const QKeyEvent* event) {
     filter.press(virtualKeyCode(event), event->timestamp());
 }
 
+void KeyForwarder::focusLost() {
+    flushTimer.stop();
+    filter.flush();
+}
+
 void KeyForwarder::release(const QKeyEvent* event) {
     filter.release(virtualKeyCode(event), event->timestamp(), event->isAutoRepeat());
     if (filter.holdsRelease()) flushTimer.start();

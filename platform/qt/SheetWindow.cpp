@@ -166,3 +166,12 @@ void SheetWindow::keyPressEvent(QKeyEvent* event) {
 void SheetWindow::keyReleaseEvent(QKeyEvent* event) {
     keys.release(event);
 }
+
+void SheetWindow::focusOutEvent(QFocusEvent* event) {
+    keys.focusLost();
+    if (current() && !form.unloaded) {
+        form.releaseHeldButtons();
+        changed();
+    }
+    QWidget::focusOutEvent(event);
+}

@@ -37,6 +37,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // As for the toy: the keys the sheet held let go of their buttons when the keyboard leaves.
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The sheet, or null when it has been unloaded since this widget was made.

@@ -76,7 +76,7 @@ void PluginArt::screens() {
         dots("meal" + std::to_string(i), art_.grid("meal" + std::to_string(i)));
         dots("snack" + std::to_string(i), art_.grid("snack" + std::to_string(i)));
     }
-    dots("feedmenu", screen.feedMenu(art_.grid("meal0"), art_.grid("snack0")));
+    dots("feedmenu", screen.feedMenu(art_.grid("menu-meal"), art_.grid("menu-snack")));
     for (int i = 0; i < 2; ++i)
         dots("stars" + std::to_string(i), art_.grid("stars" + std::to_string(i)));
 }

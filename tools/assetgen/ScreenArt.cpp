@@ -1,5 +1,6 @@
 #include "ScreenArt.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -142,17 +143,31 @@ void ScreenArt::statusPages() {
     dots("heart.gif", things_.grid("heart"));
 }
 
+ScreenArt::FeedMenuParts ScreenArt::feedMenuParts(const PixelFont& font, const Grid& meal,
+                                                  const Grid& snack) {
+    // The words start right of the menu cursor; a picture is centred on its word's line.
+    constexpr int WordsLeft = 5, MealLine = 1, SnackLine = 9, LineHeight = 5;
+    auto picture = [](const Grid& grid, int line) {
+        return QRect(ScreenDotsWide - 1 - grid.width(), std::max(0, line + (LineHeight - grid.height()) / 2),
+                     grid.width(), grid.height());
+    };
+    return {QRect(WordsLeft, MealLine, font.textWidth("MEAL"), LineHeight),
+            QRect(WordsLeft, SnackLine, font.textWidth("SNACK"), LineHeight), picture(meal, MealLine),
+            picture(snack, SnackLine)};
+}
+
 Grid ScreenArt::feedMenu(const Grid& meal, const Grid& snack) const {
+    const FeedMenuParts parts = feedMenuParts(ctx_.smallFont, meal, snack);
     Grid feed = screen();
-    text(feed, 5, 1, "MEAL");
-    text(feed, 5, 9, "SNACK");
-    feed.blit(meal, 25, 0);
-    feed.blit(snack, 25, 8);
+    text(feed, parts.mealWord.x(), parts.mealWord.y(), "MEAL");
+    text(feed, parts.snackWord.x(), parts.snackWord.y(), "SNACK");
+    feed.blit(meal, parts.meal.x(), parts.meal.y());
+    feed.blit(snack, parts.snack.x(), parts.snack.y());
     return feed;
 }
 
 void ScreenArt::menus() {
-    dots("feedmenu.gif", feedMenu(things_.grid("meal0"), things_.grid("snack0")));
+    dots("feedmenu.gif", feedMenu(things_.grid("menu-meal"), things_.grid("menu-snack")));
 
     Grid light = screen();
     text(light, 5, 1, "ON");

@@ -3,13 +3,22 @@
 #include "ArtContext.h"
 #include "Grid.h"
 
+#include <QRect>
+
 // The shared screen pictures of "other": the glass, menu icons, digits, clock
 // parts, status pages, menus, game pages, overlays and small signs.
 class ScreenArt {
 public:
     explicit ScreenArt(ArtContext& context) : ctx_(context) {}
     void generate();
-    // The feed menu: the words MEAL and SNACK with a picture of each beside them.
+    // Where the feed menu puts its words and pictures, in dots of the screen: each picture stands
+    // beside its word, a dot clear of it, and a dot inside the screen's right edge, which the
+    // shell's frame may overlap.
+    struct FeedMenuParts {
+        QRect mealWord, snackWord, meal, snack;
+    };
+    static FeedMenuParts feedMenuParts(const PixelFont& font, const Grid& meal, const Grid& snack);
+    // The feed menu: the words MEAL and SNACK with a small picture of each beside them.
     Grid feedMenu(const Grid& meal, const Grid& snack) const;
 
     static constexpr int ScreenDotsWide = 32;

@@ -48,7 +48,7 @@ void ScriptRunner::addInputCommands() {
     commands["key"] = [this](const std::string& args) -> std::optional<std::string> {
         if (!form) return std::string("no device: use start first");
         // A disabled window (the booklet or the about window is open) takes no input.
-        if (!form->window.enabled) return std::nullopt;
+        if (!form->window.enabled || focusElsewhere) return std::nullopt;
         std::istringstream in(args);
         std::string codeText, action, extra;
         in >> codeText >> action;
@@ -65,7 +65,7 @@ void ScriptRunner::addInputCommands() {
     commands["type"] = [this](const std::string& args) -> std::optional<std::string> {
         if (!form) return std::string("no device: use start first");
         // A disabled window (the booklet or the about window is open) takes no input.
-        if (!form->window.enabled) return std::nullopt;
+        if (!form->window.enabled || focusElsewhere) return std::nullopt;
         for (char c : args) {
             if (!std::isalpha(static_cast<unsigned char>(c))) return std::string("type takes letters only");
         }
@@ -74,6 +74,21 @@ void ScriptRunner::addInputCommands() {
             form->Form_KeyDown(code, 0);
             form->Form_KeyUp(code, 0);
         }
+        return std::nullopt;
+    };
+
+    // The keyboard focus leaves the toy for another program, or comes back. Leaving lets go of
+    // every button a key holds, as the desktop's windows do; the keys pressed meanwhile are
+    // another program's.
+    commands["focus"] = [this](const std::string& args) -> std::optional<std::string> {
+        if (!form) return std::string("no device: use start first");
+        std::istringstream in(args);
+        std::string where, extra;
+        in >> where;
+        if ((where != "out" && where != "in") || (in >> extra)) return std::string("focus wants out|in");
+        focusElsewhere = where == "out";
+        desktop.focused = !focusElsewhere;
+        if (focusElsewhere) form->releaseHeldButtons();
         return std::nullopt;
     };
 

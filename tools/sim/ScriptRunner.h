@@ -97,4 +97,6 @@ private:
     // Set when the program stops on its own (a program folder it cannot start from): the exit
     // status, instead of the script error's 2.
     std::optional<int> stopStatus;
+    // `focus out`: the keyboard is with another program, so keys do not reach the device.
+    bool focusElsewhere = false;
 };

@@ -7,6 +7,7 @@
 #include "tests/Sim.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -74,6 +75,24 @@ TEST_F(WindowHits, EachPressReachesTheTopmostElementUnderItAndAFaceTurnsOnADoubl
 
     QTest::mouseDClick(window.get(), Qt::LeftButton, {}, face);
     EXPECT_FALSE(sim.form().frontShown());
+}
+
+// A key released while another program has the keyboard never reaches the toy: losing the focus
+// lets go of the button, so the next Left is a plain A and not the A+C combination.
+TEST_F(WindowHits, LosingTheFocusLetsGoOfTheButtonsTheKeysHold) {
+    sim.run("set CharacterNo 3");
+    QTest::keyPress(window.get(), Qt::Key_Right);
+    ASSERT_TRUE(sim.form().pet.ButtonCPressed);
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(window.get(), &out);
+    EXPECT_FALSE(sim.form().pet.ButtonCPressed);
+    const bool sound = sim.form().options.sound;
+    QTest::keyPress(window.get(), Qt::Key_Left);
+    QTest::keyRelease(window.get(), Qt::Key_Left);
+    QApplication::sendEvent(window.get(), &out); // delivers the release the filter held back
+    EXPECT_EQ(sim.form().options.sound, sound) << "Left made A+C with a C long released";
+    EXPECT_EQ(sim.form().device.SelectedIcon, 0);
+    EXPECT_FALSE(sim.form().pet.ButtonAPressed);
 }
 
 // Native Wayland: only the compositor moves windows, so a drag on a face goes to its window move

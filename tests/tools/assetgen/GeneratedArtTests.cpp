@@ -4,8 +4,13 @@
 
 #include "AssetGenerator.h"
 #include "AssetTree.h"
+#include "LayoutFile.h"
+#include "LcdPainter.h"
+#include "PixelFont.h"
+#include "ScreenArt.h"
 #include "TextUtil.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
@@ -115,4 +120,49 @@ TEST_F(GeneratedArt, PluginBringsItsFilesAtTheProgramsPlacesAndSizes) {
     }
     EXPECT_GE(dressed, 2);
     EXPECT_LT(dressed, 13);
+}
+
+// The feed menu's two pictures, the program's and the plug-in's, stand inside the screen and a dot
+// clear of their words, and every skin's frame leaves them wholly in view.
+TEST_F(GeneratedArt, FeedMenuPicturesSitInsideTheScreenClearOfTheirWordsInEverySkin) {
+    ASSERT_EQ(error, "");
+    std::string problem;
+    PixelFont font;
+    LayoutFile layout;
+    ASSERT_TRUE(font.load(std::string(ASSETGEN_TEST_ART_DIR) + "/fonts/small.txt", problem)) << problem;
+    ASSERT_TRUE(layout.load(std::string(ASSETGEN_TEST_ART_DIR) + "/layout.txt", problem)) << problem;
+    const QRect screen(0, 0, ScreenArt::ScreenDotsWide, ScreenArt::ScreenDotsHigh);
+    const QPoint menuAt = layout.pixels("feedmenu");
+    const QStringList skins = QDir(dir->filePath("skins")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_FALSE(skins.isEmpty());
+
+    for (const char* book : {"/screen/things.txt", "/plugins/Winter/pictures.txt"}) {
+        ArtBook art;
+        ASSERT_TRUE(art.load(std::string(ASSETGEN_TEST_ART_DIR) + book, problem)) << problem;
+        const auto parts = ScreenArt::feedMenuParts(font, art.grid("menu-meal"), art.grid("menu-snack"));
+        for (const QRect& picture : {parts.meal, parts.snack}) {
+            EXPECT_TRUE(screen.adjusted(1, 0, -1, 0).contains(picture))
+                << book << ": a picture touches the edge";
+            for (const QRect& word : {parts.mealWord, parts.snackWord})
+                EXPECT_FALSE(word.adjusted(-1, 0, 1, 0).intersects(picture))
+                    << book << ": a picture meets a word";
+        }
+        for (const QString& skin : skins) {
+            // The face lies one pixel below the window's top; its opening must be clear over
+            // every pixel of both pictures.
+            const QImage front =
+                picture("skins/" + skin.toStdString() + "/front.gif").convertToFormat(QImage::Format_ARGB32);
+            ASSERT_FALSE(front.isNull()) << skin.toStdString();
+            for (const QRect& dots : {parts.meal, parts.snack}) {
+                const QRect pixels(menuAt + dots.topLeft() * LcdPainter::DotSize,
+                                   dots.size() * LcdPainter::DotSize);
+                int covered = 0;
+                for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+                    for (int x = pixels.left(); x <= pixels.right(); ++x)
+                        if (qAlpha(front.pixel(x, y - 1)) != 0) ++covered;
+                EXPECT_EQ(covered, 0)
+                    << book << " in " << skin.toStdString() << ": the frame hides part of a picture";
+            }
+        }
+    }
 }
