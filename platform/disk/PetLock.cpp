@@ -34,9 +34,11 @@ std::filesystem::path PetLock::lockFolder(const std::filesystem::path& settingsF
     std::error_code error;
     std::filesystem::path absolute = std::filesystem::absolute(settingsFolder, error);
     if (error) absolute = settingsFolder;
+    // "config/" and "config/." are the same folder as "config".
+    absolute = absolute.lexically_normal();
+    if (absolute.filename().empty() && absolute.has_parent_path()) absolute = absolute.parent_path();
     char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx",
-                  static_cast<unsigned long long>(stableHash(absolute.lexically_normal().string())));
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(stableHash(absolute.string())));
     return std::filesystem::path(runtimeFolder) / "pipling-simulator" / hex;
 }
 
