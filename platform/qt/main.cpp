@@ -17,6 +17,7 @@
 #include "platform/qt/common/QtPicture.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 
 #include <cstdlib>
 #include <filesystem>
@@ -85,6 +86,11 @@ bool nonEmpty(const char* variable) {
     return value && *value;
 }
 
+std::optional<std::string> environmentValue(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
 QtMessageHandler qtHandler = nullptr; // Qt's own, for everything but the fatal messages
 // Qt's warnings while it opens the display wait here: when the display fails, the one line that
 // says so is all the user needs to read.
@@ -95,6 +101,12 @@ bool displayOpen = false;
 // environment.
 std::string displayProblem() {
     const auto value = [](const char* variable) { return printable(std::getenv(variable)); };
+    // A Wayland display is only reached through Qt's plug-in, a package of its own.
+    const bool wayland = nonEmpty("QT_QPA_PLATFORM") ? isNativeWayland(value("QT_QPA_PLATFORM"))
+                                                     : nonEmpty("WAYLAND_DISPLAY") && !nonEmpty("DISPLAY");
+    if (wayland && !hasWaylandPlugin(platformPluginFolders(
+                       QLibraryInfo::path(QLibraryInfo::PluginsPath).toStdString(), environmentValue)))
+        return "Qt's Wayland plug-in is missing (install the package qt6-wayland)";
     if (nonEmpty("QT_QPA_PLATFORM"))
         return "the platform \"" + value("QT_QPA_PLATFORM") + "\" could not be started";
     if (nonEmpty("DISPLAY")) return "the X display \"" + value("DISPLAY") + "\" cannot be reached";
@@ -161,7 +173,7 @@ int main(int argc, char** argv) {
     qtHandler = qInstallMessageHandler(reportFatal);
     const auto folder = IniSettingsStore::userFolder();
     const std::string pet = name.empty() ? std::string("Pipling") : name;
-    PetLock lock(folder / "running", pet);
+    PetLock lock(folder, pet, std::getenv("XDG_RUNTIME_DIR"));
     if (!lock.held()) {
         if (startOver && lock.busy()) {
             std::cerr << "pipling: the pet \"" << printable(pet)

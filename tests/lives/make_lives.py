@@ -124,7 +124,7 @@ RECORD = "NeedCount CareWhenNeed DisciplineWhenNeed TotalNeedCount PlayCounter S
 
 def write_life(path, keeper, header, teen, adult, seed=11):
     s = Script()
-    s.add(*header)
+    s.add("# SPDX-License-Identifier: GPL-3.0-or-later", *header)
     s.add("store InsulatingSheet 0", "store CharacterNo 0", "clock 08:00:00",
           "# The first draw of the new egg is its life length: 0 gives the shortest, 240 minutes.",
           "rnd 0", "start", f"seed {seed}", "get CharacterNo MaxMinutes", '#> {"CharacterNo": 0, "MaxMinutes": 240}')

@@ -2,13 +2,16 @@
 # Starts the desktop program on Qt's offscreen platform with its own settings folder, checks that
 # it starts and keeps running, that a second program for the same pet asks the first to the front
 # and ends, that a program for another pet does start, and that a killed program leaves no lock
-# behind. Every wait polls for what it waits for, with a deadline; none sleeps a fixed time.
+# behind; the locks are looked for in the session's runtime folder. Every wait polls for what it
+# waits for, with a deadline; none sleeps a fixed time.
 set -u
 program=$1
 work=$2
 rm -rf "$work"
 mkdir -p "$work"
-export XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen
+# The session's runtime folder holds the locks, away from the settings.
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 folder="$XDG_CONFIG_HOME/Pipling Simulator"
 
 # started PID PET: the program PID is alive, holds its pet's lock and has stored the pet. The lock
@@ -16,7 +19,7 @@ folder="$XDG_CONFIG_HOME/Pipling Simulator"
 # starting in that moment would find its pet already running.
 started() {
     kill -0 "$1" 2>/dev/null || { echo "pipling for \"$2\" ended early:"; cat "$work/$2.out"; exit 1; }
-    for lock in "$folder/running/"*"$(echo "$2" | cut -c1-4)"*.lock; do
+    for lock in "$XDG_RUNTIME_DIR/pipling-simulator/"*/*"$(echo "$2" | cut -c1-4)"*.lock; do
         [ -f "$lock" ] && grep -q " $1 [0-9a-f]*:[0-9a-f]*:$(stat -c %i "$lock") " /proc/locks &&
             grep -q "$(echo "$2" | cut -c1-4)" "$folder/settings.ini" 2>/dev/null && return 0
     done

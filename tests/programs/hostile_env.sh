@@ -58,6 +58,10 @@ export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config"
 refuses "no HOME and no XDG_CONFIG_HOME" 1 "HOME" env -u HOME -u XDG_CONFIG_HOME "$program"
 mkdir -p "$work/fileconfig" && echo x >"$work/fileconfig/Pipling Simulator"
 refuses "a config folder that is a file" 1 "settings folder" env XDG_CONFIG_HOME="$work/fileconfig" "$program"
+# Also where the pet's lock lives in the session's runtime folder, away from the settings.
+mkdir -p -m 700 "$work/runtime"
+refuses "a config folder that is a file, with a runtime folder" 1 "settings folder" \
+    env XDG_CONFIG_HOME="$work/fileconfig" XDG_RUNTIME_DIR="$work/runtime" "$program"
 refuses "no display" 1 "no display" env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$program"
 refuses "a display that is not there" 1 "display \":79\" cannot be reached" env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:79 "$program"
 refuses "an unknown option" 2 "unknown option" "$program" --frobnicate
@@ -67,6 +71,22 @@ cp "$program" "$work/copy/"
 cp -r "$(dirname "$program")"/* "$work/copy/" 2>/dev/null
 rm -f "$work/copy/skins/Default/front.gif"
 refuses "a program folder without the Default skin" 1 "Default" "$work/copy/$(basename "$program")"
+
+# A Wayland session without Qt's Wayland plug-in: the copy's qt.conf gives Qt a plug-in folder
+# with the X plug-in only, so the display looks unreachable to Qt; the user is told the package.
+qtplatforms=$(find /usr/lib/*/qt6/plugins/platforms -name 'libqxcb.so' 2>/dev/null | head -n 1)
+if [ -n "$qtplatforms" ]; then
+    mkdir -p "$work/nowayland/plugins/platforms"
+    cp "$program" "$work/nowayland/"
+    cp -r "$(dirname "$program")"/* "$work/nowayland/" 2>/dev/null
+    ln -sf "$qtplatforms" "$work/nowayland/plugins/platforms/"
+    printf '[Paths]\nPlugins = %s\n' "$work/nowayland/plugins" >"$work/nowayland/qt.conf"
+    refuses "a Wayland session without Qt's Wayland plug-in" 1 "qt6-wayland" \
+        env -u QT_QPA_PLATFORM -u DISPLAY -u QT_PLUGIN_PATH -u QT_QPA_PLATFORM_PLUGIN_PATH \
+        WAYLAND_DISPLAY=wayland-79 "$work/nowayland/$(basename "$program")"
+else
+    echo "skipped: a Wayland session without Qt's Wayland plug-in (no libqxcb.so found)"
+fi
 
 lives "a pet name of 10,000 characters" "$(head -c 10000 /dev/zero | tr '\0' 'x')"
 lives "a pet name with control characters" "$(printf 'tab\there\033[31mred')"

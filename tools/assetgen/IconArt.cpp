@@ -7,10 +7,29 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 using paint::mix;
 
 namespace {
+
+std::string hex(QRgb c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", qRed(c), qGreen(c), qBlue(c));
+    return text;
+}
+
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3g", value);
+    return text;
+}
+
+std::string square(double x, double y, double side, double radius, QRgb fill) {
+    return "<rect x=\"" + number(x) + "\" y=\"" + number(y) + "\" width=\"" + number(side) + "\" height=\"" +
+           number(side) + (radius > 0 ? "\" rx=\"" + number(radius) : std::string()) + "\" fill=\"" +
+           hex(fill) + "\"/>\n";
+}
 
 QRgb colorOf(const ArtBook& book, const std::string& key) {
     return 0xff000000u | static_cast<QRgb>(std::stoul(book.setting(key).substr(1), nullptr, 16));
@@ -52,6 +71,7 @@ void IconArt::generate() {
     pet_ = smiling.shifted(0, (smiling.height() - (bottom - top + 1)) / 2 - top);
     for (int size : Sizes)
         ctx_.out.png(pathFor(size), icon(size));
+    ctx_.out.text(ScalablePath, scalable());
 }
 
 QImage IconArt::screenPet(int dot, int seam) const {
@@ -123,4 +143,46 @@ QImage IconArt::icon(int size) const {
     painter.drawImage(petAt, petAt, pet);
     painter.end();
     return image;
+}
+
+std::string IconArt::scalable() const {
+    // The 64-pixel icon's measures: the shell, its rim, the plate and the glass, in units of one
+    // pixel of that icon, with the shell's light as a gradient from the upper left.
+    const ArtBook skin = ctx_.book("skins/Default.txt");
+    const QRgb body = colorOf(skin, "body"), shade = colorOf(skin, "shade"), rim = colorOf(skin, "rim");
+    const QRgb plate = colorOf(skin, "plate"), plateShade = colorOf(skin, "plateshade");
+    const LcdPainter::Style& lcd = ctx_.painter.style();
+    const double s = 64, dot = 3, seam = 1;
+    const double glass = dot * pet_.width() + 2, glassAt = (s - glass) / 2, plateWidth = 2;
+    std::string svg =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" viewBox=\"0 0 64 64\">\n"
+        "<defs><linearGradient id=\"light\" x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\">"
+        "<stop offset=\"0\" stop-color=\"" +
+        hex(mix(shade, body, 1.25)) + "\"/><stop offset=\"1\" stop-color=\"" + hex(mix(shade, body, 0.35)) +
+        "\"/></linearGradient>"
+        "<linearGradient id=\"plate\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
+        "<stop offset=\"0.5\" stop-color=\"" +
+        hex(plate) + "\"/><stop offset=\"0.5\" stop-color=\"" + hex(mix(plate, plateShade, 0.5)) +
+        "\"/></linearGradient></defs>\n";
+    svg += square(0, 0, s, s / 4.2, rim);
+    svg += "<rect x=\"" + number(s / 48) + "\" y=\"" + number(s / 48) + "\" width=\"" + number(s - s / 24) +
+           "\" height=\"" + number(s - s / 24) + "\" rx=\"" + number(s / 4.5) + "\" fill=\"url(#light)\"/>\n";
+    svg += "<rect x=\"" + number(glassAt - plateWidth) + "\" y=\"" + number(glassAt - plateWidth) +
+           "\" width=\"" + number(glass + 2 * plateWidth) + "\" height=\"" + number(glass + 2 * plateWidth) +
+           "\" rx=\"" + number(plateWidth * 2.5) + "\" fill=\"url(#plate)\"/>\n";
+    svg += square(glassAt, glassAt, glass, 0, lcd.ground);
+    // Each dot as the pixel icons draw it: an ink square with a lighter seam, or an unlit one.
+    const double petAt = glassAt + (glass - dot * pet_.width()) / 2;
+    for (int y = 0; y < pet_.height(); ++y)
+        for (int x = 0; x < pet_.width(); ++x) {
+            const double left = petAt + x * dot, top = petAt + y * dot;
+            if (pet_.at(x, y).isOn()) {
+                svg += square(left, top, dot, 0, lcd.inkSeam);
+                svg += square(left, top, dot - seam, 0, lcd.ink);
+            } else {
+                svg += square(left, top, dot - seam, 0, lcd.offDot);
+            }
+        }
+    return svg + "</svg>\n";
 }

@@ -73,3 +73,33 @@ std::string nativeWaylandWarning() {
     return "on Wayland without XWayland the toy cannot go back to its saved position or stay "
            "always on top (drag it where you want it)";
 }
+
+std::vector<std::filesystem::path>
+platformPluginFolders(const std::filesystem::path& qtPlugins,
+                      const std::function<std::optional<std::string>(const char*)>& environment) {
+    std::vector<std::filesystem::path> folders{qtPlugins / "platforms"};
+    auto add = [&](const char* variable, const char* below) {
+        const std::optional<std::string> list = environment(variable);
+        if (!list) return;
+        std::size_t start = 0;
+        while (start <= list->size()) {
+            const std::size_t end = std::min(list->find(':', start), list->size());
+            if (end > start)
+                folders.push_back(std::filesystem::path(list->substr(start, end - start)) / below);
+            start = end + 1;
+        }
+    };
+    add("QT_PLUGIN_PATH", "platforms");
+    add("QT_QPA_PLATFORM_PLUGIN_PATH", "");
+    return folders;
+}
+
+bool hasWaylandPlugin(const std::vector<std::filesystem::path>& folders) {
+    for (const std::filesystem::path& folder : folders) {
+        std::error_code error;
+        for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+             entry.increment(error))
+            if (entry->path().filename().string().rfind("libqwayland", 0) == 0) return true;
+    }
+    return false;
+}

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Which of Qt's platforms the desktop toy runs on, and at which scales. It needs global window
 // positions, a shaped window and "always on top", which Wayland does not grant ordinary clients;
@@ -27,3 +29,12 @@ DisplayChoice chooseDisplay(const std::function<std::optional<std::string>(const
 bool isNativeWayland(const std::string& platformName);
 // The one line said on stderr on such a platform.
 std::string nativeWaylandWarning();
+
+// Where Qt looks for its platform plug-ins: `qtPlugins` (Qt's own plug-in folder) and the folders
+// of QT_PLUGIN_PATH with "platforms" added, and those of QT_QPA_PLATFORM_PLUGIN_PATH as they are.
+std::vector<std::filesystem::path>
+platformPluginFolders(const std::filesystem::path& qtPlugins,
+                      const std::function<std::optional<std::string>(const char*)>& environment);
+// Whether one of `folders` holds Qt's Wayland platform plug-in (Debian's qt6-wayland): without it
+// a Wayland display that is there looks like one that cannot be reached.
+bool hasWaylandPlugin(const std::vector<std::filesystem::path>& folders);

@@ -210,4 +210,36 @@ TEST(PetLock, OneHolderPerPetAndAKilledHolderReleases) {
     close(ready[1]);
 }
 
+// With a session runtime folder the locks live there, one folder per settings folder (each keeps
+// its own pets, so the same name in two of them is two pets); without one, or with a relative one,
+// in the settings folder. A settings folder that cannot hold the pet is reported, not taken for a
+// running pet, wherever the lock would be.
+TEST(PetLock, LivesInTheRuntimeFolderWhenTheSessionHasOne) {
+    Sim sim;
+    const fs::path home = sim.folder() / "config", other = sim.folder() / "other config";
+    const std::string runtime = (sim.folder() / "runtime").string();
+    {
+        PetLock first(home, "Rosie", runtime.c_str());
+        EXPECT_TRUE(first.held()) << first.problem();
+        EXPECT_FALSE(fs::exists(home / "running"));
+        const fs::path folder = PetLock::lockFolder(home, runtime.c_str());
+        EXPECT_EQ(folder.parent_path(), fs::path(runtime) / "pipling-simulator");
+        EXPECT_TRUE(fs::exists(folder / "Rosie.lock"));
+        EXPECT_TRUE(PetLock(home, "Rosie", runtime.c_str()).busy());
+        EXPECT_TRUE(PetLock(other, "Rosie", runtime.c_str()).held());
+        EXPECT_EQ(PetLock::lockFolder(home / "." / "", runtime.c_str()), folder);
+    }
+    for (const char* none : {static_cast<const char*>(nullptr), "", "relative/runtime"}) {
+        EXPECT_EQ(PetLock::lockFolder(home, none), home / "running");
+        PetLock held(home, "Rosie", none);
+        EXPECT_TRUE(held.held()) << held.problem();
+        EXPECT_TRUE(fs::exists(home / "running" / "Rosie.lock"));
+    }
+    std::ofstream(sim.folder() / "a file") << "x";
+    PetLock nowhere(sim.folder() / "a file", "Rosie", runtime.c_str());
+    EXPECT_FALSE(nowhere.held());
+    EXPECT_FALSE(nowhere.busy());
+    EXPECT_NE(nowhere.problem().find("a file"), std::string::npos) << nowhere.problem();
+}
+
 } // namespace

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
+#include <fstream>
 #include <map>
 
 namespace {
@@ -29,6 +32,33 @@ TEST(DisplayChoiceTest, WaylandUsesXWaylandWhenThereAndNativeWaylandIsRecognised
     EXPECT_TRUE(isNativeWayland("wayland-egl"));
     EXPECT_FALSE(isNativeWayland("xcb"));
     EXPECT_FALSE(isNativeWayland("offscreen"));
+}
+
+// Qt's Wayland plug-in is looked for where Qt looks: its own folder and the plug-in paths of the
+// environment (QT_PLUGIN_PATH's folders hold a "platforms" folder, QT_QPA_PLATFORM_PLUGIN_PATH's
+// are such folders).
+TEST(DisplayChoiceTest, TheWaylandPluginIsFoundWhereQtLooks) {
+    QTemporaryDir dir;
+    const std::filesystem::path top = dir.path().toStdString();
+    for (const char* folder : {"qt/platforms", "user/platforms", "direct"})
+        std::filesystem::create_directories(top / folder);
+    std::ofstream(top / "qt/platforms/libqxcb.so") << "x";
+    auto folders = [&](std::map<std::string, std::string> variables) {
+        return platformPluginFolders(top / "qt", [&](const char* name) -> std::optional<std::string> {
+            const auto found = variables.find(name);
+            return found == variables.end() ? std::nullopt : std::optional<std::string>(found->second);
+        });
+    };
+    const std::string paths = (top / "user").string() + ":/nonexistent:";
+    EXPECT_FALSE(hasWaylandPlugin(folders({})));
+    EXPECT_FALSE(hasWaylandPlugin(folders({{"QT_PLUGIN_PATH", paths}})));
+    std::ofstream(top / "user/platforms/libqwayland-generic.so") << "x";
+    EXPECT_FALSE(hasWaylandPlugin(folders({})));
+    EXPECT_TRUE(hasWaylandPlugin(folders({{"QT_PLUGIN_PATH", paths}})));
+    std::ofstream(top / "direct/libqwayland-egl.so") << "x";
+    EXPECT_TRUE(hasWaylandPlugin(folders({{"QT_QPA_PLATFORM_PLUGIN_PATH", (top / "direct").string()}})));
+    std::ofstream(top / "qt/platforms/libqwayland-egl.so") << "x";
+    EXPECT_TRUE(hasWaylandPlugin(folders({})));
 }
 
 TEST(DisplayChoiceTest, ScaleFactorsBecomeWholeNumbers) {

@@ -11,12 +11,16 @@
 #include "TextUtil.h"
 
 #include <QDir>
+#include <QColor>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -165,4 +169,45 @@ TEST_F(GeneratedArt, FeedMenuPicturesSitInsideTheScreenClearOfTheirWordsInEveryS
             }
         }
     }
+// The desktop icons: every pixel size, and the scalable drawing showing the same pet, dot for dot,
+// as the 16-pixel icon (one pixel per dot there), as a well-formed SVG document.
+TEST(DesktopIcons, EverySizeAndTheScalableDrawingShowTheSamePet) {
+    QTemporaryDir dir;
+    AssetTree tree(dir.path().toStdString());
+    ASSERT_EQ(AssetGenerator(ASSETGEN_TEST_ART_DIR, tree).icons(), "");
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const std::string n = std::to_string(size);
+        const QImage icon(
+            dir.filePath(QString::fromStdString("hicolor/" + n + "x" + n + "/apps/pipling-simulator.png")));
+        EXPECT_EQ(icon.size(), QSize(size, size)) << size;
+    }
+    QFile file(dir.filePath("hicolor/scalable/apps/pipling-simulator.svg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader svg(&file);
+    std::map<QRgb, int> cores; // the dots' squares (2 units of the 3-unit dot), by colour
+    QString viewBox;
+    while (!svg.atEnd()) {
+        if (svg.readNext() != QXmlStreamReader::StartElement) continue;
+        const QXmlStreamAttributes a = svg.attributes();
+        if (svg.name() == u"svg") viewBox = a.value("viewBox").toString();
+        if (svg.name() == u"rect" && a.value("width") == u"2" && a.value("height") == u"2")
+            ++cores[QColor(a.value("fill").toString()).rgb()];
+    }
+    ASSERT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+    EXPECT_EQ(viewBox, "0 0 64 64");
+    int dots = 0;
+    for (const auto& [colour, count] : cores)
+        dots += count;
+    EXPECT_EQ(dots, 16 * 16);
+    ASSERT_EQ(cores.size(), 2u) << "lit and unlit dots";
+    const QRgb ink = qGray(cores.begin()->first) < qGray(std::next(cores.begin())->first)
+                         ? cores.begin()->first
+                         : std::next(cores.begin())->first;
+    const QImage small(dir.filePath("hicolor/16x16/apps/pipling-simulator.png"));
+    int inked = 0;
+    for (int y = 0; y < small.height(); ++y)
+        for (int x = 0; x < small.width(); ++x)
+            inked += (small.pixel(x, y) | 0xff000000u) == ink && qAlpha(small.pixel(x, y)) == 255;
+    EXPECT_GT(inked, 20);
+    EXPECT_EQ(cores[ink], inked);
 }
