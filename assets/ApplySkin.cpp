@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the chooser's OK does: reading an entry's description file, and putting a new skin or
 // plug-in on the running toy without a restart. Also the start-up check that the "Default" skin,
 // which every missing skin falls back to, is there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding and loading the device's pictures, icons and pointers: a plug-in's own copy of a file
 // first, then the program folder's.
 #include "app/Form1.h"

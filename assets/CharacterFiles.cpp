@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character description file "char.ini" and the character's display name.
 #include "app/Form1.h"
 #include "assets/AssetTables.h"

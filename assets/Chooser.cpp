@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chooser window: opening it from the menu, listing the skins or plug-ins, selecting a row,
 // dragging the window, and closing it again.
 #include "assets/Chooser.h"

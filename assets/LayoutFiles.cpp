@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The label file ("default.ini" or a plug-in's "plugin.ini") and the skin file ("skin.ini"):
 // captions, tooltips and where every element sits.
 #include "app/Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status text: a few words on what the pet needs or does, or its vital numbers. It runs at the
 // end of every tick, so it reuses the text's storage and looks up menu captions only when a rule
 // needs one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of the main tick: one with nothing due, one that counts a second, and the allocations
 // each makes. The idle tick runs a hundred times a second for as long as the program runs, so it
 // must stay a handful of comparisons and never touch the heap.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the desktop toy costs while a hatched pet idles: CPU, resident memory, wake-ups and the
 # time from start to a visible window, measured beside an empty Qt window and, when installed,
 # oneko, all in the same run on a virtual X display. Run by hand:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for bench/desktop_idle.sh: an empty frameless Qt window with a 10 ms timer and a
 // repaint once a second, the least a Qt toy could cost.
 #include <QApplication>

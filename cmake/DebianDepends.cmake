@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack (CPACK_PROJECT_CONFIG_FILE) for each generator: for the Debian package, the run-time
 # dependencies of the programs and the sound module, from their own libraries, by dpkg-shlibdeps
 # as Debian's own packages get them. CPack's own shlibdeps run would also give the package

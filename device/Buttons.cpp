@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three buttons of the toy, pressed with the mouse or the arrow keys, and what each press
 // means in the state the toy is in: the icon cursor, the clock, the open care screen, the
 // dropping, the age page of a dead pet and the A+C combination.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard of the toy: arrows for the buttons, Enter for the menu, F1 for the instructions,
 // Escape to hide, and the typed letters that show or hide the Cheats menu.
 #include "device/CareScreens.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The care screens' dispatcher, their shared pieces, and the light, medicine, flush and
 // discipline screens. Feeding and the status pages have files of their own.
 #include "device/CareScreens.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/ElementSet.h"
 
 std::string ElementSet::elementName(const char* name, int index) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The feed screen: the meal/snack menu, the meal or snack itself with its effect on the pet, and
 // the eating animation that the tick steps.
 #include "device/CareScreens.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two games behind the Play icon: five turns of guessing the pet's turn (Game A) or whether
 // the next number is lower or higher than the pet's (Game B), the final score, and what a game
 // does to the pet.

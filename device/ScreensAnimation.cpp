@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
 
 // The three short animations that play over a care screen: the unhappy (scolded or treated)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The health meter: four status pages (age and weight, discipline gauge, fullness, happiness),
 // stepped through with A or B and closed with C.
 #include "device/CareScreens.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frames of the pet's timed actions: dying, sleeping and producing a dropping.
 #include "pet/AnimateSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reset button on the toy's back starts a new egg when it is released.
 #include "app/Form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pet's events: the calls for attention, illness, droppings, sleep and the start of death.
 // Each is the click handler of its Cheats menu item, and the minute step starts an event through
 // the same handler, so a cheat and the simulation can never drift apart.

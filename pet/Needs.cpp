@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The minute step of the pet's life: sleep and waking, droppings, illness, hunger, unhappiness,
 // discipline calls and the end of a stage. Every outcome goes through the event handlers of the
 // Cheats menu (pet/Events.cpp), so the simulation and a cheat start an event the same way.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about window: its texts, the plug-in's presentation, the links and dragging.
 #include "shell/About.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hiding the toy into the tray and bringing it back, the tray's clicks, and the tray tip.
 #include "app/Form1.h"
 #include "shell/Sheet.h"

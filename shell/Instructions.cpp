@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instructions booklet: finding the pages, turning them, dragging the window by the page,
 // and the toy put to rest while the booklet is open.
 #include "shell/Instructions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The life story window: opening it from the menu, turning its two pages, dragging and closing.
 #include "shell/LifeStory.h"
 

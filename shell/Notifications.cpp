@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop notifications for calls the user cannot see, and do-not-disturb. A call that starts
 // while the toy is hidden, minimised, covered or behind a full-screen program is sent to the
 // desktop; the notification goes when the call is answered or runs out. Everything here waits on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the user sets in the pop-up menu. The menu's check marks show these values whenever the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The insulating sheet's window: loading it beside the toy, and sliding it in and out of the
 // slot with the mouse.
 #include "shell/Sheet.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The insulating sheet switching the toy on and off, and the toy's keys while the sheet has the
 // keyboard focus.
 #include "app/Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
 
 void Form1::DoPlaySound(const std::string& FileName, bool SoundOn, bool Wave) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving the toy with the mouse, its pop-up menu, turning it around, and keeping it on the screen.
 #include "app/Form1.h"
 #include "shell/Sheet.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every script in tests/scenarios through the headless device. A comment line
 //   #> {"member": value, ...}
 // asserts that the last JSON object printed holds these members (objects compared member by

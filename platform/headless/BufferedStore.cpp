@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/headless/BufferedStore.h"
 
 BufferedStore::BufferedStore(std::filesystem::path path)

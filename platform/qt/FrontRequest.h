@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One pet, one program: the second program started for a pet asks the first to show itself. This

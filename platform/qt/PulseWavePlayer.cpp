@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound module: WavePlayer on the sound server's sample cache. Each wave file is read once and
 // uploaded once; after that a sound is one short request naming its sample, and the server mixes
 // it. The server's replies are handled on the toy's own event loop (PulseLoop), so a request never

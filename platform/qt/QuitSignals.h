@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A toy ended by the session (log-out, shut-down) or by `kill` saves its pet as "Exit" does. This

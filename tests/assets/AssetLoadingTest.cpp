@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures, icons and pointers: where each one is looked for, and what stays when a file is
 // missing or damaged.
 #include "assets/Chooser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character description file: every action place of a character. (A plug-in's own places
 // are in the assets_plugin_translation scenario script.)
 #include "tests/Sim.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's round trip through the shipped skins and plug-in: each choice shows at once in the
 // rendered toy, is in the store after the program closes, and comes back after a restart.
 #include "platform/disk/IniSettingsStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chooser on the small test tree, where a test can change files under the running toy:
 // what it reloads and what it leaves, the preselected row, an empty list, and the skin the
 // program falls back to at start-up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default asset tree that the build writes next to the programs, as the device loads it:
 // every shown element the loading tables fill gets a picture from a file that may feed it.
 // pipling-sim --check (CheckerTest) holds the tree's files and keys to the same tables.

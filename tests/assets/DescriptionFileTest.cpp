@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one reader behind the label, skin and character files: line rules and number conversion.
 #include "assets/DescriptionFile.h"
 #include "platform/disk/DiskFiles.h"

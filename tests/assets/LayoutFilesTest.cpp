@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The label file and the skin file: captions, tooltips, positions and the recorded button places.
 #include "tests/Sim.h"
 #include "tests/TestTree.h"

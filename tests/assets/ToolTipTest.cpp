@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status text composed after every tick.
 #include "tests/Sim.h"
 #include "tests/TestTree.h"

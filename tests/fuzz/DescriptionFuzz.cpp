@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The description-file reader (skin, label and character files) and the number conversion that
 // every position value goes through, fed with whole files.
 #include "assets/DescriptionFile.h"

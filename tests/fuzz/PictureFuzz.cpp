@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture loading as the device does it: the program's own size checks and cursor hot spot, and
 // Qt's GIF and ICO decoders behind them. The input is the file; its first bytes choose the name it
 // is saved under, as a skin author's file would be named by what it holds.

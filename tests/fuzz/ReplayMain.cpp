@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over saved inputs without libFuzzer: every file named on the command line, or
 // every file in the folders named. The normal and sanitizer test builds replay the corpora so a
 // fixed finding stays fixed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pipling-sim's script reader, line by line as `pipling-sim` reads a script, against the device on
 // the build's own asset tree. Everything it prints must be one JSON object a line.
 #include "tests/fuzz/FuzzSupport.h"

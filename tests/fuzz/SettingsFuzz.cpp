@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole stored pet: the input is a settings file, which the device loads and saves back. What
 // it saved must load to the same pet: loading and saving that section again gives it unchanged.
 #include "app/Form1.h"

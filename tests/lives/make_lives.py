@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the whole-life scripts of this folder: a pet raised from a fresh egg to the angel by
 a keeper who only presses the toy's buttons, on a fixed routine timed to the pet's clock.
 

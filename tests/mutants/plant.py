@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Replaces the one occurrence of a text in a file; fails when it occurs zero or several times."""
 import sys
 

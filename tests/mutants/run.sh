@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plants each one-line fault of faults.txt in turn, builds, runs the suite (without the long
 # lives) and reverts, then prints which faults the suite caught. A fault the suite misses is a
 # test we lack.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pet animation: the dropping and the tray record that follows the pet. DoAnimate is driven
 // the way the normal tick drives it: the interval count grows by the tick period, then it runs.
 #include "tests/Sim.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event operations as the Cheats menu starts them, and the cancelling of what the screen is
 // busy with before an event takes over.
 #include "tests/Sim.h"

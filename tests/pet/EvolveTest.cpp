@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Growth: which character follows a stage, what entering a stage resets, and the Cheats
 // character items. DoEvolve and DoSetCharacter are driven directly on a started device.
 #include "tests/Sim.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 10 ms tick is the hot path: an idle pet's ticks, seconds included, allocate nothing, and
 // neither does a line of its journal. Every
 // operator new of this test binary is counted while a test holds the counter open.

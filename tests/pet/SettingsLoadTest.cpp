@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a stored pet: a value that is missing, does not convert or lies outside what the rules
 // can produce is skipped, exactly as if the key were not there, and the rest of the pet loads.
 #include "platform/disk/IniSettingsStore.h"

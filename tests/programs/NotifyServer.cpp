@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A notification server for tests, on whatever session bus DBUS_SESSION_BUS_ADDRESS names. It
 // takes the name org.freedesktop.Notifications, writes one line to standard output for every
 // notification it is sent or asked to close, and takes orders from the test on its own interface

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the direction of use between the layers: each source may include only its own layer and
 # the ones below it. Prints every include that crosses the line and fails if there is one.
 #   platform interfaces and disk  <  core (app, pet, device, assets, shell)

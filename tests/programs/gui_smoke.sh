@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the desktop program on Qt's offscreen platform with its own settings folder, checks that
 # it starts and keeps running, that a second program for the same pet asks the first to the front
 # and ends, that a program for another pet does start, and that a killed program leaves no lock

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The toy and the notification area on a real X server (Xvfb, openbox, trayer), as a new user
 # meets them: a tray that starts after the toy still gets the toy's icon, and hiding the toy
 # (Escape) and a double-click on that icon bring it and take it back; where no tray runs, hiding

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the desktop program in environments that go wrong: each must end with one clear line on
 # stderr and a defined status, or run and save its pet, never crash or hang. Every wait polls with
 # a deadline.

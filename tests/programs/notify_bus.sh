@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The toy's desktop notifications on a real session bus: a private dbus-daemon, the test's own
 # notification server (tests/programs/NotifyServer.cpp) and the toy under an Xvfb of its own. A pet
 # stored hidden with a hunger call running sends it at start; three seconds later the baby's

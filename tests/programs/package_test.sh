@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a configured and built build folder, checks it the way a
 # distribution would (lintian, the AppStream and desktop-entry validators), unpacks it into a
 # temporary root and runs both programs from there: pipling --version, pipling-sim on a short

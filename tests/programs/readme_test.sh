@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Follows the README as a new user would: clones the repository's current commit afresh and runs
 # the commands of the README's code blocks, as the README itself gives them, in their order, from
 # the clone's top folder. Only what cannot run unattended is changed, and the test says so:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs pipling-sim on a script with a fresh store and fails unless it exits with status 0 and
 # prints output.
 file(REMOVE_RECURSE ${WORK})

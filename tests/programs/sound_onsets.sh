@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every sound the toy asks for is heard. Starts a private PulseAudio with a null sink, records the
 # sink's monitor, and drives the real program on a virtual X display: a pet that starts in a new
 # call (its attention sound every 70 ms for the call's first seconds, each one cutting off the

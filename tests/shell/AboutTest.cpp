@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about window's plug-in presentation on description files a test writes, and its version
 // line. (The window's load, links, colours, dragging and OK are driven by the about_* scenario
 // scripts.)

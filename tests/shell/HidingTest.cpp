@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hiding into the tray where a script cannot reach: a tray click while the tray menu is open,
 // desktops without a notification area, and tips in other scripts than Latin. (The clicks, the
 // "Insulating Sheet" item and Auto Show are driven by the tray_* scenario scripts.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The booklet on page sets a test lays out itself: gaps in the numbering, a plug-in's pages that
 // do not begin at one, no pages at all, and a page that goes away while the booklet is open.
 // (Turning, sounds, keys, dragging, a plug-in's own pages and the toy at rest are driven by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two whole lives leave journals that hold every kind of event, and charts whose bands and
 // marks are those of the life lived; the pet that died is in the hall of past pets.
 #include "shell/LifeChart.h"

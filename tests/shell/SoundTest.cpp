@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way a sound is made: the callers that force a sound past the switch, and the names a
 // sound may be given. (Wave, beep and silence by the menu are in the sound_* scenario scripts.)
 #include "tests/Sim.h"

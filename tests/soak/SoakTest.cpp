@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A random player lives a pet through the headless device and checks after every step that the
 // stored fields stay loadable, the screen agrees with the state and restarts lose nothing.
 #include "tests/soak/SoakPlayer.h"

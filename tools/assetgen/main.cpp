@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // assetgen: writes the default asset tree of Pipling Simulator from art/.
 //
 //   assetgen --art ART_DIR --out PROGRAM_DIR [--contact-sheet FILE.png]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // `pipling-sim --check FOLDER`: tells a skin or plug-in author what the program would find in a

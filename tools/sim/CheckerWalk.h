@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The walk behind `pipling-sim --check`, shared by the checks of files and of folders.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that act as a user would: buttons, keys, typing and the mouse on the device.
 #include "tools/sim/ScriptArgs.h"
 #include "tools/sim/ScriptRunner.h"

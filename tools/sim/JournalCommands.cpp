@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The life journal in scripts: the current pet's journal as JSON lines, and the life story's two
 // pages drawn into pictures as the window shows them.
 #include "tools/sim/ScriptRunner.h"

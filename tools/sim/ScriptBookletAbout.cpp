@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instructions booklet Form4, the about window Form2 and the tray icon in scripts.
 #include "shell/About.h"
 #include "shell/Instructions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop notifications in scripts: what the desktop tells about the user's attention, the
 // notifications the toy sent and withdrew, and the user's click on one.
 #include "tools/sim/Json.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/sim/ScriptRunner.h"
 #include "assets/Chooser.h"
 #include "tools/sim/ScriptArgs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that read or set the device's state: get, set, dump, settings, render.
 #include "tools/sim/Json.h"
 #include "tools/sim/ScriptArgs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The secondary windows in scripts: the `window NAME ...` commands, their timers on the slow
 // period, and their part of `dump`.
 #include "assets/Chooser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pipling-sim: the device without a display, driven by a line script.
 #include "platform/disk/IniSettingsStore.h"
 #include "platform/disk/JournalFile.h"

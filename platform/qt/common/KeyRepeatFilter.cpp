@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/common/KeyRepeatFilter.h"
 
 void KeyRepeatFilter::press(int16_t code, uint64_t timestamp) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The life story's painter, shared by the window and `pipling-sim render-life`. This file provides:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Pictures decoded by Qt, shared by pipling and pipling-sim (no display needed). This file provides:

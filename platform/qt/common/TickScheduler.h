@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // When the desktop toy wakes up to run its 10 ms periods. This file provides:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Autostart entries: one file per pet, any name kept inside the folder, and an Exec line that
 // hands the pet's exact name back to the program.
 #include "platform/disk/Autostart.h"

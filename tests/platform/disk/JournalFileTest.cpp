@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal file: a torn last line, a full disk and a killed writer each cost at most the line
 // being written, never the lines before it, and the next line is whole again.
 #include "platform/disk/JournalFile.h"

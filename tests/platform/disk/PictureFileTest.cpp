@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cut picture files: every prefix of a whole GIF or icon is refused, the whole file is not.
 #include "platform/disk/PictureFile.h"
 #include "tests/TestTree.h"

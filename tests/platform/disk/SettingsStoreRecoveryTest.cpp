@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pet is never lost: a store that cannot be written keeps its last good file, a file that is
 // not a settings file is moved aside rather than overwritten, and a backup stands in for a lost
 // file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: names reach exactly their own section, writes are all-or-nothing even when
 // the program is killed, and programs of two pets writing at once lose nothing.
 #include "platform/disk/IniSettingsStore.h"

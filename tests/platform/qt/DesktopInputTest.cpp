@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's keys on their way to the device: every key with its own code, and a held key
 // pressing once however its repetition arrives.
 #include "platform/qt/common/KeyRepeatFilter.h"

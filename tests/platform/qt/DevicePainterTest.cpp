@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Partial repaints: painting only the region DevicePainter::changed names, over what the window
 // showed before, gives exactly what a full render gives, period after period, through hatching,
 // the care screens, eating and the pet's own animation.

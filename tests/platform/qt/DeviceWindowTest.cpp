@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device window's hit-testing, through real mouse events: a press goes to the topmost
 // clickable element under the pointer, in that element's own twips.
 #include "platform/qt/DeviceWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which Qt platform the desktop toy picks in X11 and Wayland sessions.
 #include "platform/qt/common/DisplayChoice.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The second program for a pet reaches the first through a local socket.
 #include "platform/qt/FrontRequest.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop clock reads the local time itself rather than through Qt; it must still agree with it.
 #include "platform/qt/QtServices.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture loader decodes a file once while pictures made from it live, and still gives each
 // load a picture of its own; a file rewritten on disk is decoded anew; a name's bytes reach the
 // disk as they are.

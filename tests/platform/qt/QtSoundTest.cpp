@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's sound: the wave files it reads, and a sound request that returns at once whatever
 // the sound server does. (That every sound is heard on a real server is sound_onsets.sh.)
 #include "platform/qt/QtSound.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's tick scheduler on a fake clock and timer: idle batches, fast wake-ups, input
 // catching up, and the proof that batching changes nothing — every scenario script and both
 // whole lives give the same output, sounds, tray and store as the plain 10 ms run.

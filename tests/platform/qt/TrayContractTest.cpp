@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray on the real desktop and the headless one that the other tests rely on, held to the same
 // expectations: a null icon means the window's own icon, nothing shows before add or after remove.
 #include "platform/headless/Headless.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The art readers: the art book's palette, marks and grids, and the layout file's units.
 
 #include "ArtBook.h"

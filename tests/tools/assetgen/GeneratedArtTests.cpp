@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default art, the skins and the plug-in as generated once from the repository's art folder:
 // every pose at its size, animation frames that really move, and every file the program looks for
 // at the sizes that line up with the toy's window.
@@ -10,8 +11,8 @@
 #include "ScreenArt.h"
 #include "TextUtil.h"
 
-#include <QDir>
 #include <QColor>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -169,6 +170,8 @@ TEST_F(GeneratedArt, FeedMenuPicturesSitInsideTheScreenClearOfTheirWordsInEveryS
             }
         }
     }
+}
+
 // The desktop icons: every pixel size, and the scalable drawing showing the same pet, dot for dot,
 // as the 16-pixel icon (one pixel per dot there), as a well-formed SVG document.
 TEST(DesktopIcons, EverySizeAndTheScalableDrawingShowTheSamePet) {

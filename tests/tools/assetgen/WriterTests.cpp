@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writers are checked by reading their files back: GIF through Qt's
 // decoder, icons, cursors and waves through their header fields.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pipling-sim --check on the shipped program folder (clean), on damaged copies of it (each fault
 // reported once, with what is used instead or a suggestion) and on folders that are no skin,
 // plug-in or program folder at all.

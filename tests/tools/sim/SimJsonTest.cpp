@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What pipling-sim prints is JSON a reader accepts, whatever bytes the script put into a name.
 #include "tests/Sim.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script language's own rules: errors name their line and stop the script with status 2,
 // queued chance values come first, and time moves only in periods.
 #include "pet/StoredValue.h"
