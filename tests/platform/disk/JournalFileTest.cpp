@@ -111,7 +111,7 @@ TEST(JournalFile, AKilledWriterLosesNothingItWroteAndTheFileGoesOn) {
             // Ready once a line is in, so that every round, however slow the machine, writes.
             journal.append(line(next++));
             char go = 1;
-            (void)::write(ready[1], &go, 1);
+            if (::write(ready[1], &go, 1) != 1) _exit(3);
             for (;; ++next)
                 journal.append(line(next));
         }
