@@ -275,9 +275,10 @@ std::string SoakPlayer::nextAction(const QJsonObject& state) {
     case 4: {
         // Any item of the menu, the Cheats included; hidden and disabled ones are refused.
         QStringList items = state["menu"].toObject().keys();
-        // The notifications option changes nothing the soak checks; leaving it out keeps every
-        // seed's week the same as before the option existed.
+        // The notifications option and the life story window change nothing the soak checks;
+        // leaving them out keeps every seed's week the same as before they existed.
         items.removeAll(QStringLiteral("mPopupNotifications"));
+        items.removeAll(QStringLiteral("mPopupLifeStory"));
         std::string item;
         do
             item = items[pick(static_cast<int>(items.size()))].toStdString();
