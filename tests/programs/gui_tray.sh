@@ -44,13 +44,14 @@ wait_until() {
     done
 }
 
-# A display of its own: the one given in PIPLING_TEST_DISPLAY, else the first free one.
+# A display of its own: the one given in PIPLING_TEST_DISPLAY, else the first free one. It must not
+# reset when its last client leaves: between the probe below and openbox it would refuse connections.
 if [ -n "${PIPLING_TEST_DISPLAY:-}" ]; then
-    Xvfb "$PIPLING_TEST_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb "$PIPLING_TEST_DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
     pids="$pids $!"
     export DISPLAY="$PIPLING_TEST_DISPLAY"
 else
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     pids="$pids $!"
     wait_until "Xvfb has chosen a display" test -s "$work/display"
     export DISPLAY=":$(cat "$work/display")"

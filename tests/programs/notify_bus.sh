@@ -36,7 +36,7 @@ wait_until() {
 logged() { grep -q -- "$1" "$2"; }
 
 # A display of its own: Xvfb picks a free number and writes it.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 pids="$pids $!"
 wait_until "Xvfb has started" test -s "$work/display"
 export DISPLAY=":$(cat "$work/display")"

@@ -69,7 +69,7 @@ echo "check: $(tail -n 1 "$work/check.log")"
 display=:96
 if ! xdpyinfo -display $display >/dev/null 2>&1; then
     command -v Xvfb >/dev/null 2>&1 || { echo "package test: no Xvfb, the desktop start is skipped"; exit 0; }
-    Xvfb $display -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb $display -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
     xvfb=$!
     tries=0
     until xdpyinfo -display $display >/dev/null 2>&1; do

@@ -40,7 +40,7 @@ for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
 pactl info >/dev/null 2>&1 || fail "the sound server did not start: $(cat "$work/pulse.log")"
 
 # A display of our own.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
