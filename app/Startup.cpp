@@ -83,8 +83,8 @@ void Form1::Form_Load(const std::string& commandLine) {
     pet.ScreenTimeLeft = 0;
     device.MeterPage = -1;
     pet.ButtonAPressed = pet.ButtonBPressed = pet.ButtonCPressed = false;
-    device.SelectedIcon = 7;
-    device.ShownIcon = 7;
+    device.SelectedIcon = menuIcon::None;
+    device.ShownIcon = menuIcon::None;
     device.IconTimeLeft = 0;
     pet.OKButtonText = "&OK";
     pet.CancelButtonText = "&Cancel";

@@ -215,25 +215,25 @@ void disciplineAction(Form1& form, int16_t button) {
 
 void Form1::DoIconAction(int16_t Button) {
     switch (device.SelectedIcon) {
-    case 0:
+    case menuIcon::Feed:
         care::feedAction(*this, Button);
         break;
-    case 1:
+    case menuIcon::Light:
         care::lightAction(*this, Button);
         break;
-    case 2:
+    case menuIcon::Play:
         care::playAction(*this, Button);
         break;
-    case 3:
+    case menuIcon::Medicine:
         care::medicineAction(*this, Button);
         break;
-    case 4:
+    case menuIcon::Flush:
         care::flushAction(*this, Button);
         break;
-    case 5:
+    case menuIcon::Meter:
         care::meterAction(*this, Button);
         break;
-    case 6:
+    case menuIcon::Discipline:
         care::disciplineAction(*this, Button);
         break;
     default:

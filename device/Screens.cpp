@@ -25,7 +25,7 @@ void Form1::DoMainScreen(bool flag) {
 
     // The dead pet: the angel, or its age page while C holds it open.
     if (pet.CharacterNo == character::Angel) {
-        if (front && !pet.TimerScreen && !pet.LightOff) {
+        if (screenShowsPet()) {
             e.Angel.visible = flag;
             if (device.ActionStep != 0) {
                 if (pet.Age > 9) e.AgeDigit[0].visible = flag;
@@ -44,22 +44,22 @@ void Form1::DoMainScreen(bool flag) {
     }
     // A game draws its own screen, one picture set per state.
     switch (device.GameState) {
-    case 0:
+    case gameState::None:
         break;
-    case 1:
+    case gameState::Title:
         e.PlayTitle.visible = flag;
         return;
-    case 2:
+    case gameState::Guessing:
         e.TempImage.visible = flag;
         if (options.gameB) {
             e.PipNumber.visible = flag;
             e.ResultNumber.visible = false;
         }
         return;
-    case 3:
-    case 4:
-    case 5:
-    case 7:
+    case gameState::TurnWon:
+    case gameState::TurnLost:
+    case gameState::TurnReaction:
+    case gameState::GameReaction:
         if (device.HappyAction || device.UnhappyAction) {
             e.TempImage.visible = flag;
         } else if (!options.gameB) {
@@ -72,7 +72,7 @@ void Form1::DoMainScreen(bool flag) {
             e.ResultNumber.visible = flag;
         }
         return;
-    case 6:
+    case gameState::FinalScore:
         e.PlayResult.visible = flag;
         e.YourScore.visible = flag;
         e.PipScore.visible = flag;
@@ -131,7 +131,7 @@ void Form1::DoMainScreen(bool flag) {
                     e.MealSnack.visible = true;
                     e.TempImage.visible = true;
                 }
-            } else if (device.SelectedIcon == 0) {
+            } else if (device.SelectedIcon == menuIcon::Feed) {
                 if (pet.LightOff) e.Dark.visible = false;
                 e.FeedMenu.visible = true;
                 e.RightArrow.visible = true;

@@ -228,35 +228,35 @@ void Form1::DoEndCurrentAction() {
             DoMainScreen(true);
         } else {
             DoIconAction(PressC);
-            if (device.GameState > 0) {
-                device.GameState = 0;
+            if (device.GameState > gameState::None) {
+                device.GameState = gameState::None;
                 DoIconAction(PressC);
             }
         }
     } else if (device.UnhappyAction) {
         DoIconAction(PressC);
-        if (device.GameState > 0) {
-            device.GameState = 0;
+        if (device.GameState > gameState::None) {
+            device.GameState = gameState::None;
             DoIconAction(PressC);
         }
     } else if (device.EatingAction) {
         // The first cancel stops the eating, the second closes the feed menu beneath it.
         DoIconAction(PressC);
         DoIconAction(PressC);
-    } else if (e.FeedMenu.visible || e.LightMenu.visible || device.MeterPage >= 0 || device.GameState >= 1 ||
-               device.NegativeAction) {
+    } else if (e.FeedMenu.visible || e.LightMenu.visible || device.MeterPage >= 0 ||
+               device.GameState >= gameState::Title || device.NegativeAction) {
         DoIconAction(PressC);
-        device.GameState = 0;
+        device.GameState = gameState::None;
     }
 }
 
 void Form1::DoHideIcon() {
     // A cursor outside the seven icons (only a corrupt value can put it there) has nothing to hide.
-    if (device.ShownIcon >= 0 && device.ShownIcon < 7) {
+    if (device.ShownIcon >= 0 && device.ShownIcon < menuIcon::None) {
         device.IconTimeLeft = 0;
         elements.PipIcon[static_cast<std::size_t>(device.ShownIcon)].visible = false;
-        device.SelectedIcon = 7;
-        device.ShownIcon = 7;
+        device.SelectedIcon = menuIcon::None;
+        device.ShownIcon = menuIcon::None;
     }
 }
 
