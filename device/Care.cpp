@@ -99,10 +99,8 @@ void lightAction(Form1& form, int16_t button) {
                 resetNeglectClock(form);
                 if (pet.AttentionHappy) countUp(pet.CareWhenNeed);
                 if (pet.AttentionHungry) countUp(pet.CareWhenNeed);
-                pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = pet.AttentionSleep =
-                    false;
-                e.AttendIcon.visible = false;
-                pet.AttendTimeLeft = 0;
+                form.endCalls();
+                pet.AttentionSleep = false;
             }
         }
         form.journal.record(form, JournalEvent::Light);
@@ -166,9 +164,7 @@ void flushAction(Form1& form, int16_t button) {
     e.Water.visible = false;
     e.Water.move(form.layout.WaterLeft, form.layout.WaterTop);
     e.Dark.width = pet.DarkWidth;
-    const int shown = std::clamp<int>(pet.Dung, 0, static_cast<int>(e.DungImage.size()));
-    for (int i = 0; i < shown; ++i)
-        e.DungImage[static_cast<std::size_t>(i)].visible = false;
+    e.showDroppings(pet.Dung, false);
     pet.Dung = 0;
     d.FlushAction = false;
     e.TempImage.visible = false;

@@ -3,21 +3,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// The droppings on the screen are the first Dung elements; a count outside 0..8 (a hand-edited
-// store, a script) must never reach past the eight elements there are.
-std::size_t droppingCount(int16_t dung) {
-    return static_cast<std::size_t>(std::clamp<int>(dung, 0, 8));
-}
-
-void showDroppings(ElementSet& e, int16_t dung, bool visible) {
-    for (std::size_t i = 0; i < droppingCount(dung); ++i)
-        e.DungImage[i].visible = visible;
-}
-
-} // namespace
-
 void Form1::DoMainScreen(bool flag) {
     auto& e = elements;
     const bool front = frontShown();
@@ -96,7 +81,7 @@ void Form1::DoMainScreen(bool flag) {
             if (pet.LightOff && !timedAnimation) {
                 e.Dark.visible = true;
                 e.PipChar.visible = false;
-                showDroppings(e, pet.Dung, false);
+                e.showDroppings(pet.Dung, false);
                 if (pet.Sickness > 0) e.Skull.visible = false;
                 if (pet.SleepAction) e.SleepSign.visible = false;
                 return;
@@ -112,7 +97,7 @@ void Form1::DoMainScreen(bool flag) {
                     pet.StatusText = menuItem(MenuId::mCheatAction0).caption;
                 }
                 e.PipChar.visible = true;
-                for (std::size_t i = 0; i < droppingCount(pet.Dung); ++i) {
+                for (std::size_t i = 0; i < ElementSet::droppingCount(pet.Dung); ++i) {
                     e.DungImage[i].setPicture(e.TempDung[0]);
                     e.DungImage[i].visible = true;
                 }
@@ -156,7 +141,7 @@ void Form1::DoMainScreen(bool flag) {
         e.Dark.visible = false;
     } else if (front) {
         e.PipChar.visible = false;
-        showDroppings(e, pet.Dung, false);
+        e.showDroppings(pet.Dung, false);
         if (pet.Sickness > 0) e.Skull.visible = false;
         if (pet.SleepAction) e.SleepSign.visible = false;
     }
