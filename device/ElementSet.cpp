@@ -17,7 +17,8 @@ Element* ElementSet::find(const std::string& name) {
 }
 
 std::size_t ElementSet::droppingCount(int16_t dung) {
-    return static_cast<std::size_t>(std::clamp<int>(dung, 0, static_cast<int>(std::tuple_size_v<decltype(DungImage)>)));
+    return static_cast<std::size_t>(
+        std::clamp<int>(dung, 0, static_cast<int>(std::tuple_size_v<decltype(DungImage)>)));
 }
 
 void ElementSet::showDroppings(int16_t dung, bool visible) {
