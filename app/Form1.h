@@ -127,6 +127,12 @@ public:
     void DoEndCurrentAction();
     void DoHideIcon();
     void DoResetCheatMenu();
+    // Every call for attention (hunger, unhappiness, discipline) ends: no flag, no icon, no time.
+    void endCalls();
+    // The Cheats menu's event items, which neither the egg, the dying pet nor the angel can have.
+    void enableEventItems(bool enabled);
+    // The Cheats menu of a sleeping pet: Sleep checked, and no call or event but waking it up.
+    void showSleepInMenu(bool asleep);
     void DoShowIfAutoShow();
 
     // Growth (pet/Character.cpp, pet/Evolve.cpp).

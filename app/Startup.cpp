@@ -83,8 +83,8 @@ void Form1::Form_Load(const std::string& commandLine) {
     pet.ScreenTimeLeft = 0;
     device.MeterPage = -1;
     pet.ButtonAPressed = pet.ButtonBPressed = pet.ButtonCPressed = false;
-    device.SelectedIcon = 7;
-    device.ShownIcon = 7;
+    device.SelectedIcon = menuIcon::None;
+    device.ShownIcon = menuIcon::None;
     device.IconTimeLeft = 0;
     pet.OKButtonText = "&OK";
     pet.CancelButtonText = "&Cancel";
@@ -133,10 +133,7 @@ void Form1::Form_Load(const std::string& commandLine) {
             e.PipChar.setPicture(e.TempSleep[0]);
             e.SleepSign.setPicture(e.TempSleepSign[0]);
         }
-        for (MenuId item :
-             {MenuId::mCheatAttention, MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction3})
-            menuItem(item).enabled = false;
-        menuItem(MenuId::mCheatAction2).checked = true;
+        showSleepInMenu(true);
     } else {
         e.Dark.setPicture(e.TempDark[2]);
     }

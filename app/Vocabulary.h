@@ -34,6 +34,40 @@ constexpr int16_t PressA = 0;
 constexpr int16_t PressB = 1;
 constexpr int16_t PressC = 2;
 
+// The menu icons around the screen (SelectedIcon, ShownIcon), in the order in which A moves the
+// highlight; after the last, one step of the cycle highlights none.
+namespace menuIcon {
+constexpr int16_t Feed = 0;
+constexpr int16_t Light = 1;
+constexpr int16_t Play = 2;
+constexpr int16_t Medicine = 3;
+constexpr int16_t Flush = 4;
+constexpr int16_t Meter = 5;
+constexpr int16_t Discipline = 6;
+constexpr int16_t None = 7; // also the number of icons
+} // namespace menuIcon
+
+// The states of a game (GameState), from its title to the pet's reaction to the whole game.
+namespace gameState {
+constexpr int16_t None = 0;
+constexpr int16_t Title = 1;
+constexpr int16_t Guessing = 2;
+constexpr int16_t TurnWon = 3;
+constexpr int16_t TurnLost = 4;
+constexpr int16_t TurnReaction = 5;
+constexpr int16_t FinalScore = 6;
+constexpr int16_t GameReaction = 7;
+} // namespace gameState
+
+// The mouse button codes that the mouse handlers take (their Button argument): one bit for each
+// button held.
+namespace mouseButton {
+constexpr int16_t None = 0;
+constexpr int16_t Left = 1;
+constexpr int16_t Right = 2;
+constexpr int16_t Middle = 4;
+} // namespace mouseButton
+
 // A call (AttendTimeLeft) runs this many counted seconds unless care answers it first.
 constexpr int16_t CallSeconds = 120;
 // The call beeps while more than this is left; after that it waits quietly.

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int16_t LeftButton = 1;
-
 // The menu items that would conflict with a choice in progress; the sheet's item is handled on
 // its own because the open sheet window stands in for it.
 constexpr MenuId ConflictingItems[] = {
@@ -170,21 +168,21 @@ void Form3::Form_Unload() {
 }
 
 void Form3::DoFormMouseDown(int16_t Button, float X, float Y) {
-    if (Button != LeftButton) return;
+    if (Button != mouseButton::Left) return;
     Dragging = true;
     DragX = X;
     DragY = Y;
 }
 
 void Form3::DoFormMouseMove(int16_t Button, float X, float Y) {
-    if (Button != LeftButton || !Dragging) return;
+    if (Button != mouseButton::Left || !Dragging) return;
     window.left += static_cast<int>(X - DragX);
     window.top += static_cast<int>(Y - DragY);
     form.platform.desktop.processEvents();
 }
 
 void Form3::DoFormMouseUp(int16_t Button) {
-    if (Button == LeftButton) Dragging = false;
+    if (Button == mouseButton::Left) Dragging = false;
 }
 
 std::string Form3::descriptionFile(bool IsPlugin, const std::string& Item) const {

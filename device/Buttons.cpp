@@ -8,11 +8,8 @@
 
 namespace {
 
-constexpr int16_t LeftMouseButton = 1;
-constexpr int16_t NoIcon = 7;
 // The dropping animation's last step: any button skips to it.
 constexpr int16_t DroppingDone = 13;
-// Once the first five seconds of a call are over, the toy stops beeping for attention.
 
 void beepUnlessSheet(Form1& form) {
     if (form.pet.InsulatingSheet != 1) care::playSound(form, "\\sounds\\beep.wav");
@@ -21,6 +18,7 @@ void beepUnlessSheet(Form1& form) {
 // What every button does first; false while the sheet keeps the toy switched off.
 bool buttonsLive(Form1& form) {
     if (form.pet.InsulatingSheet == 1) return false;
+    // Once the first five seconds of a call are over, the toy stops beeping for attention.
     if (form.pet.AttendTimeLeft > QuietCallSeconds) form.pet.AttendTimeLeft = QuietCallSeconds;
     return true;
 }
@@ -93,40 +91,40 @@ void care::showButtonPicture(Form1& form, Element& button, bool pressed) {
 }
 
 void Form1::ButtonA_MouseDown(int16_t Button, int16_t, float, float) {
-    if (Button != LeftMouseButton) return;
+    if (Button != mouseButton::Left) return;
     care::showButtonPicture(*this, elements.ButtonA, true);
     beepUnlessSheet(*this);
     DoButtonA(true);
 }
 
 void Form1::ButtonA_MouseUp(int16_t Button, int16_t, float, float) {
-    if (Button != LeftMouseButton) return;
+    if (Button != mouseButton::Left) return;
     care::showButtonPicture(*this, elements.ButtonA, false);
     DoButtonA(false);
 }
 
 void Form1::ButtonB_MouseDown(int16_t Button, int16_t, float, float) {
-    if (Button != LeftMouseButton) return;
+    if (Button != mouseButton::Left) return;
     care::showButtonPicture(*this, elements.ButtonB, true);
     beepUnlessSheet(*this);
 }
 
 // With the mouse, B acts when it is let go.
 void Form1::ButtonB_MouseUp(int16_t Button, int16_t, float, float) {
-    if (Button != LeftMouseButton) return;
+    if (Button != mouseButton::Left) return;
     care::showButtonPicture(*this, elements.ButtonB, false);
     DoButtonB();
 }
 
 void Form1::ButtonC_MouseDown(int16_t Button, int16_t, float, float) {
-    if (Button != LeftMouseButton) return;
+    if (Button != mouseButton::Left) return;
     care::showButtonPicture(*this, elements.ButtonC, true);
     beepUnlessSheet(*this);
     DoButtonC(true);
 }
 
 void Form1::ButtonC_MouseUp(int16_t Button, int16_t, float, float) {
-    if (Button != LeftMouseButton) return;
+    if (Button != mouseButton::Left) return;
     care::showButtonPicture(*this, elements.ButtonC, false);
     DoButtonC(false);
 }
@@ -163,7 +161,8 @@ void Form1::DoButtonB() {
     } else if (device.IconTimeLeft == 0) {
         pet.TimerScreen = !pet.TimerScreen;
         DoShowTimerScreen(pet.TimerScreen);
-    } else if (pet.SleepAction && device.SelectedIcon != 1 && device.SelectedIcon != 5) {
+    } else if (pet.SleepAction && device.SelectedIcon != menuIcon::Light &&
+               device.SelectedIcon != menuIcon::Meter) {
         // A sleeping pet can only have its light switched or its status looked at.
     } else {
         DoIconAction(PressB);
@@ -197,13 +196,13 @@ void Form1::DoButtonC(bool PressedDown) {
 }
 
 void Form1::DoNextIcon() {
-    if (device.ShownIcon >= 0 && device.ShownIcon < NoIcon)
+    if (device.ShownIcon >= 0 && device.ShownIcon < menuIcon::None)
         elements.PipIcon[static_cast<std::size_t>(device.ShownIcon)].visible = false;
     // The cycle runs through the seven icons and then one step with none.
-    device.SelectedIcon = (device.SelectedIcon < 0 || device.SelectedIcon >= NoIcon)
+    device.SelectedIcon = (device.SelectedIcon < 0 || device.SelectedIcon >= menuIcon::None)
                               ? 0
                               : static_cast<int16_t>(device.SelectedIcon + 1);
-    if (device.SelectedIcon < NoIcon) {
+    if (device.SelectedIcon < menuIcon::None) {
         device.IconTimeLeft = care::IdleSeconds;
         elements.PipIcon[static_cast<std::size_t>(device.SelectedIcon)].visible = true;
         device.ShownIcon = device.SelectedIcon;

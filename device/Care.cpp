@@ -99,10 +99,8 @@ void lightAction(Form1& form, int16_t button) {
                 resetNeglectClock(form);
                 if (pet.AttentionHappy) countUp(pet.CareWhenNeed);
                 if (pet.AttentionHungry) countUp(pet.CareWhenNeed);
-                pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = pet.AttentionSleep =
-                    false;
-                e.AttendIcon.visible = false;
-                pet.AttendTimeLeft = 0;
+                form.endCalls();
+                pet.AttentionSleep = false;
             }
         }
         form.journal.record(form, JournalEvent::Light);
@@ -166,9 +164,7 @@ void flushAction(Form1& form, int16_t button) {
     e.Water.visible = false;
     e.Water.move(form.layout.WaterLeft, form.layout.WaterTop);
     e.Dark.width = pet.DarkWidth;
-    const int shown = std::clamp<int>(pet.Dung, 0, static_cast<int>(e.DungImage.size()));
-    for (int i = 0; i < shown; ++i)
-        e.DungImage[static_cast<std::size_t>(i)].visible = false;
+    e.showDroppings(pet.Dung, false);
     pet.Dung = 0;
     d.FlushAction = false;
     e.TempImage.visible = false;
@@ -215,25 +211,25 @@ void disciplineAction(Form1& form, int16_t button) {
 
 void Form1::DoIconAction(int16_t Button) {
     switch (device.SelectedIcon) {
-    case 0:
+    case menuIcon::Feed:
         care::feedAction(*this, Button);
         break;
-    case 1:
+    case menuIcon::Light:
         care::lightAction(*this, Button);
         break;
-    case 2:
+    case menuIcon::Play:
         care::playAction(*this, Button);
         break;
-    case 3:
+    case menuIcon::Medicine:
         care::medicineAction(*this, Button);
         break;
-    case 4:
+    case menuIcon::Flush:
         care::flushAction(*this, Button);
         break;
-    case 5:
+    case menuIcon::Meter:
         care::meterAction(*this, Button);
         break;
-    case 6:
+    case menuIcon::Discipline:
         care::disciplineAction(*this, Button);
         break;
     default:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/Vocabulary.h"
+
 #include <cstdint>
 
 // State of the screens, buttons, care screens, games and the pet's poses.
@@ -21,14 +23,14 @@ struct DeviceState {
     bool WalkRight = false;
     // Buttons and the icon cursor.
     bool ComboHeld = false;
-    int16_t SelectedIcon = 7;
-    int16_t ShownIcon = 7;
+    int16_t SelectedIcon = menuIcon::None;
+    int16_t ShownIcon = menuIcon::None;
     int16_t IconTimeLeft = 0;
     // Care screens.
     int16_t MenuIndex = 0;
     int16_t MeterPage = -1;
     // Games.
-    int16_t GameState = 0;
+    int16_t GameState = gameState::None;
     int16_t GameTurn = 0;
     int16_t GameWins = 0;
     int16_t GameGuess = 0;

@@ -92,6 +92,14 @@ struct ElementSet {
     // Finds a shown element by that name; null if unknown.
     Element* find(const std::string& name);
 
+    // The droppings on the screen are the first Dung elements; a count outside 0..8 (a
+    // hand-edited store, a script) must never reach past the eight elements there are.
+    static std::size_t droppingCount(int16_t dung);
+    // Shows or hides the first dung droppings, those the count puts on the screen.
+    void showDroppings(int16_t dung, bool visible);
+    // Hides all eight, whatever the count.
+    void hideAllDroppings();
+
 private:
     template <std::size_t N, class Visitor>
     static void each(const char* name, std::array<Element, N>& elements, Visitor& visit) {

@@ -11,16 +11,6 @@ namespace care {
 
 namespace {
 
-// Game states.
-constexpr int16_t NoGame = 0;
-constexpr int16_t Title = 1;
-constexpr int16_t Guessing = 2;
-constexpr int16_t TurnWon = 3;
-constexpr int16_t TurnLost = 4;
-constexpr int16_t TurnReaction = 5;
-constexpr int16_t FinalScore = 6;
-constexpr int16_t GameReaction = 7;
-
 constexpr int16_t Turns = 5;
 constexpr int16_t WinsToPlease = 3;
 // The game engine steps every 5 ticks, whatever the character's animation pace.
@@ -88,7 +78,7 @@ void endGame(Form1& form) {
     resetNeglectClock(form);
     form.journal.record(form, d.GameWins >= WinsToPlease ? JournalEvent::Won : JournalEvent::Lost);
     playSound(form, "\\sounds\\plystop.wav");
-    d.GameState = FinalScore;
+    d.GameState = gameState::FinalScore;
     e.YourScore.setPicture(largeNumber(form, d.GameWins));
     e.PipScore.setPicture(largeNumber(form, Turns - d.GameWins));
     d.ActionStep = 0;
@@ -107,7 +97,7 @@ void nextTurn(Form1& form) {
     ElementSet& e = form.elements;
     e.PlayTitle.visible = false;
     playSound(form, "\\sounds\\playing.wav");
-    d.GameState = Guessing;
+    d.GameState = gameState::Guessing;
     d.FrameIndex = 0;
     place(e.TempImage, e.TempPlay[0], form.layout.PlayLeft, form.layout.PlayTop);
     form.pet.ScreenTimeLeft = IdleSeconds;
@@ -145,7 +135,7 @@ void waitForGuess(Form1& form) {
 void showTurnResult(Form1& form, bool won) {
     DeviceState& d = form.device;
     ElementSet& e = form.elements;
-    d.GameState = TurnReaction;
+    d.GameState = gameState::TurnReaction;
     e.LeftArrow.visible = false;
     e.RightArrow.visible = false;
     e.PipNumber.visible = false;
@@ -159,7 +149,7 @@ void showTurnResult(Form1& form, bool won) {
 void showGameReaction(Form1& form) {
     DeviceState& d = form.device;
     ElementSet& e = form.elements;
-    d.GameState = GameReaction;
+    d.GameState = gameState::GameReaction;
     e.PlayResult.visible = false;
     e.YourScore.visible = false;
     e.PipScore.visible = false;
@@ -195,10 +185,10 @@ void judgeGuess(Form1& form, int16_t guess) {
     }
     if (numbers) e.ResultNumber.setPicture(largeNumber(form, shown));
     if (won) {
-        d.GameState = TurnWon;
+        d.GameState = gameState::TurnWon;
         ++d.GameWins;
     } else {
-        d.GameState = TurnLost;
+        d.GameState = gameState::TurnLost;
     }
     const bool wasVisible = e.TempImage.visible;
     e.TempImage.move(form.layout.PlayLeft, form.layout.PlayTop);
@@ -231,7 +221,7 @@ void afterTurnReaction(Form1& form) {
     DeviceState& d = form.device;
     d.ActionFramesLeft = 0;
     d.ActionStep = TicksPerStep - 1;
-    d.GameState = Title;
+    d.GameState = gameState::Title;
     form.pet.ScreenTimeLeft = IdleSeconds;
     clearReaction(form);
 }
@@ -252,7 +242,7 @@ void quitGame(Form1& form) {
     d.ActionStep = TicksPerStep - 1;
     d.ActionFramesLeft = 0;
     d.UnhappyAction = d.HappyAction = false;
-    d.GameState = NoGame;
+    d.GameState = gameState::None;
     for (Element* element : {&e.PlayTitle, &e.PlayResult, &e.YourScore, &e.PipScore, &e.LeftArrow,
                              &e.RightArrow, &e.TempImage, &e.PipNumber, &e.ResultNumber})
         element->visible = false;
@@ -281,9 +271,9 @@ void playAction(Form1& form, int16_t button) {
     DeviceState& d = form.device;
     PetState& pet = form.pet;
     if (button == PressC) {
-        if (d.GameState == TurnReaction)
+        if (d.GameState == gameState::TurnReaction)
             afterTurnReaction(form);
-        else if (d.GameState == GameReaction)
+        else if (d.GameState == gameState::GameReaction)
             afterGameReaction(form);
         else
             quitGame(form);
@@ -296,7 +286,7 @@ void playAction(Form1& form, int16_t button) {
         quitGame(form);
         return;
     }
-    if (button == PressB && d.GameState == NoGame) {
+    if (button == PressB && d.GameState == gameState::None) {
         if (!pet.AttentionDiscipline && pet.Sickness <= 0) {
             form.DoStartGame();
             if (pet.LightOff) form.elements.Dark.visible = true;
@@ -306,26 +296,26 @@ void playAction(Form1& form, int16_t button) {
         return;
     }
     switch (d.GameState) {
-    case Title:
+    case gameState::Title:
         d.ActionStep = TicksPerStep - 1;
         d.ActionFramesLeft = 0;
         pet.ScreenTimeLeft = IdleSeconds;
         break;
-    case Guessing:
+    case gameState::Guessing:
         judgeGuess(form, button == PressA ? 0 : 1);
         break;
-    case TurnWon:
-    case TurnLost:
-    case FinalScore:
+    case gameState::TurnWon:
+    case gameState::TurnLost:
+    case gameState::FinalScore:
         pet.ScreenTimeLeft = IdleSeconds;
         d.ActionStep = TicksPerStep - 1;
         d.ActionFramesLeft = 0;
         form.DoGameStep();
         break;
-    case TurnReaction:
+    case gameState::TurnReaction:
         afterTurnReaction(form);
         break;
-    case GameReaction:
+    case gameState::GameReaction:
         afterGameReaction(form);
         break;
     default:
@@ -339,7 +329,7 @@ void Form1::DoStartGame() {
     device.GameTurn = 0;
     device.GameWins = 0;
     DoMainScreen(false);
-    device.GameState = care::Title;
+    device.GameState = gameState::Title;
     care::playSound(*this, "\\sounds\\plystart.wav");
     if (screenShowsPet()) elements.PlayTitle.visible = true;
     device.ActionStep = 0;
@@ -351,27 +341,27 @@ void Form1::DoStartGame() {
 void Form1::DoGameStep() {
     using namespace care;
     DeviceState& d = device;
-    if (d.GameState < Title || d.HappyAction || d.UnhappyAction) return;
+    if (d.GameState < gameState::Title || d.HappyAction || d.UnhappyAction) return;
     if (++d.ActionStep < TicksPerStep) return;
     d.ActionStep = 0;
     if (d.ActionFramesLeft > 0 && --d.ActionFramesLeft != 0) return;
     switch (d.GameState) {
-    case Title:
+    case gameState::Title:
         if (d.GameTurn >= Turns)
             endGame(*this);
         else
             nextTurn(*this);
         break;
-    case Guessing:
+    case gameState::Guessing:
         waitForGuess(*this);
         break;
-    case TurnWon:
+    case gameState::TurnWon:
         showTurnResult(*this, true);
         break;
-    case TurnLost:
+    case gameState::TurnLost:
         showTurnResult(*this, false);
         break;
-    case FinalScore:
+    case gameState::FinalScore:
         showGameReaction(*this);
         break;
     default:

@@ -3,21 +3,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// The droppings on the screen are the first Dung elements; a count outside 0..8 (a hand-edited
-// store, a script) must never reach past the eight elements there are.
-std::size_t droppingCount(int16_t dung) {
-    return static_cast<std::size_t>(std::clamp<int>(dung, 0, 8));
-}
-
-void showDroppings(ElementSet& e, int16_t dung, bool visible) {
-    for (std::size_t i = 0; i < droppingCount(dung); ++i)
-        e.DungImage[i].visible = visible;
-}
-
-} // namespace
-
 void Form1::DoMainScreen(bool flag) {
     auto& e = elements;
     const bool front = frontShown();
@@ -25,7 +10,7 @@ void Form1::DoMainScreen(bool flag) {
 
     // The dead pet: the angel, or its age page while C holds it open.
     if (pet.CharacterNo == character::Angel) {
-        if (front && !pet.TimerScreen && !pet.LightOff) {
+        if (screenShowsPet()) {
             e.Angel.visible = flag;
             if (device.ActionStep != 0) {
                 if (pet.Age > 9) e.AgeDigit[0].visible = flag;
@@ -44,22 +29,22 @@ void Form1::DoMainScreen(bool flag) {
     }
     // A game draws its own screen, one picture set per state.
     switch (device.GameState) {
-    case 0:
+    case gameState::None:
         break;
-    case 1:
+    case gameState::Title:
         e.PlayTitle.visible = flag;
         return;
-    case 2:
+    case gameState::Guessing:
         e.TempImage.visible = flag;
         if (options.gameB) {
             e.PipNumber.visible = flag;
             e.ResultNumber.visible = false;
         }
         return;
-    case 3:
-    case 4:
-    case 5:
-    case 7:
+    case gameState::TurnWon:
+    case gameState::TurnLost:
+    case gameState::TurnReaction:
+    case gameState::GameReaction:
         if (device.HappyAction || device.UnhappyAction) {
             e.TempImage.visible = flag;
         } else if (!options.gameB) {
@@ -72,7 +57,7 @@ void Form1::DoMainScreen(bool flag) {
             e.ResultNumber.visible = flag;
         }
         return;
-    case 6:
+    case gameState::FinalScore:
         e.PlayResult.visible = flag;
         e.YourScore.visible = flag;
         e.PipScore.visible = flag;
@@ -96,7 +81,7 @@ void Form1::DoMainScreen(bool flag) {
             if (pet.LightOff && !timedAnimation) {
                 e.Dark.visible = true;
                 e.PipChar.visible = false;
-                showDroppings(e, pet.Dung, false);
+                e.showDroppings(pet.Dung, false);
                 if (pet.Sickness > 0) e.Skull.visible = false;
                 if (pet.SleepAction) e.SleepSign.visible = false;
                 return;
@@ -112,7 +97,7 @@ void Form1::DoMainScreen(bool flag) {
                     pet.StatusText = menuItem(MenuId::mCheatAction0).caption;
                 }
                 e.PipChar.visible = true;
-                for (std::size_t i = 0; i < droppingCount(pet.Dung); ++i) {
+                for (std::size_t i = 0; i < ElementSet::droppingCount(pet.Dung); ++i) {
                     e.DungImage[i].setPicture(e.TempDung[0]);
                     e.DungImage[i].visible = true;
                 }
@@ -131,7 +116,7 @@ void Form1::DoMainScreen(bool flag) {
                     e.MealSnack.visible = true;
                     e.TempImage.visible = true;
                 }
-            } else if (device.SelectedIcon == 0) {
+            } else if (device.SelectedIcon == menuIcon::Feed) {
                 if (pet.LightOff) e.Dark.visible = false;
                 e.FeedMenu.visible = true;
                 e.RightArrow.visible = true;
@@ -156,7 +141,7 @@ void Form1::DoMainScreen(bool flag) {
         e.Dark.visible = false;
     } else if (front) {
         e.PipChar.visible = false;
-        showDroppings(e, pet.Dung, false);
+        e.showDroppings(pet.Dung, false);
         if (pet.Sickness > 0) e.Skull.visible = false;
         if (pet.SleepAction) e.SleepSign.visible = false;
     }

@@ -11,8 +11,8 @@ void Form1::DoAnimate() {
     const bool frameDue = p.IntervalCount >= p.FramePeriod;
     // A pet that was showing stays showing; a new character (its change hid the old one) is
     // drawn now unless a care screen or a game has the screen.
-    const bool wasVisible = elements.PipChar.visible ||
-                            (device.NewPetUndrawn && pet.ScreenTimeLeft == 0 && device.GameState == 0);
+    const bool wasVisible = elements.PipChar.visible || (device.NewPetUndrawn && pet.ScreenTimeLeft == 0 &&
+                                                         device.GameState == gameState::None);
     device.NewPetUndrawn = false;
     PictureHandle icon = trayIcon;
 

@@ -2,19 +2,13 @@
 // The reset button on the toy's back starts a new egg when it is released.
 #include "app/Form1.h"
 
-namespace {
-
-constexpr int16_t LeftButton = 1;
-
-} // namespace
-
 void Form1::ResetButton_MouseDown(int16_t Button, int16_t, float, float) {
-    if (Button != LeftButton) return;
+    if (Button != mouseButton::Left) return;
     elements.ResetButton.setPicture(elements.ResetStatus[1].picture);
 }
 
 void Form1::ResetButton_MouseUp(int16_t Button, int16_t, float, float) {
-    if (Button != LeftButton) return;
+    if (Button != mouseButton::Left) return;
     elements.ResetButton.setPicture(elements.ResetStatus[0].picture);
     DoPlaySound("\\sounds\\reset.wav");
     platform.desktop.setPointer(Pointer::Wait);

@@ -18,15 +18,6 @@ constexpr Stage Stages[12] = {{80, 0},  {60, 5},  {80, 10}, {80, 20}, {80, 20}, 
 void Form1::DoSetCharacter(int16_t CharNo) {
     const int16_t H = pet.MinutesPerHour;
     auto& e = elements;
-    auto hideDroppings = [&] {
-        for (Element& dropping : e.DungImage)
-            dropping.visible = false;
-    };
-    auto setEventItemsEnabled = [&](bool enabled) {
-        for (MenuId item : {MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction2,
-                            MenuId::mCheatAction3, MenuId::mCheatAttention})
-            menuItem(item).enabled = enabled;
-    };
 
     // Only the thirteen characters exist; any other number (a damaged store, a stray call) would
     // index past the stage table, so it leaves the pet as it is.
@@ -82,17 +73,15 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         pet.MaxMinutes = drawnLifeLength(H, platform.chance.next());
         pet.DyingTimeLeft = neglectAllowance(H);
         DoHideIcon();
-        setEventItemsEnabled(false);
+        enableEventItems(false);
         pet.FramePeriod = 80;
         pet.MinuteCount = 0;
         pet.MinuteToChangeCharacter = 1;
         e.PipChar.visible = false;
-        e.AttendIcon.visible = false;
-        pet.AttendTimeLeft = 0;
+        endCalls();
         pet.Age = pet.Weight = pet.MinWeight = pet.Discipline = pet.Happiness = pet.Hunger = pet.Sickness =
             pet.Dung = 0;
         e.Skull.visible = false;
-        pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
         pet.LightOff = false;
         pet.LightMenuIndex = 0;
         e.Dark.visible = false;
@@ -100,7 +89,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         pet.SleepAction = pet.AttentionSleep = false;
         e.SleepSign.visible = false;
         menuItem(MenuId::mCheatAction2).checked = false;
-        hideDroppings();
+        e.hideAllDroppings();
         e.PipChar.setPicture(e.TempChar[0]);
         e.PipChar.visible = screenShowsPet();
     } else if (CharNo == character::Baby) {
@@ -120,7 +109,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         pet.AttendTimeLeft = CallSeconds;
         pet.NeedCount = static_cast<int16_t>(pet.NeedCount + 2);
         pet.Dung = 0;
-        hideDroppings();
+        e.hideAllDroppings();
     } else if (CharNo <= character::Secret) {
         const Stage& stage = Stages[CharNo];
         switch (CharNo) {
@@ -146,22 +135,19 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         if (pet.Weight < pet.MinWeight) pet.Weight = pet.MinWeight;
         e.PipChar.visible = false;
         e.PipChar.move(layout.OriginalLeft, layout.OriginalTop);
-        pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
-        e.AttendIcon.visible = false;
-        pet.SecondCount = pet.AttendTimeLeft = 0;
+        endCalls();
+        pet.SecondCount = 0;
         pet.MinuteCount = 0;
         pet.CurrentTempChar = 0;
         if (pet.SleepAction) menuItem(MenuId::mCheatAttention).enabled = false;
     } else {
         DoHideIcon();
-        setEventItemsEnabled(false);
+        enableEventItems(false);
         pet.FramePeriod = 80;
         pet.MinuteCount = 0;
         pet.MinuteToChangeCharacter = 1;
-        e.AttendIcon.visible = false;
-        pet.AttendTimeLeft = 0;
+        endCalls();
         e.PipChar.visible = false;
-        pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
         pet.LightOff = false;
         pet.LightMenuIndex = 0;
         pet.SleepAction = pet.AttentionSleep = false;
@@ -169,7 +155,7 @@ void Form1::DoSetCharacter(int16_t CharNo) {
         e.SleepSign.visible = false;
         menuItem(MenuId::mCheatAction2).checked = false;
         pet.Dung = 0;
-        hideDroppings();
+        e.hideAllDroppings();
         e.Angel.visible = frontShown();
         e.PipChar.visible = screenShowsPet();
     }

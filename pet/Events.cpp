@@ -90,13 +90,6 @@ void dropping(Form1& form) {
     form.journal.record(form, JournalEvent::Dropping);
 }
 
-void setSleepMenu(Form1& form, bool asleep) {
-    for (MenuId item :
-         {MenuId::mCheatAttention, MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction3})
-        form.menuItem(item).enabled = !asleep;
-    form.menuItem(MenuId::mCheatAction2).checked = asleep;
-}
-
 void wakeUp(Form1& form) {
     auto& pet = form.pet;
     auto& e = form.elements;
@@ -110,7 +103,7 @@ void wakeUp(Form1& form) {
     pet.LightOff = false;
     pet.LightMenuIndex = 0;
     form.DoMainScreen(true);
-    setSleepMenu(form, false);
+    form.showSleepInMenu(false);
     form.journal.record(form, JournalEvent::Wake);
 }
 
@@ -127,7 +120,7 @@ void fallAsleep(Form1& form) {
     pet.StatusText = form.menuItem(MenuId::mCheatAction2).caption;
     e.SleepSign.visible = petVisible;
     e.PipChar.visible = petVisible;
-    setSleepMenu(form, true);
+    form.showSleepInMenu(true);
     pet.SleepAction = true;
     raiseCall(form, pet.AttentionSleep, CallKind::Sleep);
     addTo(pet.NeedCount, 1);
@@ -143,9 +136,7 @@ void deathStart(Form1& form) {
     form.closeClock();
     form.DoEndCurrentAction();
     form.DoMainScreen(false);
-    pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
-    e.AttendIcon.visible = false;
-    pet.AttendTimeLeft = 0;
+    form.endCalls();
     form.DoHideIcon();
     pet.DyingAction = 1;
     form.device.FrameIndex = 0;
@@ -154,12 +145,9 @@ void deathStart(Form1& form) {
     form.device.ActionFrameCount = 0;
     e.PipChar.setPicture(e.TempSick[1]);
     e.PipChar.move(form.layout.DyingLeft, form.layout.DyingTop);
-    for (MenuId item : {MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction2,
-                        MenuId::mCheatAction3, MenuId::mCheatAttention})
-        form.menuItem(item).enabled = false;
+    form.enableEventItems(false);
     // The droppings stay counted: they come back if the pet is ever shown alive again.
-    for (Element& dung : e.DungImage)
-        dung.visible = false;
+    e.hideAllDroppings();
     if (form.screenShowsPet()) {
         e.Skull.visible = true;
         e.PipChar.visible = true;
@@ -228,36 +216,55 @@ void Form1::DoEndCurrentAction() {
             DoMainScreen(true);
         } else {
             DoIconAction(PressC);
-            if (device.GameState > 0) {
-                device.GameState = 0;
+            if (device.GameState > gameState::None) {
+                device.GameState = gameState::None;
                 DoIconAction(PressC);
             }
         }
     } else if (device.UnhappyAction) {
         DoIconAction(PressC);
-        if (device.GameState > 0) {
-            device.GameState = 0;
+        if (device.GameState > gameState::None) {
+            device.GameState = gameState::None;
             DoIconAction(PressC);
         }
     } else if (device.EatingAction) {
         // The first cancel stops the eating, the second closes the feed menu beneath it.
         DoIconAction(PressC);
         DoIconAction(PressC);
-    } else if (e.FeedMenu.visible || e.LightMenu.visible || device.MeterPage >= 0 || device.GameState >= 1 ||
-               device.NegativeAction) {
+    } else if (e.FeedMenu.visible || e.LightMenu.visible || device.MeterPage >= 0 ||
+               device.GameState >= gameState::Title || device.NegativeAction) {
         DoIconAction(PressC);
-        device.GameState = 0;
+        device.GameState = gameState::None;
     }
 }
 
 void Form1::DoHideIcon() {
     // A cursor outside the seven icons (only a corrupt value can put it there) has nothing to hide.
-    if (device.ShownIcon >= 0 && device.ShownIcon < 7) {
+    if (device.ShownIcon >= 0 && device.ShownIcon < menuIcon::None) {
         device.IconTimeLeft = 0;
         elements.PipIcon[static_cast<std::size_t>(device.ShownIcon)].visible = false;
-        device.SelectedIcon = 7;
-        device.ShownIcon = 7;
+        device.SelectedIcon = menuIcon::None;
+        device.ShownIcon = menuIcon::None;
     }
+}
+
+void Form1::endCalls() {
+    pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
+    elements.AttendIcon.visible = false;
+    pet.AttendTimeLeft = 0;
+}
+
+void Form1::enableEventItems(bool enabled) {
+    for (MenuId item : {MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction2,
+                        MenuId::mCheatAction3, MenuId::mCheatAttention})
+        menuItem(item).enabled = enabled;
+}
+
+void Form1::showSleepInMenu(bool asleep) {
+    for (MenuId item :
+         {MenuId::mCheatAttention, MenuId::mCheatAction0, MenuId::mCheatAction1, MenuId::mCheatAction3})
+        menuItem(item).enabled = !asleep;
+    menuItem(MenuId::mCheatAction2).checked = asleep;
 }
 
 void Form1::DoResetCheatMenu() {

@@ -165,9 +165,7 @@ void Form1::DoLoadSettings() {
         // The pet was dying when the program closed: put the dying display back together.
         DoEndCurrentAction();
         DoMainScreen(false);
-        pet.AttentionHungry = pet.AttentionHappy = pet.AttentionDiscipline = false;
-        elements.AttendIcon.visible = false;
-        pet.AttendTimeLeft = 0;
+        endCalls();
         DoHideIcon();
         pet.IntervalCount = 119;
         pet.FramePeriod = 120;
@@ -175,8 +173,7 @@ void Form1::DoLoadSettings() {
         device.ActionFrameCount = 0;
         elements.PipChar.setPicture(elements.TempSick[1]);
         elements.PipChar.move(layout.DyingLeft, layout.DyingTop);
-        for (int i = 0; i < pet.Dung && i < 8; ++i)
-            elements.DungImage[static_cast<std::size_t>(i)].visible = false;
+        elements.showDroppings(pet.Dung, false);
         if (showsPet) elements.Skull.visible = true;
     }
     if (showsPet) elements.PipChar.visible = true;

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int16_t LeftButton = 1;
-
 std::string trimmed(const std::string& text) {
     const auto space = [](unsigned char c) { return std::isspace(c) != 0; };
     auto begin = std::find_if_not(text.begin(), text.end(), space);
@@ -109,7 +107,7 @@ void Form2::Homepage_MouseUp(int16_t) {
 }
 
 void Form2::surfaceMouseDown(int16_t Button, float X, float Y) {
-    if (Button != LeftButton || dragging) return;
+    if (Button != mouseButton::Left || dragging) return;
     grabX = X;
     grabY = Y;
     startLeft = window.left;
@@ -118,12 +116,12 @@ void Form2::surfaceMouseDown(int16_t Button, float X, float Y) {
 }
 
 void Form2::surfaceMouseMove(int16_t Button, float X, float Y) {
-    if (Button != LeftButton || !dragging) return;
+    if (Button != mouseButton::Left || !dragging) return;
     window.left = static_cast<int>(std::nearbyint(window.left + (static_cast<double>(X) - grabX)));
     window.top = static_cast<int>(std::nearbyint(window.top + (static_cast<double>(Y) - grabY)));
     form.platform.desktop.processEvents();
 }
 
 void Form2::surfaceMouseUp(int16_t Button) {
-    if (Button == LeftButton) dragging = false;
+    if (Button == mouseButton::Left) dragging = false;
 }

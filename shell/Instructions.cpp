@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr int16_t LeftButton = 1;
-constexpr int16_t RightButton = 2;
-
 std::string pageNumber(int page) {
     char text[8];
     std::snprintf(text, sizeof text, "%02d", page);
@@ -160,7 +157,7 @@ void Form4::Form_KeyDown(int16_t KeyCode, int16_t) {
 }
 
 void Form4::Picture1_MouseDown(int16_t Button, int16_t, float X, float Y) {
-    if (Button != LeftButton || PageDragging) return;
+    if (Button != mouseButton::Left || PageDragging) return;
     grabX = X;
     grabY = Y;
     startLeft = window.left;
@@ -169,18 +166,18 @@ void Form4::Picture1_MouseDown(int16_t Button, int16_t, float X, float Y) {
 }
 
 void Form4::Picture1_MouseMove(int16_t Button, int16_t, float X, float Y) {
-    if (Button != LeftButton || !PageDragging) return;
+    if (Button != mouseButton::Left || !PageDragging) return;
     window.left = static_cast<int>(std::nearbyint(window.left + (static_cast<double>(X) - grabX)));
     window.top = static_cast<int>(std::nearbyint(window.top + (static_cast<double>(Y) - grabY)));
     form.platform.desktop.processEvents();
 }
 
 void Form4::Picture1_MouseUp(int16_t Button, int16_t, float, float) {
-    if (Button == LeftButton && PageDragging) {
+    if (Button == mouseButton::Left && PageDragging) {
         PageDragging = false;
         // A page that was clicked, not dragged, turns.
         if (window.left == startLeft && window.top == startTop) DoNextPage();
-    } else if (Button == RightButton) {
+    } else if (Button == mouseButton::Right) {
         DoPreviousPage();
     }
 }

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int16_t LeftButton = 1;
 constexpr int TwipsPerPagePixel = Element::TwipsPerPixel * LifeStory::Scale;
 
 } // namespace
@@ -39,7 +38,7 @@ void LifeStory::Form_Load() {
 }
 
 void LifeStory::mouseDown(int16_t Button, float X, float Y) {
-    if (Button != LeftButton || dragging) return;
+    if (Button != mouseButton::Left || dragging) return;
     const int x = static_cast<int>(X) / TwipsPerPagePixel, y = static_cast<int>(Y) / TwipsPerPagePixel;
     if (CloseBox.holds(x, y)) return form.closeLifeStory();
     if (ChartTab.holds(x, y)) page = Page::Chart;
@@ -52,14 +51,14 @@ void LifeStory::mouseDown(int16_t Button, float X, float Y) {
 }
 
 void LifeStory::mouseMove(int16_t Button, float X, float Y) {
-    if (Button != LeftButton || !dragging) return;
+    if (Button != mouseButton::Left || !dragging) return;
     window.left += static_cast<int>(X - grabX);
     window.top += static_cast<int>(Y - grabY);
     form.platform.desktop.processEvents();
 }
 
 void LifeStory::mouseUp(int16_t Button, float, float) {
-    if (Button == LeftButton) dragging = false;
+    if (Button == mouseButton::Left) dragging = false;
 }
 
 void LifeStory::keyDown(int16_t KeyCode) {

@@ -7,13 +7,6 @@
 
 #include <cmath>
 
-namespace {
-
-constexpr int16_t LeftButton = 1;
-constexpr int16_t RightButton = 2;
-
-} // namespace
-
 int Form5::toyRight() const {
     return form.window.left + form.window.width;
 }
@@ -64,24 +57,24 @@ void Form5::Form_Unload() {
 }
 
 void Form5::DoSheetMouseDown(int16_t Button, float X, float Y) {
-    if (Button == LeftButton) {
+    if (Button == mouseButton::Left) {
         if (!SheetDragging) {
             SheetDragX = X;
             SheetDragY = Y;
             SheetDragging = true;
         }
-    } else if (Button == RightButton) {
+    } else if (Button == mouseButton::Right) {
         // The menu may remove this very window: nothing may follow the call.
         form.popupMenu();
     }
 }
 
 void Form5::DoSheetMouseUp(int16_t Button) {
-    if (Button == LeftButton && SheetDragging) SheetDragging = false;
+    if (Button == mouseButton::Left && SheetDragging) SheetDragging = false;
 }
 
 void Form5::DoSheetMouseMove(int16_t Button, float X, float Y) {
-    if (Button != LeftButton || !SheetDragging) return;
+    if (Button != mouseButton::Left || !SheetDragging) return;
     PetState& pet = form.pet;
     const int R = toyRight();
     const int T = toyTop();

@@ -57,7 +57,7 @@ void Form5::startToy() {
     form.timerInterval = pet.TimerInterval;
     SheetTicks = 0;
     // Exactly as if the reset button on the back had been pressed: a new egg, with its sound.
-    form.ResetButton_MouseUp(1, 0, 0, 0);
+    form.ResetButton_MouseUp(mouseButton::Left, 0, 0, 0);
     form.menuItem(MenuId::mPopupInsulatingSheet).enabled = true;
     form.menuItem(MenuId::mCheats).enabled = true;
 }

@@ -5,13 +5,6 @@
 
 #include <cmath>
 
-namespace {
-
-constexpr int16_t LeftButton = 1;
-constexpr int16_t RightButton = 2;
-
-} // namespace
-
 void Form1::DoSetAlwaysOnTop(WindowState& target, bool OnTop) {
     target.topmost = OnTop;
 }
@@ -47,20 +40,20 @@ void Form1::viewDblClick(const std::string& element) {
 }
 
 void Form1::DoViewMouseDown(int16_t Button, float X, float Y) {
-    if (Button == LeftButton) {
+    if (Button == mouseButton::Left) {
         // A second press during a drag keeps the first grab point.
         if (!device.Dragging) {
             device.DragX = X;
             device.DragY = Y;
             device.Dragging = true;
         }
-    } else if (Button == RightButton) {
+    } else if (Button == mouseButton::Right) {
         popupMenu();
     }
 }
 
 void Form1::DoViewMouseMove(int16_t Button, float X, float Y) {
-    if (Button != LeftButton || !device.Dragging) return;
+    if (Button != mouseButton::Left || !device.Dragging) return;
     // X and Y are relative to the view, which moves with the window: shifting the window by the
     // pointer's distance from the grab point brings the grab point back under the pointer.
     window.left = static_cast<int>(std::lround(window.left + (X - device.DragX)));
@@ -74,7 +67,7 @@ void Form1::DoViewMouseMove(int16_t Button, float X, float Y) {
 }
 
 void Form1::DoViewMouseUp(int16_t Button) {
-    if (Button == LeftButton && device.Dragging) device.Dragging = false;
+    if (Button == mouseButton::Left && device.Dragging) device.Dragging = false;
 }
 
 void Form1::DoShowBack(bool SoundOn) {

@@ -37,8 +37,8 @@ void ScriptRunner::addInputCommands() {
             in >> name;
             auto handlers = buttonHandlers(name);
             if (!handlers || name.size() != 1 || (in >> extra)) return "unknown button: " + name;
-            if (down) (form.get()->*handlers->down)(1, 0, 0, 0);
-            if (up) (form.get()->*handlers->up)(1, 0, 0, 0);
+            if (down) (form.get()->*handlers->down)(mouseButton::Left, 0, 0, 0);
+            if (up) (form.get()->*handlers->up)(mouseButton::Left, 0, 0, 0);
             return std::nullopt;
         };
     };

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/common/QtInput.h"
 
+#include "app/Vocabulary.h"
 #include "device/KeyCodes.h"
 
 #include <utility>
 
 int16_t mouseButtonCode(Qt::MouseButtons buttons) {
-    int16_t code = 0;
-    if (buttons & Qt::LeftButton) code |= 1;
-    if (buttons & Qt::RightButton) code |= 2;
-    if (buttons & Qt::MiddleButton) code |= 4;
+    int16_t code = mouseButton::None;
+    if (buttons & Qt::LeftButton) code |= mouseButton::Left;
+    if (buttons & Qt::RightButton) code |= mouseButton::Right;
+    if (buttons & Qt::MiddleButton) code |= mouseButton::Middle;
     return code;
 }
 

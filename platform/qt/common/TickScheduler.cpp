@@ -127,9 +127,9 @@ int periodsUntilDue(const Form1& form, bool trayShown) {
         return 1;
     // The quick sequences: the change curtain, games, eating, flushing, the screen animations,
     // a dropping, dying and the egg's last seconds.
-    if (pet.ChangeStep >= 1 || device.GameState != 0 || device.EatingAction || device.FlushAction ||
-        device.UnhappyAction || device.HappyAction || device.NegativeAction || pet.DroppingAction ||
-        pet.DyingAction != 0 ||
+    if (pet.ChangeStep >= 1 || device.GameState != gameState::None || device.EatingAction ||
+        device.FlushAction || device.UnhappyAction || device.HappyAction || device.NegativeAction ||
+        pet.DroppingAction || pet.DyingAction != 0 ||
         (pet.CharacterNo == character::Egg && pet.MinuteCount == 0 && pet.SecondCount >= 58))
         return 1;
     // A new call beeps on the period that brings its count to seven; those must be on time. So
