@@ -29,7 +29,7 @@ const QString Service = QStringLiteral("org.freedesktop.Notifications");
 const QString Path = QStringLiteral("/org/freedesktop/Notifications");
 const QString Interface = QStringLiteral("org.freedesktop.Notifications");
 
-// The "image-data" hint: raw RGBA pixels, as the notification specification lays them out.
+// The "image-data" hint: raw RGBA pixels, laid out as notification servers read them.
 struct ImageData {
     QImage image;
 };
