@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr int16_t NoIcon = 7;
-constexpr int16_t LightIcon = 1, PlayIcon = 2, MeterIcon = 5;
-
 class CareScreens : public testing::Test {
 protected:
     void SetUp() override {
@@ -30,7 +27,7 @@ protected:
 
     // Highlights an icon with A, from none, and presses B on it; true when a screen opened.
     bool openWithB(int16_t icon) {
-        EXPECT_EQ(device().SelectedIcon, NoIcon);
+        EXPECT_EQ(device().SelectedIcon, menuIcon::None);
         for (int i = 0; i <= icon; ++i)
             sim.run("press A");
         EXPECT_EQ(device().SelectedIcon, icon);
@@ -42,23 +39,23 @@ protected:
         if (pet().ScreenTimeLeft != 0) sim.run("press C");
         sim.run("press C");
         ASSERT_EQ(pet().ScreenTimeLeft, 0);
-        ASSERT_EQ(device().SelectedIcon, NoIcon);
+        ASSERT_EQ(device().SelectedIcon, menuIcon::None);
     }
 
     Sim sim;
 };
 
 TEST_F(CareScreens, AnAwakePetOpensEveryIconAndASleepingOneOnlyTheLightAndTheMeter) {
-    std::array<bool, NoIcon> awake{}, asleep{};
-    for (int16_t icon = 0; icon < NoIcon; ++icon) {
+    std::array<bool, menuIcon::None> awake{}, asleep{};
+    for (int16_t icon = 0; icon < menuIcon::None; ++icon) {
         awake[static_cast<std::size_t>(icon)] = openWithB(icon);
         closeWithC();
     }
     choose("mCheatAction2");
     ASSERT_TRUE(pet().SleepAction);
-    for (int16_t icon = 0; icon < NoIcon; ++icon) {
+    for (int16_t icon = 0; icon < menuIcon::None; ++icon) {
         asleep[static_cast<std::size_t>(icon)] = openWithB(icon);
-        if (icon == MeterIcon) {
+        if (icon == menuIcon::Meter) {
             // The first status page, with the pet's age, is on the screen.
             EXPECT_EQ(device().MeterPage, 0);
             EXPECT_TRUE(form().elements.Meter[0].visible);
@@ -66,9 +63,9 @@ TEST_F(CareScreens, AnAwakePetOpensEveryIconAndASleepingOneOnlyTheLightAndTheMet
         }
         closeWithC();
     }
-    for (int16_t icon = 0; icon < NoIcon; ++icon) {
+    for (int16_t icon = 0; icon < menuIcon::None; ++icon) {
         EXPECT_TRUE(awake[static_cast<std::size_t>(icon)]) << "icon " << icon << ", awake";
-        EXPECT_EQ(asleep[static_cast<std::size_t>(icon)], icon == LightIcon || icon == MeterIcon)
+        EXPECT_EQ(asleep[static_cast<std::size_t>(icon)], icon == menuIcon::Light || icon == menuIcon::Meter)
             << "icon " << icon << ", asleep";
     }
     EXPECT_TRUE(pet().SleepAction) << "looking does not wake the pet";
@@ -78,25 +75,25 @@ TEST_F(CareScreens, AnAwakePetOpensEveryIconAndASleepingOneOnlyTheLightAndTheMet
 class EventDuringGame : public CareScreens, public testing::WithParamInterface<const char*> {};
 
 TEST_P(EventDuringGame, ClosesTheGameEvenOnItsTitle) {
-    ASSERT_TRUE(openWithB(PlayIcon));
-    ASSERT_EQ(device().GameState, 1);
+    ASSERT_TRUE(openWithB(menuIcon::Play));
+    ASSERT_EQ(device().GameState, gameState::Title);
     ASSERT_TRUE(form().elements.PlayTitle.visible);
     choose(GetParam());
-    EXPECT_EQ(device().GameState, 0);
+    EXPECT_EQ(device().GameState, gameState::None);
     EXPECT_FALSE(form().elements.PlayTitle.visible);
     EXPECT_EQ(pet().ScreenTimeLeft, 0);
     // The title's own steps would have started the first turn by now.
     sim.run("wait 1");
-    EXPECT_EQ(device().GameState, 0);
+    EXPECT_EQ(device().GameState, gameState::None);
 }
 
 TEST_P(EventDuringGame, ClosesTheGameOnItsFirstTurn) {
-    ASSERT_TRUE(openWithB(PlayIcon));
+    ASSERT_TRUE(openWithB(menuIcon::Play));
     sim.run("wait 1");
-    ASSERT_EQ(device().GameState, 2);
+    ASSERT_EQ(device().GameState, gameState::Guessing);
     ASSERT_TRUE(form().elements.TempImage.visible);
     choose(GetParam());
-    EXPECT_EQ(device().GameState, 0);
+    EXPECT_EQ(device().GameState, gameState::None);
     EXPECT_EQ(pet().ScreenTimeLeft, 0);
     EXPECT_FALSE(form().elements.TempImage.visible) << "the waiting pet of the game is gone";
 }
