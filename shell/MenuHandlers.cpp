@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
+#include "shell/LifeStory.h"
 #include "shell/Sheet.h"
 
 bool Form1::menuClick(MenuId item) {
@@ -137,6 +138,9 @@ void Form1::mPopupPlay1_Click() {
 void Form1::mPopupOnTop_Click() {
     options.alwaysOnTop = !options.alwaysOnTop;
     DoSetAlwaysOnTop(window, options.alwaysOnTop);
+    // The life story is the toy's own addition and follows the toy at once; the booklet and the
+    // about box take the setting when they open, as they always have.
+    if (lifeStory) DoSetAlwaysOnTop(lifeStory->window, options.alwaysOnTop);
 }
 
 // Read when the pet starts needing the user (DoShowIfAutoShow); nothing happens at the click.

@@ -95,16 +95,9 @@ void AboutWindow::sync() {
     const Form2* a = current();
     if (!a) return;
     const WindowState& w = a->window;
-    WindowMirror::topmost(*this, w.topmost, topmost);
-    const QRect geometry = WindowMirror::pixels(w);
-    if (WindowMirror::differs(*this, geometry)) {
-        setFixedSize(geometry.size());
-        setGeometry(geometry);
-    }
     const auto set = [](QLabel* label, const std::string& value) {
         if (label->text() != QString::fromStdString(value)) label->setText(QString::fromStdString(value));
     };
-    if (windowTitle() != QString::fromStdString(w.title)) setWindowTitle(QString::fromStdString(w.title));
     set(title, a->Label1);
     set(author, a->Label2);
     set(email, a->Email);
@@ -123,14 +116,8 @@ void AboutWindow::sync() {
         shownRatio = devicePixelRatioF();
         picture->setPixmap(image ? crisp(image->image, shownRatio) : QPixmap());
     }
-    if (w.visible != isVisible()) {
-        setVisible(w.visible);
-        if (w.visible) {
-            raise();
-            activateWindow();
-            ok->setFocus();
-        }
-    }
+    // Shown last, so that the window appears with its texts and picture in place.
+    WindowMirror::dialog(*this, w, topmost, *ok);
 }
 
 void AboutWindow::surface(QEvent::Type type, const QMouseEvent* event, const QWidget* from) {

@@ -3,32 +3,13 @@
 #include "platform/qt/WindowMirror.h"
 
 #include "app/Form1.h"
-#include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
 #include "shell/Instructions.h"
 
-#include <QCloseEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
-namespace {
-
-constexpr double Twips = Element::TwipsPerPixel;
-
-} // namespace
-
 BookletWindow::BookletWindow(Form1& form, std::function<void()> changed)
-    : form(form), changed(std::move(changed)), booklet(form.booklet.get()),
-      keys([this](int16_t code, bool down) {
-          Form4* b = current();
-          if (!b || !down) return;
-          b->Form_KeyDown(code, 0); // may close the booklet
-          this->changed();
-      }) {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFocusPolicy(Qt::StrongFocus);
-    WindowMirror::followScreens(*this);
-}
+    : PageWindow(form, std::move(changed)), booklet(form.booklet.get()) {}
 
 Form4* BookletWindow::current() const {
     Form4* now = form.booklet.get();
@@ -38,22 +19,7 @@ Form4* BookletWindow::current() const {
 void BookletWindow::sync() {
     const Form4* b = current();
     if (!b) return;
-    const WindowState& w = b->window;
-    WindowMirror::topmost(*this, w.topmost, topmost);
-    const QRect geometry = WindowMirror::pixels(w);
-    if (WindowMirror::differs(*this, geometry)) {
-        setFixedSize(geometry.size());
-        setGeometry(geometry);
-    }
-    if (windowTitle() != QString::fromStdString(w.title)) setWindowTitle(QString::fromStdString(w.title));
-    if (w.visible != isVisible()) {
-        setVisible(w.visible);
-        if (w.visible) {
-            raise();
-            activateWindow();
-            setFocus();
-        }
-    }
+    mirror(b->window);
     WindowMirror::pointer(*this, b->Picture1.pointer, shownPointer);
     if (b->Picture1.picture.get() != paintedPicture) {
         paintedPicture = b->Picture1.picture.get();
@@ -68,56 +34,29 @@ void BookletWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     if (!picture) return;
+    constexpr double Twips = Element::TwipsPerPixel;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QRectF(b->Picture1.left / Twips, b->Picture1.top / Twips, picture->image.width(),
                              picture->image.height()),
                       picture->image);
 }
 
-void BookletWindow::mousePressEvent(QMouseEvent* event) {
-    Form4* b = current();
-    if (!b || faceDrag.press(*event)) return;
-    b->Picture1_MouseDown(mouseButtonCode(event->button()), 0,
-                          static_cast<float>(event->position().x() * Twips),
-                          static_cast<float>(event->position().y() * Twips));
-    changed();
+void BookletWindow::pageMouseDown(int16_t button, TwipsPoint at) {
+    current()->Picture1_MouseDown(button, 0, at.x, at.y);
 }
 
-void BookletWindow::mouseMoveEvent(QMouseEvent* event) {
-    Form4* b = current();
-    if (!b) return;
-    if (faceDrag.holding()) return faceDrag.move(*this, *event);
-    b->Picture1_MouseMove(mouseButtonCode(event->buttons()), 0,
-                          static_cast<float>(event->position().x() * Twips),
-                          static_cast<float>(event->position().y() * Twips));
-    changed();
+void BookletWindow::pageMouseMove(int16_t button, TwipsPoint at) {
+    current()->Picture1_MouseMove(button, 0, at.x, at.y);
 }
 
-void BookletWindow::mouseReleaseEvent(QMouseEvent* event) {
-    Form4* b = current();
-    if (!b) return;
-    // A page clicked where the compositor moves windows: the held press goes first.
-    if (faceDrag.click(*event))
-        b->Picture1_MouseDown(mouseButtonCode(event->button()), 0,
-                              static_cast<float>(event->position().x() * Twips),
-                              static_cast<float>(event->position().y() * Twips));
-    b->Picture1_MouseUp(mouseButtonCode(event->button()), 0,
-                        static_cast<float>(event->position().x() * Twips),
-                        static_cast<float>(event->position().y() * Twips));
-    changed();
+void BookletWindow::pageMouseUp(int16_t button, TwipsPoint at) {
+    current()->Picture1_MouseUp(button, 0, at.x, at.y);
 }
 
-void BookletWindow::keyPressEvent(QKeyEvent* event) {
-    keys.press(event);
+void BookletWindow::pageKeyDown(int16_t code) {
+    current()->Form_KeyDown(code, 0); // may close the booklet
 }
 
-void BookletWindow::keyReleaseEvent(QKeyEvent* event) {
-    keys.release(event);
-}
-
-void BookletWindow::closeEvent(QCloseEvent* event) {
-    // The desktop's own close control: the booklet closes as with Escape.
-    event->ignore();
-    if (current()) form.closeBooklet();
-    changed();
+void BookletWindow::closePage() {
+    form.closeBooklet();
 }

@@ -128,26 +128,23 @@ void ChooserWindow::paintEvent(QPaintEvent*) {
 
 void ChooserWindow::mousePressEvent(QMouseEvent* event) {
     if (faceDrag.press(*event)) return;
-    const auto x = static_cast<float>(event->position().x() * Twips);
-    const auto y = static_cast<float>(event->position().y() * Twips);
+    const TwipsPoint at = twipsAt(*event);
     const int16_t button = mouseButtonCode(event->button());
-    run([=](Form3& c) { c.DoFormMouseDown(button, x, y); });
+    run([=](Form3& c) { c.DoFormMouseDown(button, at.x, at.y); });
 }
 
 void ChooserWindow::mouseMoveEvent(QMouseEvent* event) {
     if (faceDrag.holding()) return faceDrag.move(*this, *event);
-    const auto x = static_cast<float>(event->position().x() * Twips);
-    const auto y = static_cast<float>(event->position().y() * Twips);
+    const TwipsPoint at = twipsAt(*event);
     const int16_t button = mouseButtonCode(event->buttons());
-    run([=](Form3& c) { c.DoFormMouseMove(button, x, y); });
+    run([=](Form3& c) { c.DoFormMouseMove(button, at.x, at.y); });
 }
 
 void ChooserWindow::mouseReleaseEvent(QMouseEvent* event) {
     const int16_t button = mouseButtonCode(event->button());
     if (faceDrag.click(*event)) {
-        const auto x = static_cast<float>(event->position().x() * Twips);
-        const auto y = static_cast<float>(event->position().y() * Twips);
-        run([=](Form3& c) { c.DoFormMouseDown(button, x, y); });
+        const TwipsPoint at = twipsAt(*event);
+        run([=](Form3& c) { c.DoFormMouseDown(button, at.x, at.y); });
     }
     run([=](Form3& c) { c.DoFormMouseUp(button); });
 }

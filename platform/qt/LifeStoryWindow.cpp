@@ -1,37 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/LifeStoryWindow.h"
-#include "platform/qt/WindowMirror.h"
 
 #include "app/Form1.h"
 #include "platform/qt/common/LifeChartPainter.h"
-#include "platform/qt/common/QtInput.h"
 #include "shell/LifeStory.h"
 
-#include <QCloseEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr double Twips = Element::TwipsPerPixel;
-
-} // namespace
-
 LifeStoryWindow::LifeStoryWindow(Form1& form, std::function<void()> changed)
-    : form(form), changed(std::move(changed)), story(form.lifeStory.get()),
-      keys([this](int16_t code, bool down) {
-          LifeStory* s = current();
-          if (!s || !down) return;
-          s->keyDown(code); // may close the window
-          this->changed();
-      }) {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFocusPolicy(Qt::StrongFocus);
-    WindowMirror::followScreens(*this);
-}
+    : PageWindow(form, std::move(changed)), story(form.lifeStory.get()) {}
 
 LifeStory* LifeStoryWindow::current() const {
     LifeStory* now = form.lifeStory.get();
@@ -41,22 +21,7 @@ LifeStory* LifeStoryWindow::current() const {
 void LifeStoryWindow::sync() {
     const LifeStory* s = current();
     if (!s) return;
-    const WindowState& w = s->window;
-    WindowMirror::topmost(*this, w.topmost, topmost);
-    const QRect geometry = WindowMirror::pixels(w);
-    if (WindowMirror::differs(*this, geometry)) {
-        setFixedSize(geometry.size());
-        setGeometry(geometry);
-    }
-    if (windowTitle() != QString::fromStdString(w.title)) setWindowTitle(QString::fromStdString(w.title));
-    if (w.visible != isVisible()) {
-        setVisible(w.visible);
-        if (w.visible) {
-            raise();
-            activateWindow();
-            setFocus();
-        }
-    }
+    mirror(s->window);
     // The chart follows the journal: a page is drawn again once a line was added or it turned.
     const std::size_t lines = form.journal.linesWritten();
     const int shown = static_cast<int>(s->page);
@@ -89,49 +54,22 @@ void LifeStoryWindow::paintEvent(QPaintEvent*) {
     painter.drawImage(rect(), page);
 }
 
-void LifeStoryWindow::mousePressEvent(QMouseEvent* event) {
-    LifeStory* s = current();
-    if (!s || faceDrag.press(*event)) return;
-    s->mouseDown(mouseButtonCode(event->button()), static_cast<float>(event->position().x() * Twips),
-                 static_cast<float>(event->position().y() * Twips));
-    changed();
+void LifeStoryWindow::pageMouseDown(int16_t button, TwipsPoint at) {
+    current()->mouseDown(button, at.x, at.y); // may close the window
 }
 
-void LifeStoryWindow::mouseMoveEvent(QMouseEvent* event) {
-    LifeStory* s = current();
-    if (!s) return;
-    if (faceDrag.holding()) return faceDrag.move(*this, *event);
-    s->mouseMove(mouseButtonCode(event->buttons()), static_cast<float>(event->position().x() * Twips),
-                 static_cast<float>(event->position().y() * Twips));
-    changed();
+void LifeStoryWindow::pageMouseMove(int16_t button, TwipsPoint at) {
+    current()->mouseMove(button, at.x, at.y);
 }
 
-void LifeStoryWindow::mouseReleaseEvent(QMouseEvent* event) {
-    LifeStory* s = current();
-    if (!s) return;
-    // A click where the compositor moves windows: the held press goes first.
-    if (faceDrag.click(*event)) {
-        s->mouseDown(mouseButtonCode(event->button()), static_cast<float>(event->position().x() * Twips),
-                     static_cast<float>(event->position().y() * Twips));
-        s = current();
-        if (!s) return changed();
-    }
-    s->mouseUp(mouseButtonCode(event->button()), static_cast<float>(event->position().x() * Twips),
-               static_cast<float>(event->position().y() * Twips));
-    changed();
+void LifeStoryWindow::pageMouseUp(int16_t button, TwipsPoint at) {
+    current()->mouseUp(button, at.x, at.y);
 }
 
-void LifeStoryWindow::keyPressEvent(QKeyEvent* event) {
-    keys.press(event);
+void LifeStoryWindow::pageKeyDown(int16_t code) {
+    current()->keyDown(code); // may close the window
 }
 
-void LifeStoryWindow::keyReleaseEvent(QKeyEvent* event) {
-    keys.release(event);
-}
-
-void LifeStoryWindow::closeEvent(QCloseEvent* event) {
-    // The desktop's own close control closes it as Escape does.
-    event->ignore();
-    if (current()) form.closeLifeStory();
-    changed();
+void LifeStoryWindow::closePage() {
+    form.closeLifeStory();
 }

@@ -64,6 +64,24 @@ void topmost(QWidget& widget, bool wanted, bool& shown) {
     if (wasVisible) widget.show();
 }
 
+void dialog(QWidget& widget, const WindowState& window, bool& topmostShown, QWidget& focus) {
+    topmost(widget, window.topmost, topmostShown);
+    const QRect geometry = pixels(window);
+    if (differs(widget, geometry)) {
+        widget.setFixedSize(geometry.size());
+        widget.setGeometry(geometry);
+    }
+    if (widget.windowTitle() != QString::fromStdString(window.title))
+        widget.setWindowTitle(QString::fromStdString(window.title));
+    if (window.visible == widget.isVisible()) return;
+    widget.setVisible(window.visible);
+    if (window.visible) {
+        widget.raise();
+        widget.activateWindow();
+        focus.setFocus();
+    }
+}
+
 void followScreens(QWidget& widget) {
     // Owned by the widget, as Qt's children are.
     widget.installEventFilter(new ScreenFollower(widget));

@@ -5,6 +5,8 @@
 //  - WindowMirror::pixels: the window's place and size in desktop pixels;
 //  - WindowMirror::differs: whether a widget must be given that place and size;
 //  - WindowMirror::topmost: the stay-on-top flag, changed only when the state changed it;
+//  - WindowMirror::dialog: all of a fixed-size secondary window's state (stay-on-top, place and
+//    size, title, shown or hidden);
 //  - WindowMirror::pointer: an element's own mouse pointer, or the standard one;
 //  - WindowMirror::followScreens: the window redrawn, and its shape set anew, on another screen.
 #include "platform/Picture.h"
@@ -24,6 +26,9 @@ bool differs(const QWidget& widget, const QRect& geometry);
 // flag last applied. Where only the compositor places windows the flag means nothing, and
 // showing the window again would let the compositor place it anew, so it is left alone.
 void topmost(QWidget& widget, bool wanted, bool& shown);
+// The booklet, the about box and the life story: a window that appears comes to the front with
+// the keyboard focus on focus (the window itself, or its default control).
+void dialog(QWidget& widget, const WindowState& window, bool& topmostShown, QWidget& focus);
 // shown remembers the picture last applied, so an unchanged pointer costs nothing.
 void pointer(QWidget& widget, const PictureHandle& picture, const void*& shown);
 // From now on, whenever the widget's window comes onto another screen (of another scale,

@@ -2,6 +2,7 @@
 #include "platform/qt/common/QtInput.h"
 
 #include "app/Vocabulary.h"
+#include "device/Element.h"
 #include "device/KeyCodes.h"
 
 #include <utility>
@@ -12,6 +13,12 @@ int16_t mouseButtonCode(Qt::MouseButtons buttons) {
     if (buttons & Qt::RightButton) code |= mouseButton::Right;
     if (buttons & Qt::MiddleButton) code |= mouseButton::Middle;
     return code;
+}
+
+TwipsPoint twipsAt(const QMouseEvent& event) {
+    constexpr double Twips = Element::TwipsPerPixel;
+    return {static_cast<float>(event.position().x() * Twips),
+            static_cast<float>(event.position().y() * Twips)};
 }
 
 namespace {
