@@ -1,21 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound module: WavePlayer on the sound server's sample cache. Each wave file is read once and
 // uploaded once; after that a sound is one short request naming its sample, and the server mixes
-// it. The server's replies are handled on the toy's own event loop (PulseLoop), so a request never
-// waits for them: a stalled server leaves the toy running and silent, a missing one makes the beep
+// it. The server's replies are handled on the toy's own event loop (PulseConnection), so a request
+// never waits for them: a stalled server leaves the toy running and silent, a missing one makes the beep
 // fall back to the desktop's alert, and one that comes back is found again at a later sound.
-#include "platform/qt/PulseLoop.h"
+#include "platform/qt/PulseConnection.h"
 #include "platform/qt/WaveFile.h"
 #include "platform/qt/WavePlayer.h"
 
-#include <pulse/context.h>
-#include <pulse/introspect.h>
-#include <pulse/proplist.h>
-#include <pulse/scache.h>
-#include <pulse/stream.h>
-
 #include <QElapsedTimer>
-#include <QObject>
 
 #include <cstdio>
 #include <deque>
@@ -29,10 +22,26 @@ namespace {
 constexpr size_t MostUnanswered = 8;
 // Once the server is gone, a sound tries a new connection only this long after the last try.
 constexpr qint64 RetryMilliseconds = 3000;
+// The server's full volume.
+constexpr uint32_t NormalVolume = 0x10000;
+// Samples go to the server in pieces no larger than this: the server takes each piece into a block
+// of its memory pool, and a piece larger than a block would be copied once more.
+constexpr size_t UploadPiece = 32 * 1024;
 
 class PulseWavePlayer : public WavePlayer {
 public:
-    PulseWavePlayer() { clock.start(); }
+    PulseWavePlayer() {
+        clock.start();
+        connection.ready = [this] {
+            reachable = true;
+            if (waiting) request(*waiting);
+        };
+        // Gone, or never there: silent until a later sound finds it again.
+        connection.lost = [this] {
+            reachable = false;
+            disconnect();
+        };
+    }
     ~PulseWavePlayer() override { disconnect(); }
 
     void playWave(const std::string& file) override {
@@ -62,8 +71,7 @@ private:
         WaveData wave;
         int64_t milliseconds = 0;
         bool uploaded = false;
-        pa_stream* upload = nullptr;
-        size_t written = 0;
+        bool uploading = false;
     };
 
     static Sound makeSound(std::optional<WaveData> wave, const std::string& file) {
@@ -89,21 +97,15 @@ private:
     // True while there is a connection, made or being made. Starts one when there is none and the
     // last try is long enough ago.
     bool connect() {
-        if (context) return true;
+        if (connection.active()) return true;
         if (tried && clock.elapsed() - lastTry < RetryMilliseconds) return false;
         tried = true;
         lastTry = clock.elapsed();
-        pa_proplist* properties = pa_proplist_new();
-        pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Pipling Simulator");
-        pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, "org.pipling.Simulator");
-        pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "org.pipling.Simulator");
-        context = pa_context_new_with_proplist(loop.api(), "Pipling Simulator", properties);
-        pa_proplist_free(properties);
-        if (!context) return false;
-        pa_context_set_state_callback(context, &PulseWavePlayer::contextChanged, this);
-        // Never start a server: the toy would wait for it here, in the middle of a tick.
-        if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-            disconnect();
+        // Never starts a server: the toy would wait for it here, in the middle of a tick.
+        const PulseProperties client{{"application.name", "Pipling Simulator"},
+                                     {"application.id", "org.pipling.Simulator"},
+                                     {"application.icon_name", "org.pipling.Simulator"}};
+        if (!connection.open(pulseSocketPath(), pulseCookie(), client)) {
             reachable = false;
             return false;
         }
@@ -112,22 +114,13 @@ private:
 
     void disconnect() {
         for (Sound* sound : all()) {
-            if (sound->upload) {
-                pa_stream_set_state_callback(sound->upload, nullptr, nullptr);
-                pa_stream_set_write_callback(sound->upload, nullptr, nullptr);
-                pa_stream_unref(sound->upload);
-            }
-            sound->upload = nullptr;
+            sound->uploading = false;
             sound->uploaded = false; // the server may be a new one that has never seen it
         }
         unanswered.clear();
         waiting = nullptr;
-        playing = PA_INVALID_INDEX;
-        if (!context) return;
-        pa_context_set_state_callback(context, nullptr, nullptr);
-        pa_context_disconnect(context);
-        pa_context_unref(context);
-        context = nullptr;
+        playing = PulseInvalidIndex;
+        connection.close();
     }
 
     std::vector<Sound*> all() {
@@ -137,67 +130,46 @@ private:
         return list;
     }
 
-    static void contextChanged(pa_context* c, void* userdata) {
-        auto* self = static_cast<PulseWavePlayer*>(userdata);
-        const pa_context_state_t state = pa_context_get_state(c);
-        if (state == PA_CONTEXT_READY) {
-            self->reachable = true;
-            if (self->waiting) self->request(*self->waiting);
-        } else if (!PA_CONTEXT_IS_GOOD(state)) {
-            // Gone, or never there: silent until a later sound finds it again. A context is not
-            // freed inside its own callback.
-            self->reachable = false;
-            QMetaObject::invokeMethod(
-                &self->guard, [self] { self->disconnect(); }, Qt::QueuedConnection);
-        }
-    }
-
     // Plays the sound, or has it played as soon as the connection and its upload allow; only
     // the sound asked for last waits, as it would have cut off the ones before it.
     void request(Sound& sound) {
-        if (pa_context_get_state(context) != PA_CONTEXT_READY || !sound.uploaded) {
+        if (!connection.isReady() || !sound.uploaded) {
             waiting = &sound;
-            if (pa_context_get_state(context) == PA_CONTEXT_READY && !sound.upload) startUpload(sound);
+            if (connection.isReady() && !sound.uploading) startUpload(sound);
             return;
         }
         waiting = nullptr;
         if (unanswered.size() >= MostUnanswered) return;
         // A new sound cuts off the one still playing; one known to be over is left alone, which
         // spares the server a request.
-        if (playing != PA_INVALID_INDEX && clock.elapsed() < playingEnds) kill(playing);
-        playing = PA_INVALID_INDEX;
+        if (playing != PulseInvalidIndex && clock.elapsed() < playingEnds) kill(playing);
+        playing = PulseInvalidIndex;
         playingEnds = clock.elapsed() + sound.milliseconds + 50;
-        pa_proplist* properties = pa_proplist_new();
-        pa_proplist_sets(properties, PA_PROP_EVENT_ID, sound.name.c_str());
-        pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "event");
+        // On the default sink, by the sample's name, with the properties an event sound has.
+        TagWriter play;
+        play.u32(PulseInvalidIndex).nullString().u32(NormalVolume).string(sound.name);
+        play.properties({{"event.id", sound.name}, {"media.role", "event"}});
         const uint64_t serial = ++requests;
         unanswered.push_back(serial);
-        if (pa_operation* o =
-                pa_context_play_sample_with_proplist(context, sound.name.c_str(), nullptr, PA_VOLUME_NORM,
-                                                     properties, &PulseWavePlayer::started, this))
-            pa_operation_unref(o);
-        else
+        if (!connection.send(PulseCommand::PlaySample, play, [this](TagReader* reply) {
+                started(reply ? reply->u32().value_or(PulseInvalidIndex) : PulseInvalidIndex);
+            }))
             unanswered.pop_back();
-        pa_proplist_free(properties);
     }
 
     // The server's answer to a sound: the sound's index, so that the next sound can cut it off.
-    static void started(pa_context*, uint32_t index, void* userdata) {
-        auto* self = static_cast<PulseWavePlayer*>(userdata);
-        if (self->unanswered.empty()) return;
-        const uint64_t serial = self->unanswered.front();
-        self->unanswered.pop_front();
-        if (index == PA_INVALID_INDEX) return;
-        if (serial == self->requests)
-            self->playing = index;
+    void started(uint32_t index) {
+        if (unanswered.empty()) return;
+        const uint64_t serial = unanswered.front();
+        unanswered.pop_front();
+        if (index == PulseInvalidIndex) return;
+        if (serial == requests)
+            playing = index;
         else
-            self->kill(index); // overtaken by a newer sound before the answer came
+            kill(index); // overtaken by a newer sound before the answer came
     }
 
-    void kill(uint32_t index) {
-        if (pa_operation* o = pa_context_kill_sink_input(context, index, nullptr, nullptr))
-            pa_operation_unref(o);
-    }
+    void kill(uint32_t index) { connection.send(PulseCommand::KillSinkInput, TagWriter().u32(index)); }
 
     void startUpload(Sound& sound) {
         if (sound.wave.samples.empty()) {
@@ -205,46 +177,34 @@ private:
             if (!again) return;
             sound.wave = std::move(*again);
         }
-        pa_sample_spec spec{};
-        spec.format = sound.wave.bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-        spec.rate = sound.wave.rate;
-        spec.channels = static_cast<uint8_t>(sound.wave.channels);
-        sound.upload = pa_stream_new(context, sound.name.c_str(), &spec, nullptr);
-        if (!sound.upload) return;
-        sound.written = 0;
-        pa_stream_set_state_callback(sound.upload, &PulseWavePlayer::uploadChanged, this);
-        pa_stream_set_write_callback(sound.upload, &PulseWavePlayer::uploadWritable, &sound);
-        if (pa_stream_connect_upload(sound.upload, sound.wave.samples.size()) < 0) finishUpload(sound, false);
+        const WaveData& wave = sound.wave;
+        TagWriter create;
+        create.string(sound.name)
+            .sampleSpec(wave.bits == 8 ? 0 : 3, static_cast<uint8_t>(wave.channels), wave.rate)
+            .channelMap(wave.channels == 1 ? std::vector<uint8_t>{0} : std::vector<uint8_t>{1, 2})
+            .u32(static_cast<uint32_t>(wave.samples.size()))
+            .properties({{"media.name", sound.name}});
+        sound.uploading = connection.send(PulseCommand::CreateUploadStream, create,
+                                          [this, &sound](TagReader* reply) { upload(sound, reply); });
+        if (!sound.uploading) finishUpload(sound, false);
     }
 
-    static void uploadWritable(pa_stream* stream, size_t room, void* userdata) {
-        auto& sound = *static_cast<Sound*>(userdata);
-        const size_t left = sound.wave.samples.size() - sound.written;
-        const size_t now = std::min(room, left);
-        if (now > 0) {
-            pa_stream_write(stream, sound.wave.samples.data() + sound.written, now, nullptr, 0,
-                            PA_SEEK_RELATIVE);
-            sound.written += now;
-        }
-        if (sound.written == sound.wave.samples.size()) {
-            pa_stream_set_write_callback(stream, nullptr, nullptr);
-            pa_stream_finish_upload(stream);
-        }
-    }
-
-    static void uploadChanged(pa_stream* stream, void* userdata) {
-        auto* self = static_cast<PulseWavePlayer*>(userdata);
-        const pa_stream_state_t state = pa_stream_get_state(stream);
-        if (state != PA_STREAM_TERMINATED && state != PA_STREAM_FAILED) return;
-        for (Sound* sound : self->all())
-            if (sound->upload == stream) self->finishUpload(*sound, state == PA_STREAM_TERMINATED);
+    // The server has made the upload stream: its channel takes the samples, and finishing it
+    // puts the sample in the cache under its name.
+    void upload(Sound& sound, TagReader* reply) {
+        const auto channel = reply ? reply->u32() : std::nullopt;
+        if (!channel) return finishUpload(sound, false);
+        const std::string_view samples = sound.wave.samples;
+        for (size_t at = 0; at < samples.size(); at += UploadPiece)
+            if (!connection.sendData(*channel, samples.substr(at, UploadPiece)))
+                return finishUpload(sound, false);
+        if (!connection.send(PulseCommand::FinishUploadStream, TagWriter().u32(*channel),
+                             [this, &sound](TagReader* done) { finishUpload(sound, done != nullptr); }))
+            finishUpload(sound, false);
     }
 
     void finishUpload(Sound& sound, bool done) {
-        pa_stream_set_state_callback(sound.upload, nullptr, nullptr);
-        pa_stream_set_write_callback(sound.upload, nullptr, nullptr);
-        pa_stream_unref(sound.upload);
-        sound.upload = nullptr;
+        sound.uploading = false;
         sound.uploaded = done;
         if (done) sound.wave.samples = std::string();
         // A failed upload is tried again at the sound's next request, not in a loop here.
@@ -256,9 +216,6 @@ private:
         }
     }
 
-    PulseLoop loop;
-    QObject guard; // drops a queued disconnect when the player is gone first
-    pa_context* context = nullptr;
     bool tried = false;
     bool reachable = true; // until a connection has failed
     QElapsedTimer clock;
@@ -268,12 +225,13 @@ private:
     Sound* waiting = nullptr;
     std::deque<uint64_t> unanswered;
     uint64_t requests = 0;
-    uint32_t playing = PA_INVALID_INDEX;
+    uint32_t playing = PulseInvalidIndex;
     qint64 playingEnds = 0;
+    // Last, so that it goes first: no answer arrives for a sound already gone.
+    PulseConnection connection;
 };
 
 } // namespace
-
 extern "C" Q_DECL_EXPORT void piplingMakeWavePlayer(std::unique_ptr<WavePlayer>& into) {
     into = std::make_unique<PulseWavePlayer>();
 }

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The desktop's sound: the wave files it reads, and a sound request that returns at once whatever
-// the sound server does. (That every sound is heard on a real server is sound_onsets.sh.)
+// The desktop's sound: the wave files it reads, a sound request that returns at once whatever the
+// sound server does, and a real server that takes the toy's samples and plays them by name. (That
+// every sound is heard on a real server is sound_onsets.sh.)
 #include "platform/qt/QtSound.h"
 #include "platform/qt/WaveFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +22,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 
 namespace {
@@ -191,6 +197,89 @@ TEST_F(SoundServer, ASoundReturnsAtOnceWithTheServerMissingStalledOrGoneAndFinds
     while (back.connections() == 0 && clock.elapsed() < 5000)
         askFor(sound, 5);
     EXPECT_EQ(back.connections(), 1);
+}
+
+// A private PulseAudio that logs what it plays. (It lets in a client of its own user whatever
+// cookie it brings, so the cookie is checked against a fake server, in PulseConnectionTest.)
+class RealServer {
+public:
+    RealServer(const QString& folder, const QString& cookie) : log(folder + "/pulse.log") {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", folder);
+        env.insert("XDG_RUNTIME_DIR", folder);
+        env.remove("DBUS_SESSION_BUS_ADDRESS");
+        server.setProcessEnvironment(env);
+        server.start("pulseaudio",
+                     {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--log-level=debug",
+                      "--log-target=file:" + log, "-L", "module-null-sink sink_name=heard", "-L",
+                      "module-native-protocol-unix socket=" + folder + "/native auth-cookie=" + cookie});
+        started = server.waitForStarted(5000);
+    }
+    ~RealServer() {
+        server.kill();
+        server.waitForFinished(5000);
+    }
+    bool running() { return started && server.state() == QProcess::Running; }
+    QString logged() {
+        QFile file(log);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    // What pactl says, asked as any other client of this server would.
+    static QString pactl(const QStringList& arguments) {
+        QProcess tool;
+        tool.start("pactl", arguments);
+        tool.waitForFinished(5000);
+        return QString::fromUtf8(tool.readAllStandardOutput());
+    }
+
+private:
+    QString log;
+    QProcess server;
+    bool started = false;
+};
+
+TEST_F(SoundServer, ARealServerTakesEachSampleOnceAndPlaysItByName) {
+    if (QStandardPaths::findExecutable("pulseaudio").isEmpty() ||
+        QStandardPaths::findExecutable("pactl").isEmpty())
+        GTEST_SKIP() << "needs pulseaudio and pactl";
+    RealServer server(folder.path(), folder.path() + "/cookie");
+    setenv("PULSE_SERVER", ("unix:" + path("native")).c_str(), 1);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 10000 && !(server.running() && QFile::exists(folder.path() + "/cookie") &&
+                                        RealServer::pactl({"info"}).contains("Server")))
+        QThread::msleep(50);
+    ASSERT_TRUE(server.running());
+    QtSound sound(PIPLING_BIN_DIR);
+    const auto played = [&](const QString& name) {
+        return server.logged().count("Playing sample \"pipling-simulator-" + name);
+    };
+    const auto playUntil = [&](const std::function<bool()>& heard) {
+        QElapsedTimer wait;
+        wait.start();
+        while (wait.elapsed() < 5000 && !heard())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return heard();
+    };
+    sound.playWave(attendFile);
+    EXPECT_TRUE(playUntil([&] { return played("attend-") == 1; })) << server.logged().toStdString();
+    // Once there, a sound is only named: two more, and the beep's tone of its own.
+    sound.playWave(attendFile);
+    sound.playWave(attendFile);
+    sound.beep();
+    EXPECT_TRUE(playUntil([&] { return played("attend-") == 3 && played("alert-") == 1; }));
+    const QString samples = RealServer::pactl({"list", "samples", "short"});
+    EXPECT_EQ(samples.count("pipling-simulator-attend-"), 1) << samples.toStdString();
+    EXPECT_EQ(samples.count("pipling-simulator-alert-"), 1) << samples.toStdString();
+    // The sample holds the file's samples at the file's rate.
+    const auto wave = readWaveFile(attendFile);
+    ASSERT_TRUE(wave);
+    const QString details = RealServer::pactl({"list", "samples"});
+    EXPECT_TRUE(details.contains(QString("s16le %1ch %2Hz").arg(wave->channels).arg(wave->rate)))
+        << details.toStdString();
+    const QString clients = RealServer::pactl({"list", "clients"});
+    EXPECT_TRUE(clients.contains("application.name = \"Pipling Simulator\"")) << clients.toStdString();
+    EXPECT_TRUE(clients.contains("application.icon_name = \"org.pipling.Simulator\""));
 }
 
 } // namespace
