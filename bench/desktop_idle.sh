@@ -146,7 +146,8 @@ per_thread() {
             "$(awk '/^voluntary_ctxt_switches/ {print $2}' "$task/status")"
     done 2>/dev/null
 }
-module() { grep -q pipling-sound "/proc/$1/maps" && echo loaded || echo "not loaded"; }
+# Whether the toy is a client of the sound server: it connects at its first sound.
+client() { pactl list clients 2>/dev/null | grep -q 'application.name = "Pipling Simulator"' && echo connected || echo "not connected"; }
 press() { xdotool keydown Left sleep 0.05 keyup Left; }
 # Presses button A every BENCH_BEEP_EVERY seconds for SECONDS: "CPU % switches/s presses".
 presses() {
@@ -164,13 +165,13 @@ presses() {
 window=$(xdotool search --onlyvisible --pid "$toy" | head -1)
 xdotool windowfocus --sync "$window" 2>/dev/null
 echo
-echo "pipling idle, sound module $(module "$toy"): $(awk -v w="$idle_woken" -v s="$seconds" 'BEGIN {printf "%.1f", w / s}') voluntary wake-ups/s"
+echo "pipling idle, sound server $(client): $(awk -v w="$idle_woken" -v s="$seconds" 'BEGIN {printf "%.1f", w / s}') voluntary wake-ups/s"
 # Resident memory split: anonymous (the toy's own) and file pages (libraries, shared with others).
 memory() { awk '/^(RssAnon|RssFile)/ {printf "%s %.1f ", $1, $2 / 1024}' "/proc/$1/status"; awk '/^Pss:/ {printf "Pss: %.1f", $2 / 1024}' "/proc/$1/smaps_rollup" 2>/dev/null; }
 rss_before=$(rss_kb "$toy") threads_before=$(threads "$toy") memory_before=$(memory "$toy")
 press
 sleep 12 # the icon the press highlighted goes out after 10 s
-echo "first sound: sound module $(module "$toy"), RSS $(awk -v a="$rss_before" -v b="$(rss_kb "$toy")" 'BEGIN {printf "%.1f -> %.1f MB", a / 1024, b / 1024}'), threads $threads_before -> $(threads "$toy")"
+echo "first sound: sound server $(client), RSS $(awk -v a="$rss_before" -v b="$(rss_kb "$toy")" 'BEGIN {printf "%.1f -> %.1f MB", a / 1024, b / 1024}'), threads $threads_before -> $(threads "$toy")"
 echo "  before: $memory_before MB; after: $(memory "$toy") MB"
 per_thread "$toy" >"$work/threads0"
 sleep "$seconds"

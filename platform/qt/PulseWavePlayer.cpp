@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The sound module: WavePlayer on the sound server's sample cache. Each wave file is read once and
+// WavePlayer on the sound server's sample cache. Each wave file is read once and
 // uploaded once; after that a sound is one short request naming its sample, and the server mixes
 // it. The server's replies are handled on the toy's own event loop (PulseConnection), so a request
 // never waits for them: a stalled server leaves the toy running and silent, a missing one makes the beep
@@ -232,6 +232,4 @@ private:
 };
 
 } // namespace
-extern "C" Q_DECL_EXPORT void piplingMakeWavePlayer(std::unique_ptr<WavePlayer>& into) {
-    into = std::make_unique<PulseWavePlayer>();
-}
+std::unique_ptr<WavePlayer> makePulseWavePlayer() { return std::make_unique<PulseWavePlayer>(); }

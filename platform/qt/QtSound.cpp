@@ -5,25 +5,11 @@
 
 #include <QApplication>
 
-QtSound::QtSound(QString moduleFolder) : folder(std::move(moduleFolder)) {}
+QtSound::QtSound() = default;
 QtSound::~QtSound() = default;
 
 WavePlayer* QtSound::player() {
-    if (triedLoading) return loaded.get();
-    triedLoading = true;
-    const QString program = QCoreApplication::applicationDirPath();
-    // Beside the program in a build, in the private library folder once installed.
-    const QStringList candidates =
-        folder.isEmpty()
-            ? QStringList{program + "/pipling-sound", program + "/../lib/pipling-simulator/pipling-sound"}
-            : QStringList{folder + "/pipling-sound"};
-    for (const QString& candidate : candidates) {
-        module.setFileName(candidate);
-        if (!module.load()) continue;
-        if (auto make = reinterpret_cast<MakeWavePlayer>(module.resolve(WavePlayerFactory))) make(loaded);
-        if (loaded) break;
-        module.unload();
-    }
+    if (!loaded) loaded = makePulseWavePlayer();
     return loaded.get();
 }
 

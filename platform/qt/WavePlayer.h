@@ -2,10 +2,9 @@
 #pragma once
 
 // The sound back-end as the program sees it. This file provides:
-//  - WavePlayer: plays wave files and the beep through the desktop's sound server. It lives in a
-//    module of its own (pipling-sound.so) that QtSound loads at the first sound, so a toy that
-//    stays silent never maps the sound libraries: start-up and memory stay small.
-//  - MakeWavePlayer, WavePlayerFactory: the one function the module exports, and its name.
+//  - WavePlayer: plays wave files and the beep through the desktop's sound server.
+//  - makePulseWavePlayer: the one on the sound server's sample cache. QtSound makes it at the
+//    first sound, so a toy that stays silent never connects to the server.
 #include <memory>
 #include <string>
 
@@ -19,5 +18,4 @@ public:
     virtual bool beep() = 0;
 };
 
-using MakeWavePlayer = void (*)(std::unique_ptr<WavePlayer>& into);
-inline constexpr const char* WavePlayerFactory = "piplingMakeWavePlayer";
+std::unique_ptr<WavePlayer> makePulseWavePlayer();
