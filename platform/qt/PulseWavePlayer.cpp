@@ -232,4 +232,7 @@ private:
 };
 
 } // namespace
-std::unique_ptr<WavePlayer> makePulseWavePlayer() { return std::make_unique<PulseWavePlayer>(); }
+
+std::unique_ptr<WavePlayer> makePulseWavePlayer() {
+    return std::make_unique<PulseWavePlayer>();
+}

@@ -4,9 +4,12 @@
 // connection neither waits nor reads beyond what came; a broken answer ends the connection.
 #include "platform/qt/PulseConnection.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -176,6 +179,23 @@ TEST_F(Connection, ARefusedIntroductionOrABrokenFrameEndsTheConnection) {
         EXPECT_EQ(losses, 1);
         EXPECT_FALSE(connection.active());
     }
+}
+
+TEST_F(Connection, AQuietConnectionNeverWakesTheLoop) {
+    introduce();
+    ASSERT_TRUE(connection.send(PulseCommand::PlaySample, TagWriter().string("sound")));
+    ASSERT_TRUE(server.receive());
+    // Half a second of the event loop with nothing to read and nothing left to write: a socket
+    // watched for room while there is nothing to send would wake it thousands of times.
+    int wakes = 0;
+    QObject counter;
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, &counter,
+                     [&wakes] { ++wakes; });
+    QEventLoop loop;
+    QTimer::singleShot(500, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_LT(wakes, 10);
+    EXPECT_TRUE(connection.isReady());
 }
 
 TEST_F(Connection, AServerThatStopsReadingNeverHoldsTheToyUp) {

@@ -275,6 +275,19 @@ TEST_F(SoundServer, ARealServerTakesEachSampleOnceAndPlaysItByName) {
     const QString details = RealServer::pactl({"list", "samples"});
     EXPECT_TRUE(details.contains(QString("s16le %1ch %2Hz").arg(wave->channels).arg(wave->rate)))
         << details.toStdString();
+    // A new sound cuts off the one still playing: of two long sounds, one is left.
+    const std::string longFile = std::string(PIPLING_BIN_DIR) + "/sounds/plyunhap.wav";
+    const std::string otherFile = std::string(PIPLING_BIN_DIR) + "/sounds/plystop.wav";
+    sound.playWave(longFile);
+    EXPECT_TRUE(playUntil([&] { return played("plyunhap-") == 1; }));
+    sound.playWave(otherFile);
+    EXPECT_TRUE(playUntil([&] { return played("plystop-") == 1; }));
+    QElapsedTimer answers;
+    answers.start();
+    while (answers.elapsed() < 100)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    const QString inputs = RealServer::pactl({"list", "sink-inputs", "short"});
+    EXPECT_EQ(inputs.count('\n'), 1) << inputs.toStdString();
     const QString clients = RealServer::pactl({"list", "clients"});
     EXPECT_TRUE(clients.contains("application.name = \"Pipling Simulator\"")) << clients.toStdString();
     EXPECT_TRUE(clients.contains("application.icon_name = \"org.pipling.Simulator\""));
