@@ -1,8 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack (CPACK_PROJECT_CONFIG_FILE) for each generator: for the Debian package, the run-time
-# dependencies of the programs and the sound module, from their own libraries, by dpkg-shlibdeps
-# as Debian's own packages get them. CPack's own shlibdeps run would also give the package
-# ldconfig calls for the sound module, which is a private module, not a library of the system.
+# dependencies of the programs, from their own libraries, by dpkg-shlibdeps as Debian's own
+# packages get them.
 # PIPLING_PACKAGED_BINARIES and PIPLING_SHLIBDEPS_DIR come from the build folder's
 # CPackProjectConfig.cmake.
 if(CPACK_GENERATOR STREQUAL "DEB")
