@@ -150,7 +150,11 @@ void PulseConnection::flush() {
         }
     }
     if (written == outgoing.size()) {
-        outgoing.clear();
+        // An upload's pieces leave the buffer large; the toy keeps no more than a request needs.
+        if (outgoing.capacity() > 4096)
+            std::string().swap(outgoing);
+        else
+            outgoing.clear();
         written = 0;
     }
     // Watched for room only while something waits to be written: a silent toy never wakes for it.
