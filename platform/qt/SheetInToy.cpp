@@ -96,6 +96,12 @@ bool SheetInToy::holding() const {
 void SheetInToy::move(const QMouseEvent& event) {
     Form5* s = current();
     if (!s) return;
+    if (!(event.buttons() & Qt::LeftButton)) {
+        // The button came up where this window was not told (outside it, through XWayland).
+        s->DoSheetMouseUp(mouseButtonCode(Qt::LeftButton));
+        changed();
+        return;
+    }
     // The mouse relative to where the sheet is now, as over the sheet's own window, which the
     // core moves along under the mouse.
     const QPointF at = event.position() - QPointF(offset(*s));
@@ -112,10 +118,11 @@ void SheetInToy::release(const QMouseEvent& event) {
 
 void SheetInToy::settle() {
     const Form5* s = current();
-    if (!s || s->SheetDragging || form.pet.SendInsulatingSheetToBack ||
-        form.pet.CurrentInsulatingSheet != 2 || !form.options.insulatingSheet)
+    if (!s || form.pet.SendInsulatingSheetToBack || form.pet.CurrentInsulatingSheet != 2 ||
+        !form.options.insulatingSheet)
         return;
     // Pulled out and the toy running: the sheet is done with, so it goes as the menu item's
-    // check mark taken off sends it.
+    // check mark taken off sends it. The mouse may still hold it, somewhere this window does not
+    // reach and may never hear of again (XWayland tells no window of a release outside it).
     form.mPopupInsulatingSheet_Click();
 }

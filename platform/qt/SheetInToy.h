@@ -48,7 +48,8 @@ public:
     bool holding() const;
     void move(const QMouseEvent& event);
     void release(const QMouseEvent& event);
-    // Puts away a sheet pulled free of the slot once the toy runs. Called after every event.
+    // Puts away a sheet pulled free of the slot once the toy runs, held by the mouse or not.
+    // Called after every event.
     void settle();
 
 private:

@@ -3,6 +3,7 @@
 //
 //   pipling_sheet_check beside SHOT TOY SHEET     the sheet sits behind the toy's right edge
 //   pipling_sheet_check gone SHOT TOY SHEET X Y   the toy at X,Y runs and has no sheet beside it
+//   pipling_sheet_check width TOY                 prints the toy's width
 //
 // TOY is the toy as pipling-sim renders it (transparent outside its outline), SHEET the sheet's
 // picture. "beside" looks for the toy anywhere in SHOT: every pixel of it must be there as
@@ -11,8 +12,8 @@
 // the right of the toy's window must show at the slot, 107 pixels below the toy's top and 50
 // pixels in from its right edge, give or take a pixel of rounding. It prints "toy X Y" and "tab
 // X Y", the middle of the tab to pull, and ends with status 0 when all that holds, else 1.
-// "gone" checks that nothing of the sheet shows at the slot any more, and that the toy's screen
-// is no longer the blank one of the toy switched off.
+// "gone" checks that nothing of the sheet shows at the slot any more, nor further out, and that the toy's
+// screen is no longer the blank one of the toy switched off.
 #include <QColor>
 #include <QCoreApplication>
 #include <QImage>
@@ -31,6 +32,7 @@ namespace {
 constexpr int SlotRight = 50; // the sheet's left lies this far left of the toy's right edge
 constexpr int SlotDown = 107;
 constexpr int Slack = 1;
+constexpr int PulledFurthest = 60; // how far out the sheet still sits in the slot
 
 bool same(QRgb a, QRgb b) {
     constexpr int Tolerance = 8;
@@ -92,12 +94,14 @@ std::optional<QPoint> findWhole(const QImage& shot, const QImage& toy, double mi
 
 // The best share of the sheet's pixels right of the toy's window that show at the slot, and
 // where that sheet's top-left corner is.
-double sheetAtSlot(const QImage& shot, const QImage& toy, const QImage& sheet, QPoint at, QPoint& sheetAt) {
+// `further`: also at any place up to that many pixels further out along the slot.
+double sheetAtSlot(const QImage& shot, const QImage& toy, const QImage& sheet, QPoint at, QPoint& sheetAt,
+                   int further = 0) {
     const int edge = at.x() + toy.width();
     const auto outside = [edge](int sx, int) { return sx >= edge; };
     double best = 0;
     for (int dy = -Slack; dy <= Slack; ++dy)
-        for (int dx = -Slack; dx <= Slack; ++dx) {
+        for (int dx = -Slack; dx <= Slack + further; ++dx) {
             const QPoint corner(edge - SlotRight + dx, at.y() + SlotDown + dy);
             int counted = 0;
             const int hits = matches(shot, sheet, corner.x(), corner.y(), sheet.width() * sheet.height(),
@@ -125,6 +129,10 @@ QImage load(const char* file) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "width" && argc == 3) {
+        std::printf("%d\n", load(argv[2]).width());
+        return 0;
+    }
     if (!((mode == "beside" && argc == 5) || (mode == "gone" && argc == 7))) {
         std::fprintf(stderr, "usage: %s beside SHOT TOY SHEET | gone SHOT TOY SHEET X Y\n", argv[0]);
         return 2;
@@ -155,8 +163,9 @@ int main(int argc, char** argv) {
     }
     const QPoint at(std::atoi(argv[5]), std::atoi(argv[6]));
     QPoint sheetAt;
-    const double share = sheetAtSlot(shot, toy, sheet, at, sheetAt);
-    std::printf("%.0f%% of the sheet's tab shows at the slot\n", share * 100);
+    // Nothing of the sheet at the slot, nor anywhere it could have been pulled to in the toy's window.
+    const double share = sheetAtSlot(shot, toy, sheet, at, sheetAt, PulledFurthest);
+    std::printf("%.0f%% of the sheet's tab shows at the slot or beyond it\n", share * 100);
     int counted = 0;
     const int same = matches(shot, toy, at.x(), at.y(), toy.width() * toy.height(), counted,
                              [](int, int) { return true; });

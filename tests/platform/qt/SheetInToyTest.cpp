@@ -118,6 +118,21 @@ TEST_F(SheetInside, TheTabShowsRightOfTheToyBehindItsEdgeAndPullingItSwitchesThe
     EXPECT_EQ(window->mask(), toyOutline);
 }
 
+// Through XWayland no release outside the window arrives: a sheet pulled out still goes once the
+// toy runs, and the release that comes late, or never, changes nothing.
+TEST_F(SheetInside, ASheetPulledOutGoesWhileTheMouseStillHoldsIt) {
+    const QPoint tab = sheetCorner() + QPoint(62, 17);
+    mouse(QEvent::MouseButtonPress, tab, Qt::LeftButton, Qt::LeftButton);
+    for (int step = 10; step <= 90; step += 10)
+        mouse(QEvent::MouseMove, tab + QPoint(step, 0), Qt::NoButton, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !sim.form().sheet; }, 3000)) << "the held sheet stayed";
+    EXPECT_NE(sim.form().timerInterval, 0);
+    EXPECT_EQ(window->width(), toyWidth());
+    mouse(QEvent::MouseButtonRelease, tab + QPoint(90, 0), Qt::LeftButton, Qt::NoButton);
+    EXPECT_FALSE(sim.form().device.Dragging);
+    EXPECT_FALSE(sim.form().sheet);
+}
+
 // The toy covers the sheet: a press on the toy where the sheet lies behind it is the toy's.
 TEST_F(SheetInside, APressOnTheToyOverTheSheetIsTheToys) {
     const QPoint corner = sheetCorner();
