@@ -164,6 +164,11 @@ public:
     void ButtonC_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
     void Form_KeyDown(int16_t KeyCode, int16_t Shift);
     void Form_KeyUp(int16_t KeyCode, int16_t Shift);
+    // The keys of the toy and of its sheet's window, which answer them alike; buttonsAct false:
+    // the arrows only press and release the buttons, as on the sheet's window.
+    void keyDown(int16_t KeyCode, bool buttonsAct);
+    // Left, Down and Right press (down) or release one of the buttons A, B and C.
+    void arrowKey(int16_t KeyCode, bool down, bool buttonsAct);
     void DoButtonA(bool PressedDown);
     void DoButtonB();
     void DoButtonC(bool PressedDown);
