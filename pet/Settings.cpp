@@ -4,7 +4,6 @@
 #include "pet/StoredValue.h"
 
 #include <cmath>
-#include <type_traits>
 
 using namespace StoredValue;
 
@@ -35,52 +34,81 @@ constexpr int32_t IntervalLimit = 10000;
 
 } // namespace
 
-void Form1::DoLoadSettings() {
-    const std::string& section = pet.PiplingName;
-    auto read = [&](const char* key) { return platform.settings.read(section, key); };
-    auto loadInteger = [&](const char* key, auto& field, int32_t min, int32_t max) {
+namespace {
+
+// Reads the keys of one pet's section into fields. A key that is missing or does not convert
+// leaves its field as it is.
+class KeyReader {
+public:
+    KeyReader(SettingsStore& store, const std::string& section) : store(store), section(section) {}
+    std::optional<std::string> read(const char* key) const { return store.read(section, key); }
+    template <class Field> bool integer(const char* key, Field& field, int32_t min, int32_t max) const {
         if (auto text = read(key))
-            if (auto value = toInteger(*text, min, max))
-                field = static_cast<std::remove_reference_t<decltype(field)>>(*value);
-    };
-    auto loadBoolean = [&](const char* key, bool& field) {
+            if (auto value = toInteger(*text, min, max)) {
+                field = static_cast<Field>(*value);
+                return true;
+            }
+        return false;
+    }
+    void boolean(const char* key, bool& field) const {
         if (auto text = read(key))
             if (auto value = toBoolean(*text)) field = *value;
-    };
+    }
     // A number that picks one of a pair: 0 the first, anything else the second (true).
-    auto loadPair = [&](const char* key, bool& second) {
+    void pair(const char* key, bool& second) const {
         if (auto text = read(key))
             if (auto value = toSingle(*text, -1e30, 1e30)) second = *value != 0;
-    };
-    constexpr int32_t Max16 = INT16_MAX;
+    }
+    // Window positions lie inside the desktop's 16-bit pixel coordinate space.
+    void position(const char* key, int& field) const {
+        constexpr double PositionLimit = 32767.0 * 15;
+        if (auto text = read(key))
+            if (auto value = toSingle(*text, -PositionLimit, PositionLimit))
+                field = static_cast<int>(std::lround(*value));
+    }
 
-    if (!read("InsulatingSheet")) {
+private:
+    SettingsStore& store;
+    const std::string& section;
+};
+
+constexpr int32_t Max16 = INT16_MAX;
+
+} // namespace
+
+void Form1::DoLoadSettings() {
+    if (!platform.settings.read(pet.PiplingName, "InsulatingSheet")) {
         DoFirstRunDefaults();
         DoSaveSettings();
         return;
     }
-    loadInteger("InsulatingSheet", pet.InsulatingSheet, 0, 2);
-    loadInteger("InsulatingSheetWidthPushed", pet.InsulatingSheetWidthPushed, INT16_MIN, Max16);
+    loadPlaceAndOptions();
+    loadCharacter();
+    loadPetRecord();
+    const bool showsPet = screenShowsPet();
+    if (pet.DyingAction >= 1) rebuildDyingDisplay(showsPet);
+    if (showsPet) elements.PipChar.visible = true;
+}
 
-    // Window positions lie inside the desktop's 16-bit pixel coordinate space.
-    constexpr double PositionLimit = 32767.0 * 15;
-    if (auto text = read("Left"))
-        if (auto left = toSingle(*text, -PositionLimit, PositionLimit))
-            window.left = static_cast<int>(std::lround(*left));
-    if (auto text = read("Top"))
-        if (auto top = toSingle(*text, -PositionLimit, PositionLimit))
-            window.top = static_cast<int>(std::lround(*top));
+// The sheet, the window's place and the menu's options, up to the skin.
+void Form1::loadPlaceAndOptions() {
+    const std::string& section = pet.PiplingName;
+    const KeyReader keys(platform.settings, section);
+    keys.integer("InsulatingSheet", pet.InsulatingSheet, 0, 2);
+    keys.integer("InsulatingSheetWidthPushed", pet.InsulatingSheetWidthPushed, INT16_MIN, Max16);
+    keys.position("Left", window.left);
+    keys.position("Top", window.top);
     keepOnScreen();
     window.visible = true;
 
-    loadPair("PlayType", options.gameB);
-    if (auto text = read("Plugins")) pet.Plugins = isFolderName(*text) ? *text : std::string();
-    loadBoolean("AutoShow", options.autoShow);
+    keys.pair("PlayType", options.gameB);
+    if (auto text = keys.read("Plugins")) pet.Plugins = isFolderName(*text) ? *text : std::string();
+    keys.boolean("AutoShow", options.autoShow);
     // Stores written before this option existed lack the key: their pets keep it checked.
-    loadBoolean("Notifications", options.notifications);
-    loadBoolean("AlwaysOnTop", options.alwaysOnTop);
+    keys.boolean("Notifications", options.notifications);
+    keys.boolean("AlwaysOnTop", options.alwaysOnTop);
     DoSetAlwaysOnTop(window, options.alwaysOnTop);
-    if (auto text = read("CurrentSkin")) {
+    if (auto text = keys.read("CurrentSkin")) {
         if (text->empty()) {
             pet.CurrentSkin = "Default";
             platform.settings.writeSection(section, {{"CurrentSkin", pet.CurrentSkin}});
@@ -95,13 +123,14 @@ void Form1::DoLoadSettings() {
             platform.settings.writeSection(section, {{"CurrentSkin", pet.CurrentSkin}});
         }
     }
-    bool lifeLengthLoaded = false;
-    if (auto text = read("MaxMinutes"))
-        if (auto value = toInteger(*text, ShortestLife, LongestLife)) {
-            pet.MaxMinutes = static_cast<int16_t>(*value);
-            lifeLengthLoaded = true;
-        }
-    loadInteger("CharacterNo", pet.CharacterNo, character::Egg, character::Angel);
+}
+
+// The life length and the character, which DoSetCharacter enters; the keys read after it win
+// over what it resets.
+void Form1::loadCharacter() {
+    const KeyReader keys(platform.settings, pet.PiplingName);
+    const bool lifeLengthLoaded = keys.integer("MaxMinutes", pet.MaxMinutes, ShortestLife, LongestLife);
+    keys.integer("CharacterNo", pet.CharacterNo, character::Egg, character::Angel);
     if (!lifeLengthLoaded) {
         // Without a life length an adult's stage would end at its first minute. It gets the
         // length its character comes with: the secret character's own, or one drawn as for a new
@@ -116,67 +145,69 @@ void Form1::DoLoadSettings() {
     // The loaded screen is drawn whole once loading ends.
     elements.PipChar.visible = false;
     device.NewPetUndrawn = false;
+}
 
+// The pet's clocks, options read late, calls, needs and care record.
+void Form1::loadPetRecord() {
+    const KeyReader keys(platform.settings, pet.PiplingName);
     // A count past the frame period only makes the next frame due at once.
-    loadInteger("IntervalCount", pet.IntervalCount, 0, IntervalLimit);
-    loadInteger("SecondCount", pet.SecondCount, 0, 59);
-    loadInteger("MinuteCount", pet.MinuteCount, 0, lastReachableMinute(pet.MinutesPerHour));
-    loadInteger("CurrentTempChar", pet.CurrentTempChar, 0, 15);
-    loadBoolean("Sound", options.sound);
+    keys.integer("IntervalCount", pet.IntervalCount, 0, IntervalLimit);
+    keys.integer("SecondCount", pet.SecondCount, 0, 59);
+    keys.integer("MinuteCount", pet.MinuteCount, 0, lastReachableMinute(pet.MinutesPerHour));
+    keys.integer("CurrentTempChar", pet.CurrentTempChar, 0, 15);
+    keys.boolean("Sound", options.sound);
     bool beep = !options.wave;
-    loadPair("SoundType", beep);
+    keys.pair("SoundType", beep);
     options.wave = !beep;
-    if (auto text = read("FormVisible"))
+    if (auto text = keys.read("FormVisible"))
         if (auto visible = toBoolean(*text)) options.hidden = !*visible;
-    loadBoolean("AttentionHungry", pet.AttentionHungry);
-    loadBoolean("AttentionHappy", pet.AttentionHappy);
-    loadBoolean("AttentionDiscipline", pet.AttentionDiscipline);
-    loadInteger("AttendTimeLeft", pet.AttendTimeLeft, 0, CallSeconds);
+    keys.boolean("AttentionHungry", pet.AttentionHungry);
+    keys.boolean("AttentionHappy", pet.AttentionHappy);
+    keys.boolean("AttentionDiscipline", pet.AttentionDiscipline);
+    keys.integer("AttendTimeLeft", pet.AttendTimeLeft, 0, CallSeconds);
     elements.AttendIcon.visible = pet.AttendTimeLeft >= 1;
-    loadInteger("FeedMenuIndex", pet.FeedMenuIndex, 0, 1);
-    loadInteger("LightMenuIndex", pet.LightMenuIndex, 0, 1);
-    loadInteger("Age", pet.Age, 0, 99);
-    loadInteger("Weight", pet.Weight, 0, 100);
-    loadInteger("Discipline", pet.Discipline, 0, 14);
-    loadInteger("Happiness", pet.Happiness, 0, 4);
-    loadInteger("Hunger", pet.Hunger, 0, 4);
-    loadInteger("Sickness", pet.Sickness, 0, CountLimit);
-    loadInteger("Dung", pet.Dung, 0, 8);
-    loadBoolean("SleepAction", pet.SleepAction);
-    loadBoolean("AttentionSleep", pet.AttentionSleep);
+    keys.integer("FeedMenuIndex", pet.FeedMenuIndex, 0, 1);
+    keys.integer("LightMenuIndex", pet.LightMenuIndex, 0, 1);
+    keys.integer("Age", pet.Age, 0, 99);
+    keys.integer("Weight", pet.Weight, 0, 100);
+    keys.integer("Discipline", pet.Discipline, 0, 14);
+    keys.integer("Happiness", pet.Happiness, 0, 4);
+    keys.integer("Hunger", pet.Hunger, 0, 4);
+    keys.integer("Sickness", pet.Sickness, 0, CountLimit);
+    keys.integer("Dung", pet.Dung, 0, 8);
+    keys.boolean("SleepAction", pet.SleepAction);
+    keys.boolean("AttentionSleep", pet.AttentionSleep);
     if (pet.AttentionSleep) {
         pet.SleepAction = true;
         elements.AttendIcon.visible = true;
         pet.AttendTimeLeft = CallSeconds;
     }
-    loadBoolean("LightOff", pet.LightOff);
-    loadInteger("DyingAction", pet.DyingAction, 0, 62);
-    loadInteger("DyingTimeLeft", pet.DyingTimeLeft, INT16_MIN, neglectAllowance(pet.MinutesPerHour));
+    keys.boolean("LightOff", pet.LightOff);
+    keys.integer("DyingAction", pet.DyingAction, 0, 62);
+    keys.integer("DyingTimeLeft", pet.DyingTimeLeft, INT16_MIN, neglectAllowance(pet.MinutesPerHour));
     if (pet.DyingTimeLeft < 1) pet.DyingTimeLeft = neglectAllowance(pet.MinutesPerHour);
-    loadInteger("DisciplineWhenNeed", pet.DisciplineWhenNeed, 0, Max16);
-    loadInteger("PlayCounter", pet.PlayCounter, 0, Max16);
-    loadInteger("SnackCount", pet.SnackCount, 0, Max16);
-    loadInteger("NeedCount", pet.NeedCount, 0, CountLimit);
-    loadInteger("TotalNeedCount", pet.TotalNeedCount, 0, CountLimit);
-    loadInteger("CareWhenNeed", pet.CareWhenNeed, 0, Max16);
+    keys.integer("DisciplineWhenNeed", pet.DisciplineWhenNeed, 0, Max16);
+    keys.integer("PlayCounter", pet.PlayCounter, 0, Max16);
+    keys.integer("SnackCount", pet.SnackCount, 0, Max16);
+    keys.integer("NeedCount", pet.NeedCount, 0, CountLimit);
+    keys.integer("TotalNeedCount", pet.TotalNeedCount, 0, CountLimit);
+    keys.integer("CareWhenNeed", pet.CareWhenNeed, 0, Max16);
+}
 
-    const bool showsPet = screenShowsPet();
-    if (pet.DyingAction >= 1) {
-        // The pet was dying when the program closed: put the dying display back together.
-        DoEndCurrentAction();
-        DoMainScreen(false);
-        endCalls();
-        DoHideIcon();
-        pet.IntervalCount = 119;
-        pet.FramePeriod = 120;
-        device.ActionStep = 0;
-        device.ActionFrameCount = 0;
-        elements.PipChar.setPicture(elements.TempSick[1]);
-        elements.PipChar.move(layout.DyingLeft, layout.DyingTop);
-        elements.showDroppings(pet.Dung, false);
-        if (showsPet) elements.Skull.visible = true;
-    }
-    if (showsPet) elements.PipChar.visible = true;
+// The pet was dying when the program closed: put the dying display back together.
+void Form1::rebuildDyingDisplay(bool showsPet) {
+    DoEndCurrentAction();
+    DoMainScreen(false);
+    endCalls();
+    DoHideIcon();
+    pet.IntervalCount = 119;
+    pet.FramePeriod = 120;
+    device.ActionStep = 0;
+    device.ActionFrameCount = 0;
+    elements.PipChar.setPicture(elements.TempSick[1]);
+    elements.PipChar.move(layout.DyingLeft, layout.DyingTop);
+    elements.showDroppings(pet.Dung, false);
+    if (showsPet) elements.Skull.visible = true;
 }
 
 void Form1::DoSaveSettings() {

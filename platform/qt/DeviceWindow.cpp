@@ -10,6 +10,7 @@
 
 #include "app/Form1.h"
 #include "assets/Chooser.h"
+#include "device/KeyCodes.h"
 #include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
@@ -56,10 +57,7 @@ DeviceWindow::DeviceWindow(Form1& form)
                         CoarseWakeMs),
       keys([this](int16_t code, bool down) {
           ticks.inputArrived();
-          if (down)
-              this->form.Form_KeyDown(code, 0);
-          else
-              this->form.Form_KeyUp(code, 0);
+          keyEvent(this->form, code, down);
           sync();
       }) {
     setWindowFlags(Qt::FramelessWindowHint | Qt::Window);

@@ -3,6 +3,7 @@
 #include "platform/qt/WindowMirror.h"
 
 #include "app/Form1.h"
+#include "device/KeyCodes.h"
 #include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
@@ -57,10 +58,7 @@ SheetWindow::SheetWindow(Form1& form, QWidget& device, std::function<void()> cha
       keys([this](int16_t code, bool down) {
           Form5* s = current();
           if (!s) return;
-          if (down)
-              s->Form_KeyDown(code, 0);
-          else
-              s->Form_KeyUp(code, 0);
+          keyEvent(*s, code, down);
           this->changed();
       }) {
     // A tool window: no entry of its own in the task bar, and no parent that would keep it
