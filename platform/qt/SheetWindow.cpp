@@ -33,9 +33,12 @@ constexpr int PlacementWaitMs = 400;
 // (weston's, for X programs). Nothing on other platforms.
 std::optional<QPoint> serverPosition(const QWidget& widget) {
 #ifdef PIPLING_HAVE_XCB
+    // Only on Qt's X11 platform: the offscreen one may answer for X11 too, with no connection.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return std::nullopt;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !widget.windowHandle()) return std::nullopt;
     xcb_connection_t* connection = x11->connection();
+    if (!connection || xcb_connection_has_error(connection)) return std::nullopt;
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     xcb_translate_coordinates_reply_t* reply = xcb_translate_coordinates_reply(
         connection,
