@@ -279,11 +279,7 @@ public:
 private:
     void buildOutline();
     void sendTray(bool add);
-    // Steps of DoLoadSettings (pet/Settings.cpp): the keys in the order they are read, then a
-    // dying pet's display rebuilt.
-    void loadPlaceAndOptions();
-    void loadCharacter();
-    void loadPetRecord();
+    // The last step of DoLoadSettings (pet/Settings.cpp): a dying pet's display rebuilt.
     void rebuildDyingDisplay(bool showsPet);
     // Steps of Form_Load (app/Startup.cpp), in their order.
     void placeDevicePictures();

@@ -10,6 +10,14 @@ bool timedAnimation(const DeviceState& device) {
     return device.HappyAction || device.UnhappyAction || device.NegativeAction;
 }
 
+// With the light off the dark covers the screen where the picture would show.
+void showUnlessDark(ElementSet& e, bool lightOff, Element& picture) {
+    if (lightOff)
+        e.Dark.visible = true;
+    else
+        picture.visible = true;
+}
+
 } // namespace
 
 void Form1::DoMainScreen(bool flag) {
@@ -129,33 +137,21 @@ void Form1::drawPetScreen() {
         e.DungImage[i].setPicture(e.TempDung[0]);
         e.DungImage[i].visible = true;
     }
-    if (device.FlushAction) {
-        if (pet.LightOff)
-            e.Dark.visible = true;
-        else
-            e.Water.visible = true;
-    }
+    if (device.FlushAction) showUnlessDark(e, pet.LightOff, e.Water);
 }
 
 // A care screen holds the screen for its time: the meal, the feeding menu or an animation.
 void Form1::drawTimedScreen() {
     auto& e = elements;
     if (device.EatingAction) {
-        if (pet.LightOff) {
-            e.Dark.visible = true;
-        } else {
-            e.MealSnack.visible = true;
-            e.TempImage.visible = true;
-        }
+        showUnlessDark(e, pet.LightOff, e.MealSnack);
+        showUnlessDark(e, pet.LightOff, e.TempImage);
     } else if (device.SelectedIcon == menuIcon::Feed) {
         if (pet.LightOff) e.Dark.visible = false;
         e.FeedMenu.visible = true;
         e.RightArrow.visible = true;
     } else if (timedAnimation(device)) {
-        if (pet.LightOff)
-            e.Dark.visible = true;
-        else
-            e.TempImage.visible = true;
+        showUnlessDark(e, pet.LightOff, e.TempImage);
     }
 }
 
