@@ -164,6 +164,11 @@ public:
     void ButtonC_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
     void Form_KeyDown(int16_t KeyCode, int16_t Shift);
     void Form_KeyUp(int16_t KeyCode, int16_t Shift);
+    // The keys of the toy and of its sheet's window, which answer them alike; buttonsAct false:
+    // the arrows only press and release the buttons, as on the sheet's window.
+    void keyDown(int16_t KeyCode, bool buttonsAct);
+    // Left, Down and Right press (down) or release one of the buttons A, B and C.
+    void arrowKey(int16_t KeyCode, bool down, bool buttonsAct);
     void DoButtonA(bool PressedDown);
     void DoButtonB();
     void DoButtonC(bool PressedDown);
@@ -274,6 +279,15 @@ public:
 private:
     void buildOutline();
     void sendTray(bool add);
+    // The last step of DoLoadSettings (pet/Settings.cpp): a dying pet's display rebuilt.
+    void rebuildDyingDisplay(bool showsPet);
+    // Steps of Form_Load (app/Startup.cpp), in their order.
+    void placeDevicePictures();
+    void setFreshValues(const std::string& commandLine);
+    void loadStoredPet();
+    void drawLoadedPet();
+    void setDarkPicture();
+    void placeInsulatingSheet();
     std::vector<MenuItem*> menuIndex; // by id; the tree never changes shape after construction
     // Steps of DoAnimate (pet/Animate*.cpp). Those with an icon argument put the tray icon
     // they choose there.
@@ -285,4 +299,20 @@ private:
     void animateDropping(PictureHandle& icon);
     void animateIdle();
     void showPetPicture(PictureHandle& icon);
+    // Steps of DoSetCharacter (pet/Character.cpp): what the pet being replaced leaves behind,
+    // the counters and pictures every stage starts from, then the stage's own values.
+    void leaveReplacedPet(int16_t CharNo);
+    void resetForStage(int16_t CharNo);
+    void enterEgg();
+    void enterBaby();
+    void enterGrownStage(int16_t CharNo);
+    void enterAngel();
+    // Steps of DoMainScreen (device/Screens.cpp): the angel's and a game's screens, and the
+    // normal screen drawn (with the pet's own screen or a care screen's) or cleared.
+    void showAngelScreen(bool flag);
+    bool showGameScreen(bool flag);
+    void drawMainScreen();
+    void drawPetScreen();
+    void drawTimedScreen();
+    void clearMainScreen();
 };

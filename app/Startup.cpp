@@ -47,21 +47,42 @@ void Form1::updateTray(const PictureHandle& icon, const std::string& tip) {
 }
 
 void Form1::Form_Load(const std::string& commandLine) {
-    auto& e = elements;
     layout.StartingUp = true;
     platform.desktop.setPointer(Pointer::Wait);
     trayIcon = nullptr;
     trayTip = trayTipText("Loading, please wait...");
     sendTray(true);
     buildOutline();
+    placeDevicePictures();
+    setFreshValues(commandLine);
+    loadStoredPet();
+    drawLoadedPet();
+    if (options.hidden)
+        window.visible = false;
+    else
+        platform.desktop.focusDevice();
+    setDarkPicture();
+    placeInsulatingSheet();
+    if (options.hidden) menuItem(MenuId::mPopupInsulatingSheet).enabled = false;
+    layout.StartingUp = false;
+    // A call saved with the pet goes on where the user cannot see it.
+    if (pet.InsulatingSheet != 1) noticeLastingCalls();
+}
 
+// The default places of the device's pictures, in twips; a skin moves them later.
+void Form1::placeDevicePictures() {
+    auto& e = elements;
     e.FrontView.move(0, 15);
     e.BackView.move(0, 30);
     e.ButtonA.move(600, 2055);
     e.ButtonB.move(930, 2130);
     e.ButtonC.move(1260, 2055);
     e.ResetButton.move(270, 976);
+}
 
+// The pet's name, the chance seeded from the clock, the window's size and the fields that every
+// run starts from, before the store is read.
+void Form1::setFreshValues(const std::string& commandLine) {
     pet.PiplingName = commandLine.empty() ? std::string("Pipling") : commandLine;
     const TimeOfDay now = platform.clock.now();
     platform.chance.reseed(now.second);
@@ -88,7 +109,9 @@ void Form1::Form_Load(const std::string& commandLine) {
     device.IconTimeLeft = 0;
     pet.OKButtonText = "&OK";
     pet.CancelButtonText = "&Cancel";
+}
 
+void Form1::loadStoredPet() {
     DoLoadSettings();
     // A pet the store brought back from its backup may be an hour older than the user left it;
     // the tray tip says so where the user looks for the pet.
@@ -100,8 +123,12 @@ void Form1::Form_Load(const std::string& commandLine) {
     }
     journal.open(*this);
     showIfNoTray();
-    e.PipChar.visible = false;
+}
 
+// The skin's, the plug-in's and the character's pictures, and the pet's main screen and name.
+void Form1::drawLoadedPet() {
+    auto& e = elements;
+    e.PipChar.visible = false;
     DoGetPlugins("");
     DoLoadCharacter();
     if (!pet.Plugins.empty()) {
@@ -118,12 +145,10 @@ void Form1::Form_Load(const std::string& commandLine) {
 
     DoSetCharacterName();
     menuItem(MenuId::mCharacterName).caption = pet.CharacterName;
+}
 
-    if (options.hidden)
-        window.visible = false;
-    else
-        platform.desktop.focusDevice();
-
+void Form1::setDarkPicture() {
+    auto& e = elements;
     if (pet.SleepAction) {
         e.Dark.setPicture(e.TempDark[0]);
         // The sleeping pet is drawn at once in its first sleep frame, as falling asleep draws it,
@@ -138,26 +163,26 @@ void Form1::Form_Load(const std::string& commandLine) {
         e.Dark.setPicture(e.TempDark[2]);
     }
     pet.DarkWidth = static_cast<int16_t>(e.Dark.width);
+}
 
+// A sheet pulled out starts the tick (and reopens the sheet's window when it is still beside the
+// toy); a sheet still in shows it and leaves the toy off until it is pulled.
+void Form1::placeInsulatingSheet() {
     if (pet.InsulatingSheet != 1) {
         pet.SendInsulatingSheetToBack = false;
         timerInterval = pet.TimerInterval;
         if (pet.InsulatingSheet == 2) menuClick(MenuId::mPopupInsulatingSheet);
-    } else {
-        pet.SendInsulatingSheetToBack = true;
-        DoMainScreen(false);
-        menuClick(MenuId::mPopupInsulatingSheet);
-        menuItem(MenuId::mCharacterName).caption = pet.PiplingName;
-        trayIcon = nullptr;
-        trayTip = trayTipText(storeNotice.empty() ? pet.PiplingName : storeNotice);
-        sendTray(false);
-        options.insulatingSheet = true;
-        menuItem(MenuId::mPopupInsulatingSheet).enabled = false;
+        return;
     }
-    if (options.hidden) menuItem(MenuId::mPopupInsulatingSheet).enabled = false;
-    layout.StartingUp = false;
-    // A call saved with the pet goes on where the user cannot see it.
-    if (pet.InsulatingSheet != 1) noticeLastingCalls();
+    pet.SendInsulatingSheetToBack = true;
+    DoMainScreen(false);
+    menuClick(MenuId::mPopupInsulatingSheet);
+    menuItem(MenuId::mCharacterName).caption = pet.PiplingName;
+    trayIcon = nullptr;
+    trayTip = trayTipText(storeNotice.empty() ? pet.PiplingName : storeNotice);
+    sendTray(false);
+    options.insulatingSheet = true;
+    menuItem(MenuId::mPopupInsulatingSheet).enabled = false;
 }
 
 void Form1::Form_Unload() {

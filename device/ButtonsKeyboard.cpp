@@ -28,6 +28,14 @@ void typeCheatLetter(Form1& form, char letter) {
 } // namespace
 
 void Form1::Form_KeyDown(int16_t KeyCode, int16_t) {
+    keyDown(KeyCode, true);
+}
+
+void Form1::Form_KeyUp(int16_t KeyCode, int16_t) {
+    arrowKey(KeyCode, false, true);
+}
+
+void Form1::keyDown(int16_t KeyCode, bool buttonsAct) {
     switch (KeyCode) {
     case KeyCode::Enter:
         popupMenu();
@@ -50,53 +58,46 @@ void Form1::Form_KeyDown(int16_t KeyCode, int16_t) {
     }
     // Any other key breaks the sequence being typed.
     pet.CheatCode.clear();
-    if (!frontShown()) return;
-    // The pressed flags make a held key one press: the keyboard's own repetition sends more
-    // key-downs, which find the button already down. B acts on the key-down, as it beeps.
-    switch (KeyCode) {
-    case KeyCode::Left:
-        if (pet.ButtonAPressed) return;
-        care::showButtonPicture(*this, elements.ButtonA, true);
-        pet.ButtonAPressed = true;
-        DoButtonA(true);
-        break;
-    case KeyCode::Down:
-        if (pet.ButtonBPressed) return;
-        care::showButtonPicture(*this, elements.ButtonB, true);
-        pet.ButtonBPressed = true;
-        if (pet.InsulatingSheet != 1) care::playSound(*this, "\\sounds\\beep.wav");
-        DoButtonB();
-        break;
-    case KeyCode::Right:
-        if (pet.ButtonCPressed) return;
-        care::showButtonPicture(*this, elements.ButtonC, true);
-        pet.ButtonCPressed = true;
-        DoButtonC(true);
-        break;
-    default:
-        break;
-    }
+    arrowKey(KeyCode, true, buttonsAct);
 }
 
-void Form1::Form_KeyUp(int16_t KeyCode, int16_t) {
+namespace {
+
+// The arrow keys and the buttons they press, with the flags that say a key holds them.
+struct ArrowButton {
+    int16_t key;
+    Element ElementSet::*button;
+    bool PetState::*pressed;
+};
+constexpr ArrowButton ArrowButtons[] = {
+    {KeyCode::Left, &ElementSet::ButtonA, &PetState::ButtonAPressed},
+    {KeyCode::Down, &ElementSet::ButtonB, &PetState::ButtonBPressed},
+    {KeyCode::Right, &ElementSet::ButtonC, &PetState::ButtonCPressed},
+};
+
+} // namespace
+
+void Form1::arrowKey(int16_t KeyCode, bool down, bool buttonsAct) {
     if (!frontShown()) return;
-    switch (KeyCode) {
-    case KeyCode::Left:
-        care::showButtonPicture(*this, elements.ButtonA, false);
-        pet.ButtonAPressed = false;
-        DoButtonA(false);
-        break;
-    case KeyCode::Down:
-        care::showButtonPicture(*this, elements.ButtonB, false);
-        pet.ButtonBPressed = false;
-        break;
-    case KeyCode::Right:
-        care::showButtonPicture(*this, elements.ButtonC, false);
-        pet.ButtonCPressed = false;
-        DoButtonC(false);
-        break;
-    default:
-        break;
+    for (const ArrowButton& arrow : ArrowButtons) {
+        if (arrow.key != KeyCode) continue;
+        bool& pressed = pet.*arrow.pressed;
+        // The pressed flags make a held key one press: the keyboard's own repetition sends more
+        // key-downs, which find the button already down.
+        if (down && pressed) return;
+        care::showButtonPicture(*this, elements.*arrow.button, down);
+        pressed = down;
+        // B beeps on the key-down, and acts on it.
+        if (KeyCode == KeyCode::Down && down && pet.InsulatingSheet != 1)
+            care::playSound(*this, "\\sounds\\beep.wav");
+        if (!buttonsAct) return;
+        if (KeyCode == KeyCode::Left)
+            DoButtonA(down);
+        else if (KeyCode == KeyCode::Right)
+            DoButtonC(down);
+        else if (down)
+            DoButtonB();
+        return;
     }
 }
 
@@ -104,13 +105,11 @@ void Form1::Form_KeyUp(int16_t KeyCode, int16_t) {
 // focus lets go of every button a key holds. Only the pictures and the flags go back: a release
 // the toy never saw confirms nothing, so a held A+C starts no new egg for a dead pet.
 void Form1::releaseHeldButtons() {
-    const auto release = [this](bool& pressed, Element& button) {
-        if (!pressed) return;
+    for (const ArrowButton& arrow : ArrowButtons) {
+        bool& pressed = pet.*arrow.pressed;
+        if (!pressed) continue;
         pressed = false;
-        care::showButtonPicture(*this, button, false);
-    };
-    release(pet.ButtonAPressed, elements.ButtonA);
-    release(pet.ButtonBPressed, elements.ButtonB);
-    release(pet.ButtonCPressed, elements.ButtonC);
+        care::showButtonPicture(*this, elements.*arrow.button, false);
+    }
     device.ComboHeld = false;
 }

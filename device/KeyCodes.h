@@ -60,3 +60,11 @@ constexpr int16_t Quote = 222;
 constexpr int16_t Unknown = 255;
 
 } // namespace KeyCode
+
+// A key going down or up, handed to the window's key-down or key-up handler.
+template <class Window> void keyEvent(Window& window, int16_t code, bool down) {
+    if (down)
+        window.Form_KeyDown(code, 0);
+    else
+        window.Form_KeyUp(code, 0);
+}

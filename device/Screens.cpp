@@ -3,44 +3,70 @@
 
 #include <algorithm>
 
-void Form1::DoMainScreen(bool flag) {
-    auto& e = elements;
-    const bool front = frontShown();
-    const bool timedAnimation = device.HappyAction || device.UnhappyAction || device.NegativeAction;
+namespace {
 
-    // The dead pet: the angel, or its age page while C holds it open.
+// The care animations that hold the screen for a while (ScreenTimeLeft).
+bool timedAnimation(const DeviceState& device) {
+    return device.HappyAction || device.UnhappyAction || device.NegativeAction;
+}
+
+// With the light off the dark covers the screen where the picture would show.
+void showUnlessDark(ElementSet& e, bool lightOff, Element& picture) {
+    if (lightOff)
+        e.Dark.visible = true;
+    else
+        picture.visible = true;
+}
+
+} // namespace
+
+void Form1::DoMainScreen(bool flag) {
     if (pet.CharacterNo == character::Angel) {
-        if (screenShowsPet()) {
-            e.Angel.visible = flag;
-            if (device.ActionStep != 0) {
-                if (pet.Age > 9) e.AgeDigit[0].visible = flag;
-                e.AgeDigit[1].visible = flag;
-                e.Yr.visible = flag;
-            } else {
-                e.PipChar.visible = flag;
-            }
-        }
+        showAngelScreen(flag);
         return;
     }
     // The dying pet keeps its own pose; its signs belong to the dying animation.
     if (pet.DyingAction > 0) {
-        e.PipChar.visible = flag;
+        elements.PipChar.visible = flag;
         return;
     }
-    // A game draws its own screen, one picture set per state.
+    if (showGameScreen(flag)) return;
+    if (flag)
+        drawMainScreen();
+    else
+        clearMainScreen();
+}
+
+// The dead pet: the angel, or its age page while C holds it open.
+void Form1::showAngelScreen(bool flag) {
+    auto& e = elements;
+    if (!screenShowsPet()) return;
+    e.Angel.visible = flag;
+    if (device.ActionStep != 0) {
+        if (pet.Age > 9) e.AgeDigit[0].visible = flag;
+        e.AgeDigit[1].visible = flag;
+        e.Yr.visible = flag;
+    } else {
+        e.PipChar.visible = flag;
+    }
+}
+
+// A game draws its own screen, one picture set per state; false when no game runs.
+bool Form1::showGameScreen(bool flag) {
+    auto& e = elements;
     switch (device.GameState) {
     case gameState::None:
-        break;
+        return false;
     case gameState::Title:
         e.PlayTitle.visible = flag;
-        return;
+        break;
     case gameState::Guessing:
         e.TempImage.visible = flag;
         if (options.gameB) {
             e.PipNumber.visible = flag;
             e.ResultNumber.visible = false;
         }
-        return;
+        break;
     case gameState::TurnWon:
     case gameState::TurnLost:
     case gameState::TurnReaction:
@@ -56,90 +82,91 @@ void Form1::DoMainScreen(bool flag) {
             e.PipNumber.visible = flag;
             e.ResultNumber.visible = flag;
         }
-        return;
+        break;
     case gameState::FinalScore:
         e.PlayResult.visible = flag;
         e.YourScore.visible = flag;
         e.PipScore.visible = flag;
-        return;
+        break;
     default:
+        break;
+    }
+    return true;
+}
+
+void Form1::drawMainScreen() {
+    // An idle pet comes back to its normal pose before it is shown again.
+    if (pet.Sickness == 0 && !pet.SleepAction && !pet.DroppingAction && !device.UnhappyAction &&
+        !device.NegativeAction && pet.CharacterNo >= character::Baby &&
+        pet.CharacterNo <= character::Secret) {
+        elements.PipChar.move(layout.OriginalLeft, layout.OriginalTop);
+        pet.CurrentTempChar = 0;
+        pet.IntervalCount = 0;
+        device.ActionFrameCount = 0;
+        device.WalkRight = false;
+    }
+    if (pet.ScreenTimeLeft == 0)
+        drawPetScreen();
+    else if (frontShown() && !pet.TimerScreen)
+        drawTimedScreen();
+}
+
+// No care screen holds the screen: the pet, its signs and its droppings, or the dark.
+void Form1::drawPetScreen() {
+    auto& e = elements;
+    if (pet.LightOff && !timedAnimation(device)) {
+        e.Dark.visible = true;
+        e.PipChar.visible = false;
+        e.showDroppings(pet.Dung, false);
+        if (pet.Sickness > 0) e.Skull.visible = false;
+        if (pet.SleepAction) e.SleepSign.visible = false;
         return;
     }
-
-    if (flag) {
-        // An idle pet comes back to its normal pose before it is shown again.
-        if (pet.Sickness == 0 && !pet.SleepAction && !pet.DroppingAction && !device.UnhappyAction &&
-            !device.NegativeAction && pet.CharacterNo >= character::Baby &&
-            pet.CharacterNo <= character::Secret) {
-            e.PipChar.move(layout.OriginalLeft, layout.OriginalTop);
-            pet.CurrentTempChar = 0;
-            pet.IntervalCount = 0;
-            device.ActionFrameCount = 0;
-            device.WalkRight = false;
-        }
-        if (pet.ScreenTimeLeft == 0) {
-            if (pet.LightOff && !timedAnimation) {
-                e.Dark.visible = true;
-                e.PipChar.visible = false;
-                e.showDroppings(pet.Dung, false);
-                if (pet.Sickness > 0) e.Skull.visible = false;
-                if (pet.SleepAction) e.SleepSign.visible = false;
-                return;
-            }
-            if (front && !pet.TimerScreen) {
-                if (pet.SleepAction) {
-                    e.SleepSign.visible = true;
-                } else if (pet.Sickness > 0) {
-                    if (!pet.LightOff) e.Skull.visible = true;
-                    e.PipChar.move(layout.SickLeft, layout.SickTop);
-                    device.SickFrame = 0;
-                    e.PipChar.setPicture(e.TempSick[0]);
-                    pet.StatusText = menuItem(MenuId::mCheatAction0).caption;
-                }
-                e.PipChar.visible = true;
-                for (std::size_t i = 0; i < ElementSet::droppingCount(pet.Dung); ++i) {
-                    e.DungImage[i].setPicture(e.TempDung[0]);
-                    e.DungImage[i].visible = true;
-                }
-                if (device.FlushAction) {
-                    if (pet.LightOff)
-                        e.Dark.visible = true;
-                    else
-                        e.Water.visible = true;
-                }
-            }
-        } else if (front && !pet.TimerScreen) {
-            if (device.EatingAction) {
-                if (pet.LightOff) {
-                    e.Dark.visible = true;
-                } else {
-                    e.MealSnack.visible = true;
-                    e.TempImage.visible = true;
-                }
-            } else if (device.SelectedIcon == menuIcon::Feed) {
-                if (pet.LightOff) e.Dark.visible = false;
-                e.FeedMenu.visible = true;
-                e.RightArrow.visible = true;
-            } else if (timedAnimation) {
-                if (pet.LightOff)
-                    e.Dark.visible = true;
-                else
-                    e.TempImage.visible = true;
-            }
-        }
-        return;
+    if (!frontShown() || pet.TimerScreen) return;
+    if (pet.SleepAction) {
+        e.SleepSign.visible = true;
+    } else if (pet.Sickness > 0) {
+        if (!pet.LightOff) e.Skull.visible = true;
+        e.PipChar.move(layout.SickLeft, layout.SickTop);
+        device.SickFrame = 0;
+        e.PipChar.setPicture(e.TempSick[0]);
+        pet.StatusText = menuItem(MenuId::mCheatAction0).caption;
     }
+    e.PipChar.visible = true;
+    for (std::size_t i = 0; i < ElementSet::droppingCount(pet.Dung); ++i) {
+        e.DungImage[i].setPicture(e.TempDung[0]);
+        e.DungImage[i].visible = true;
+    }
+    if (device.FlushAction) showUnlessDark(e, pet.LightOff, e.Water);
+}
 
+// A care screen holds the screen for its time: the meal, the feeding menu or an animation.
+void Form1::drawTimedScreen() {
+    auto& e = elements;
+    if (device.EatingAction) {
+        showUnlessDark(e, pet.LightOff, e.MealSnack);
+        showUnlessDark(e, pet.LightOff, e.TempImage);
+    } else if (device.SelectedIcon == menuIcon::Feed) {
+        if (pet.LightOff) e.Dark.visible = false;
+        e.FeedMenu.visible = true;
+        e.RightArrow.visible = true;
+    } else if (timedAnimation(device)) {
+        showUnlessDark(e, pet.LightOff, e.TempImage);
+    }
+}
+
+void Form1::clearMainScreen() {
+    auto& e = elements;
     if (pet.ScreenTimeLeft != 0) {
         if (device.EatingAction) {
             e.MealSnack.visible = false;
             e.TempImage.visible = false;
-        } else if (timedAnimation) {
+        } else if (timedAnimation(device)) {
             e.TempImage.visible = false;
         }
-    } else if (pet.LightOff && !timedAnimation) {
+    } else if (pet.LightOff && !timedAnimation(device)) {
         e.Dark.visible = false;
-    } else if (front) {
+    } else if (frontShown()) {
         e.PipChar.visible = false;
         e.showDroppings(pet.Dung, false);
         if (pet.Sickness > 0) e.Skull.visible = false;

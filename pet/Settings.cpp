@@ -1,107 +1,107 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
 #include "assets/Chooser.h"
+#include "pet/StoredKeys.h"
 #include "pet/StoredValue.h"
 
 #include <cmath>
+#include <cstddef>
+#include <optional>
 #include <type_traits>
+#include <variant>
 
 using namespace StoredValue;
 
 namespace {
 
-// A new egg draws its life length from 240 to 1200 minutes (character 7 gives 730). A hand-edited
-// length anywhere in that range lives by the same rules; outside it the adult would die at once
-// or never.
-constexpr int32_t ShortestLife = 240, LongestLife = 1200;
-
-// A stage's minutes run up to its end, at most the longest life, and on past it only while a
-// sleeping pet waits to wake before it grows or dies (half a pet day at most). A pet day past the
-// longest life holds every count a life reaches; a count beyond it would only end the stage at
-// once, and one near the counter's limit would overflow it within minutes.
-constexpr int32_t lastReachableMinute(int32_t minutesPerHour) {
-    return LongestLife + 24 * minutesPerHour;
+// The state that holds a field of the key table.
+template <class T> PetState& holder(Form1& form, T PetState::*) {
+    return form.pet;
+}
+template <class T> Options& holder(Form1& form, T Options::*) {
+    return form.options;
+}
+template <class T> WindowState& holder(Form1& form, T WindowState::*) {
+    return form.window;
 }
 
-// The counts that the rules add to without a ceiling of their own (calls raised, the pet hours'
-// need count, doses still needed) reach a few hundred in the longest life. Up to this they load;
-// a larger one is no pet's, and at the top of the 16-bit range the next call or dose would wrap it
-// negative and leave the pet never calling again.
-constexpr int32_t CountLimit = 9999;
+// Hands the key's field, as its own type, to use.
+template <class Use> void withField(Form1& form, const stored::Field& field, Use&& use) {
+    std::visit([&](auto member) { use(holder(form, member).*member); }, field);
+}
 
-// The animation clock restarts at every frame; only the egg's cracking runs it on, for two
-// seconds. Ten seconds of ticks is past anything it shows, and far from where adding a tick wraps.
-constexpr int32_t IntervalLimit = 10000;
-
-} // namespace
-
-void Form1::DoLoadSettings() {
-    const std::string& section = pet.PiplingName;
-    auto read = [&](const char* key) { return platform.settings.read(section, key); };
-    auto loadInteger = [&](const char* key, auto& field, int32_t min, int32_t max) {
-        if (auto text = read(key))
-            if (auto value = toInteger(*text, min, max))
-                field = static_cast<std::remove_reference_t<decltype(field)>>(*value);
-    };
-    auto loadBoolean = [&](const char* key, bool& field) {
-        if (auto text = read(key))
-            if (auto value = toBoolean(*text)) field = *value;
-    };
-    // A number that picks one of a pair: 0 the first, anything else the second (true).
-    auto loadPair = [&](const char* key, bool& second) {
-        if (auto text = read(key))
-            if (auto value = toSingle(*text, -1e30, 1e30)) second = *value != 0;
-    };
-    constexpr int32_t Max16 = INT16_MAX;
-
-    if (!read("InsulatingSheet")) {
-        DoFirstRunDefaults();
-        DoSaveSettings();
-        return;
-    }
-    loadInteger("InsulatingSheet", pet.InsulatingSheet, 0, 2);
-    loadInteger("InsulatingSheetWidthPushed", pet.InsulatingSheetWidthPushed, INT16_MIN, Max16);
-
-    // Window positions lie inside the desktop's 16-bit pixel coordinate space.
-    constexpr double PositionLimit = 32767.0 * 15;
-    if (auto text = read("Left"))
-        if (auto left = toSingle(*text, -PositionLimit, PositionLimit))
-            window.left = static_cast<int>(std::lround(*left));
-    if (auto text = read("Top"))
-        if (auto top = toSingle(*text, -PositionLimit, PositionLimit))
-            window.top = static_cast<int>(std::lround(*top));
-    keepOnScreen();
-    window.visible = true;
-
-    loadPair("PlayType", options.gameB);
-    if (auto text = read("Plugins")) pet.Plugins = isFolderName(*text) ? *text : std::string();
-    loadBoolean("AutoShow", options.autoShow);
-    // Stores written before this option existed lack the key: their pets keep it checked.
-    loadBoolean("Notifications", options.notifications);
-    loadBoolean("AlwaysOnTop", options.alwaysOnTop);
-    DoSetAlwaysOnTop(window, options.alwaysOnTop);
-    if (auto text = read("CurrentSkin")) {
-        if (text->empty()) {
-            pet.CurrentSkin = "Default";
-            platform.settings.writeSection(section, {{"CurrentSkin", pet.CurrentSkin}});
+// The field's value as the key stores it.
+std::string storedText(Form1& form, const stored::Key& key) {
+    std::string text;
+    withField(form, key.field, [&](const auto& value) {
+        using T = std::remove_cvref_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, std::string>) {
+            text = value;
+        } else if constexpr (std::is_same_v<T, bool>) {
+            const bool second = value != key.negated;
+            text = key.type == stored::Type::Pair ? (second ? "1" : "0") : fromBoolean(second);
         } else {
-            pet.CurrentSkin = isFolderName(*text) ? *text : std::string("Default");
+            text = std::to_string(value);
         }
-        // A skin that lost its front view would leave the toy without a shell to drag or
-        // right-click: the toy falls back to "Default", and remembers it.
-        if (pet.CurrentSkin != "Default" && !skinHasShell(platform.files, platform.pictures, platform.appPath,
-                                                          pet.Plugins, pet.CurrentSkin)) {
-            pet.CurrentSkin = "Default";
-            platform.settings.writeSection(section, {{"CurrentSkin", pet.CurrentSkin}});
+    });
+    return text;
+}
+
+// Takes a stored text into the key's field; false, and the field as it was, when the text does
+// not convert or lies outside what the key allows.
+bool loadValue(Form1& form, const stored::Key& key, const std::string& text) {
+    bool loaded = false;
+    withField(form, key.field, [&](auto& value) {
+        using T = std::remove_cvref_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, std::string>) {
+            value = key.rule == stored::Rule::FolderName && !isFolderName(text) ? std::string() : text;
+            loaded = true;
+        } else if constexpr (std::is_same_v<T, bool>) {
+            std::optional<bool> second;
+            if (key.type == stored::Type::Pair) {
+                if (auto number = toSingle(text, -1e30, 1e30)) second = *number != 0;
+            } else {
+                second = toBoolean(text);
+            }
+            if (second) value = *second != key.negated;
+            loaded = second.has_value();
+        } else if (key.type == stored::Type::Single) {
+            // Window positions lie inside the desktop's 16-bit pixel coordinate space.
+            constexpr double PositionLimit = 32767.0 * 15;
+            if (auto number = toSingle(text, -PositionLimit, PositionLimit)) {
+                value = static_cast<T>(std::lround(*number));
+                loaded = true;
+            }
+        } else if (auto number = toInteger(text, key.min, key.highest(form.pet.MinutesPerHour))) {
+            value = static_cast<T>(*number);
+            loaded = true;
         }
+    });
+    return loaded;
+}
+
+// An empty skin name becomes "Default", and so does one that is no folder name or whose skin lost
+// its front view (which would leave the toy without a shell to drag or right-click); the store
+// remembers the change where the stored name was empty or unusable.
+void loadSkin(Form1& form, const std::string& text) {
+    PetState& pet = form.pet;
+    Platform& platform = form.platform;
+    if (text.empty()) {
+        pet.CurrentSkin = "Default";
+        platform.settings.writeSection(pet.PiplingName, {{"CurrentSkin", pet.CurrentSkin}});
+    } else {
+        pet.CurrentSkin = isFolderName(text) ? text : std::string("Default");
     }
-    bool lifeLengthLoaded = false;
-    if (auto text = read("MaxMinutes"))
-        if (auto value = toInteger(*text, ShortestLife, LongestLife)) {
-            pet.MaxMinutes = static_cast<int16_t>(*value);
-            lifeLengthLoaded = true;
-        }
-    loadInteger("CharacterNo", pet.CharacterNo, character::Egg, character::Angel);
+    if (pet.CurrentSkin != "Default" &&
+        !skinHasShell(platform.files, platform.pictures, platform.appPath, pet.Plugins, pet.CurrentSkin)) {
+        pet.CurrentSkin = "Default";
+        platform.settings.writeSection(pet.PiplingName, {{"CurrentSkin", pet.CurrentSkin}});
+    }
+}
+
+// The stored character is entered; the keys read after it win over what DoSetCharacter resets.
+void enterStoredCharacter(Form1& form, bool lifeLengthLoaded) {
+    PetState& pet = form.pet;
     if (!lifeLengthLoaded) {
         // Without a life length an adult's stage would end at its first minute. It gets the
         // length its character comes with: the secret character's own, or one drawn as for a new
@@ -110,140 +110,134 @@ void Form1::DoLoadSettings() {
             pet.MaxMinutes = secretStageLength(pet.MinutesPerHour);
         else if (pet.CharacterNo >= character::Baby && pet.CharacterNo <= character::Roelum &&
                  pet.CharacterNo != character::Maskwick)
-            pet.MaxMinutes = drawnLifeLength(pet.MinutesPerHour, platform.chance.next());
+            pet.MaxMinutes = drawnLifeLength(pet.MinutesPerHour, form.platform.chance.next());
     }
-    DoSetCharacter(pet.CharacterNo);
+    form.DoSetCharacter(pet.CharacterNo);
     // The loaded screen is drawn whole once loading ends.
-    elements.PipChar.visible = false;
-    device.NewPetUndrawn = false;
+    form.elements.PipChar.visible = false;
+    form.device.NewPetUndrawn = false;
+}
 
-    // A count past the frame period only makes the next frame due at once.
-    loadInteger("IntervalCount", pet.IntervalCount, 0, IntervalLimit);
-    loadInteger("SecondCount", pet.SecondCount, 0, 59);
-    loadInteger("MinuteCount", pet.MinuteCount, 0, lastReachableMinute(pet.MinutesPerHour));
-    loadInteger("CurrentTempChar", pet.CurrentTempChar, 0, 15);
-    loadBoolean("Sound", options.sound);
-    bool beep = !options.wave;
-    loadPair("SoundType", beep);
-    options.wave = !beep;
-    if (auto text = read("FormVisible"))
-        if (auto visible = toBoolean(*text)) options.hidden = !*visible;
-    loadBoolean("AttentionHungry", pet.AttentionHungry);
-    loadBoolean("AttentionHappy", pet.AttentionHappy);
-    loadBoolean("AttentionDiscipline", pet.AttentionDiscipline);
-    loadInteger("AttendTimeLeft", pet.AttendTimeLeft, 0, CallSeconds);
-    elements.AttendIcon.visible = pet.AttendTimeLeft >= 1;
-    loadInteger("FeedMenuIndex", pet.FeedMenuIndex, 0, 1);
-    loadInteger("LightMenuIndex", pet.LightMenuIndex, 0, 1);
-    loadInteger("Age", pet.Age, 0, 99);
-    loadInteger("Weight", pet.Weight, 0, 100);
-    loadInteger("Discipline", pet.Discipline, 0, 14);
-    loadInteger("Happiness", pet.Happiness, 0, 4);
-    loadInteger("Hunger", pet.Hunger, 0, 4);
-    loadInteger("Sickness", pet.Sickness, 0, CountLimit);
-    loadInteger("Dung", pet.Dung, 0, 8);
-    loadBoolean("SleepAction", pet.SleepAction);
-    loadBoolean("AttentionSleep", pet.AttentionSleep);
-    if (pet.AttentionSleep) {
-        pet.SleepAction = true;
-        elements.AttendIcon.visible = true;
-        pet.AttendTimeLeft = CallSeconds;
+// What the load does right after a key, whether or not the key loaded.
+void afterKey(Form1& form, stored::Rule rule, bool loaded, bool& lifeLengthLoaded) {
+    PetState& pet = form.pet;
+    switch (rule) {
+    case stored::Rule::LifeLength:
+        lifeLengthLoaded = loaded;
+        break;
+    case stored::Rule::KeepOnScreen:
+        form.keepOnScreen();
+        form.window.visible = true;
+        break;
+    case stored::Rule::ApplyOnTop:
+        form.DoSetAlwaysOnTop(form.window, form.options.alwaysOnTop);
+        break;
+    case stored::Rule::SetCharacter:
+        enterStoredCharacter(form, lifeLengthLoaded);
+        break;
+    case stored::Rule::CallIcon:
+        form.elements.AttendIcon.visible = pet.AttendTimeLeft >= 1;
+        break;
+    case stored::Rule::Asleep:
+        if (pet.AttentionSleep) {
+            pet.SleepAction = true;
+            form.elements.AttendIcon.visible = true;
+            pet.AttendTimeLeft = CallSeconds;
+        }
+        break;
+    case stored::Rule::FullAllowance:
+        if (pet.DyingTimeLeft < 1) pet.DyingTimeLeft = neglectAllowance(pet.MinutesPerHour);
+        break;
+    case stored::Rule::Plain:
+    case stored::Rule::FolderName:
+    case stored::Rule::Skin:
+        break;
     }
-    loadBoolean("LightOff", pet.LightOff);
-    loadInteger("DyingAction", pet.DyingAction, 0, 62);
-    loadInteger("DyingTimeLeft", pet.DyingTimeLeft, INT16_MIN, neglectAllowance(pet.MinutesPerHour));
-    if (pet.DyingTimeLeft < 1) pet.DyingTimeLeft = neglectAllowance(pet.MinutesPerHour);
-    loadInteger("DisciplineWhenNeed", pet.DisciplineWhenNeed, 0, Max16);
-    loadInteger("PlayCounter", pet.PlayCounter, 0, Max16);
-    loadInteger("SnackCount", pet.SnackCount, 0, Max16);
-    loadInteger("NeedCount", pet.NeedCount, 0, CountLimit);
-    loadInteger("TotalNeedCount", pet.TotalNeedCount, 0, CountLimit);
-    loadInteger("CareWhenNeed", pet.CareWhenNeed, 0, Max16);
+}
 
+// The value a first run gives the key's field, when it gives one.
+void giveFirstRunValue(Form1& form, const stored::Key& key) {
+    switch (key.first.kind) {
+    case stored::FirstRun::Kept:
+        return;
+    case stored::FirstRun::Centred: {
+        WindowState& window = form.window;
+        Desktop& desktop = form.platform.desktop;
+        if (key.field == stored::Field(&WindowState::left))
+            window.left = (desktop.screenWidth() - window.width) / 2;
+        else
+            window.top = (desktop.screenHeight() - window.height) / 2;
+        return;
+    }
+    case stored::FirstRun::Value:
+        withField(form, key.field, [&](auto& value) {
+            using T = std::remove_cvref_t<decltype(value)>;
+            if constexpr (std::is_same_v<T, std::string>)
+                value = key.first.text;
+            else if constexpr (std::is_same_v<T, bool>)
+                value = key.first.number != 0;
+            else
+                value = static_cast<T>(key.first.number);
+        });
+        return;
+    }
+}
+
+} // namespace
+
+void Form1::DoLoadSettings() {
+    const std::string& section = pet.PiplingName;
+    if (!platform.settings.read(section, "InsulatingSheet")) {
+        DoFirstRunDefaults();
+        DoSaveSettings();
+        return;
+    }
+    bool lifeLengthLoaded = false;
+    for (const stored::Key& key : stored::keys()) {
+        const std::optional<std::string> text = platform.settings.read(section, key.name);
+        if (key.rule == stored::Rule::Skin) {
+            if (text) loadSkin(*this, *text);
+            continue;
+        }
+        const bool loaded = text && loadValue(*this, key, *text);
+        afterKey(*this, key.rule, loaded, lifeLengthLoaded);
+    }
     const bool showsPet = screenShowsPet();
-    if (pet.DyingAction >= 1) {
-        // The pet was dying when the program closed: put the dying display back together.
-        DoEndCurrentAction();
-        DoMainScreen(false);
-        endCalls();
-        DoHideIcon();
-        pet.IntervalCount = 119;
-        pet.FramePeriod = 120;
-        device.ActionStep = 0;
-        device.ActionFrameCount = 0;
-        elements.PipChar.setPicture(elements.TempSick[1]);
-        elements.PipChar.move(layout.DyingLeft, layout.DyingTop);
-        elements.showDroppings(pet.Dung, false);
-        if (showsPet) elements.Skull.visible = true;
-    }
+    if (pet.DyingAction >= 1) rebuildDyingDisplay(showsPet);
     if (showsPet) elements.PipChar.visible = true;
 }
 
+// The pet was dying when the program closed: put the dying display back together.
+void Form1::rebuildDyingDisplay(bool showsPet) {
+    DoEndCurrentAction();
+    DoMainScreen(false);
+    endCalls();
+    DoHideIcon();
+    pet.IntervalCount = 119;
+    pet.FramePeriod = 120;
+    device.ActionStep = 0;
+    device.ActionFrameCount = 0;
+    elements.PipChar.setPicture(elements.TempSick[1]);
+    elements.PipChar.move(layout.DyingLeft, layout.DyingTop);
+    elements.showDroppings(pet.Dung, false);
+    if (showsPet) elements.Skull.visible = true;
+}
+
 void Form1::DoSaveSettings() {
-    auto number = [](auto value) { return std::to_string(value); };
-    std::vector<std::pair<std::string, std::string>> values = {
-        {"InsulatingSheet", number(pet.InsulatingSheet)},
-        {"InsulatingSheetWidthPushed", number(pet.InsulatingSheetWidthPushed)},
-        {"Plugins", pet.Plugins},
-        {"AlwaysOnTop", fromBoolean(options.alwaysOnTop)},
-        {"AttendTimeLeft", number(pet.AttendTimeLeft)},
-        {"AutoShow", fromBoolean(options.autoShow)},
-        {"Notifications", fromBoolean(options.notifications)},
-        {"CharacterNo", number(pet.CharacterNo)},
-        {"CurrentSkin", pet.CurrentSkin},
-        {"FeedMenuIndex", number(pet.FeedMenuIndex)},
-        {"FormVisible", fromBoolean(!options.hidden)},
-        {"IntervalCount", number(pet.IntervalCount)},
-        {"Left", number(window.left)},
-        {"LightMenuIndex", number(pet.LightMenuIndex)},
-        {"LightOff", fromBoolean(pet.LightOff)},
-        {"MinuteCount", number(pet.MinuteCount)},
-        {"MaxMinutes", number(pet.MaxMinutes)},
-        {"SecondCount", number(pet.SecondCount)},
-        {"Sound", fromBoolean(options.sound)},
-        {"SoundType", options.wave ? "0" : "1"},
-        {"PlayType", options.gameB ? "1" : "0"},
-        {"CurrentTempChar", number(pet.CurrentTempChar)},
-        {"Top", number(window.top)},
-        {"TotalNeedCount", number(pet.TotalNeedCount)},
-        {"Age", number(pet.Age)},
-        {"Weight", number(pet.Weight)},
-        {"Discipline", number(pet.Discipline)},
-        {"Happiness", number(pet.Happiness)},
-        {"Hunger", number(pet.Hunger)},
-        {"Sickness", number(pet.Sickness)},
-        {"Dung", number(pet.Dung)},
-        {"AttentionHungry", fromBoolean(pet.AttentionHungry)},
-        {"AttentionHappy", fromBoolean(pet.AttentionHappy)},
-        {"AttentionDiscipline", fromBoolean(pet.AttentionDiscipline)},
-        {"AttentionSleep", fromBoolean(pet.AttentionSleep)},
-        {"SleepAction", fromBoolean(pet.SleepAction)},
-        {"DyingAction", number(pet.DyingAction)},
-        {"DyingTimeLeft", number(pet.DyingTimeLeft)},
-        {"DisciplineWhenNeed", number(pet.DisciplineWhenNeed)},
-        {"PlayCounter", number(pet.PlayCounter)},
-        {"SnackCount", number(pet.SnackCount)},
-        {"NeedCount", number(pet.NeedCount)},
-        {"CareWhenNeed", number(pet.CareWhenNeed)},
-    };
+    // Every key in its place of the saved section.
+    std::vector<std::pair<std::string, std::string>> values(stored::keys().size());
+    for (const stored::Key& key : stored::keys())
+        values[static_cast<std::size_t>(key.place)] = {key.name, storedText(*this, key)};
     platform.settings.writeSection(pet.PiplingName, values);
 }
 
 void Form1::DoFirstRunDefaults() {
-    pet.InsulatingSheet = 1;
     pet.CurrentInsulatingSheet = 1;
-    pet.InsulatingSheetWidthPushed = 700;
-    window.left = (platform.desktop.screenWidth() - window.width) / 2;
-    window.top = (platform.desktop.screenHeight() - window.height) / 2;
-    window.visible = true;
     pet.MinutesPerHour = 10;
-    pet.MaxMinutes = 0;
+    for (const stored::Key& key : stored::keys())
+        giveFirstRunValue(*this, key);
+    window.visible = true;
     DoSetAlwaysOnTop(window, options.alwaysOnTop);
-    pet.CharacterNo = character::Egg;
-    DoSetCharacter(character::Egg);
-    pet.FeedMenuIndex = 0;
-    pet.LightMenuIndex = 0;
-    pet.LightOff = false;
-    pet.Plugins.clear();
-    pet.CurrentSkin = "Default";
+    // A new egg: DoSetCharacter draws its life length and resets the pet.
+    DoSetCharacter(pet.CharacterNo);
 }

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The insulating sheet switching the toy on and off, and the toy's keys while the sheet has the
-// keyboard focus.
+// keyboard focus: the toy's own handling, with the arrows pressing the buttons only.
 #include "app/Form1.h"
-#include "device/CareScreens.h"
-#include "device/KeyCodes.h"
 #include "shell/Sheet.h"
 
 void Form5::Timer1_Timer() {
@@ -63,58 +61,12 @@ void Form5::startToy() {
 }
 
 // The toy answers its keys the same whichever of its two windows has the focus, except that the
-// arrow keys only press and release the buttons here: they run no button action.
-void Form5::Form_KeyDown(int16_t KeyCode, int16_t Shift) {
-    const bool letter = KeyCode >= 'A' && KeyCode <= 'Z';
-    if (letter || KeyCode == KeyCode::Enter || KeyCode == KeyCode::F1 || KeyCode == KeyCode::Escape ||
-        KeyCode == KeyCode::Backspace) {
-        // These may open the menu, which may remove this very window: nothing may follow.
-        form.Form_KeyDown(KeyCode, Shift);
-        return;
-    }
-    PetState& pet = form.pet;
-    pet.CheatCode.clear();
-    if (!form.frontShown()) return;
-    // The pressed flags make a held key one press, as on the toy itself.
-    switch (KeyCode) {
-    case KeyCode::Left:
-        if (pet.ButtonAPressed) return;
-        care::showButtonPicture(form, form.elements.ButtonA, true);
-        pet.ButtonAPressed = true;
-        break;
-    case KeyCode::Down:
-        if (pet.ButtonBPressed) return;
-        care::showButtonPicture(form, form.elements.ButtonB, true);
-        pet.ButtonBPressed = true;
-        if (pet.InsulatingSheet != 1) care::playSound(form, "\\sounds\\beep.wav");
-        break;
-    case KeyCode::Right:
-        if (pet.ButtonCPressed) return;
-        care::showButtonPicture(form, form.elements.ButtonC, true);
-        pet.ButtonCPressed = true;
-        break;
-    default:
-        break;
-    }
+// arrow keys only press and release the buttons here: they run no button action. A key may open
+// the menu, which may remove this very window: nothing may follow.
+void Form5::Form_KeyDown(int16_t KeyCode, int16_t) {
+    form.keyDown(KeyCode, false);
 }
 
 void Form5::Form_KeyUp(int16_t KeyCode, int16_t) {
-    PetState& pet = form.pet;
-    if (!form.frontShown()) return;
-    switch (KeyCode) {
-    case KeyCode::Left:
-        care::showButtonPicture(form, form.elements.ButtonA, false);
-        pet.ButtonAPressed = false;
-        break;
-    case KeyCode::Down:
-        care::showButtonPicture(form, form.elements.ButtonB, false);
-        pet.ButtonBPressed = false;
-        break;
-    case KeyCode::Right:
-        care::showButtonPicture(form, form.elements.ButtonC, false);
-        pet.ButtonCPressed = false;
-        break;
-    default:
-        break;
-    }
+    form.arrowKey(KeyCode, false, false);
 }

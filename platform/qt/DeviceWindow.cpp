@@ -4,11 +4,13 @@
 #include "platform/qt/BookletWindow.h"
 #include "platform/qt/ChooserWindow.h"
 #include "platform/qt/LifeStoryWindow.h"
+#include "platform/qt/SheetInToy.h"
 #include "platform/qt/SheetWindow.h"
 #include "platform/qt/WindowMirror.h"
 
 #include "app/Form1.h"
 #include "assets/Chooser.h"
+#include "device/KeyCodes.h"
 #include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
@@ -55,10 +57,7 @@ DeviceWindow::DeviceWindow(Form1& form)
                         CoarseWakeMs),
       keys([this](int16_t code, bool down) {
           ticks.inputArrived();
-          if (down)
-              this->form.Form_KeyDown(code, 0);
-          else
-              this->form.Form_KeyUp(code, 0);
+          keyEvent(this->form, code, down);
           sync();
       }) {
     setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
@@ -73,14 +72,59 @@ DeviceWindow::DeviceWindow(Form1& form)
 
 DeviceWindow::~DeviceWindow() = default;
 
+bool DeviceWindow::sheetInsideToy() const {
+    return CompositorMove::compositorPlaces() || sheetMisplaced;
+}
+
+void DeviceWindow::syncSheetInside() {
+    if (sheetInside) sheetInside->settle();
+    if (sheetInside && sheetInside->shows() != form.sheet.get()) {
+        // It may be inside one of its own handlers, so it goes once the event loop is back.
+        std::shared_ptr<SheetInToy> old(std::move(sheetInside));
+        QTimer::singleShot(0, this, [old] {});
+    }
+    if (form.sheet && !sheetInside && sheetInsideToy())
+        sheetInside = std::make_unique<SheetInToy>(form, [this] { sync(); });
+    // The sheet moves, comes and goes here without any element of the toy changing.
+    const QRegion sheet = sheetInside ? sheetInside->outline() : QRegion();
+    const void* picture = sheetInside && form.sheet ? form.sheet->Picture1.picture.get() : nullptr;
+    if (sheet != paintedSheet || picture != paintedSheetPicture) {
+        update(sheet.united(paintedSheet).boundingRect());
+        paintedSheet = sheet;
+        paintedSheetPicture = picture;
+    }
+}
+
+void DeviceWindow::syncShape(const WindowState& w) {
+    QRect geometry = WindowMirror::pixels(w);
+    if (sheetInside) geometry.setWidth(geometry.width() + SheetInToy::Margin);
+    if (WindowMirror::differs(*this, geometry)) setGeometry(geometry);
+    if (w.outline.empty()) return;
+    if (sheetInside) {
+        const QRegion shape = DevicePainter::outline(w).united(sheetInside->outline());
+        if (shape != mask()) setMask(shape);
+        sheetShaped = true;
+    } else if (!outlineApplied || sheetShaped) {
+        setMask(DevicePainter::outline(w));
+        outlineApplied = true;
+        sheetShaped = false;
+    }
+}
+
 void DeviceWindow::syncSheet() {
-    if (sheetWindow && sheetWindow->shows() != form.sheet.get()) {
+    if (sheetWindow && sheetWindow->misplaced() && !sheetMisplaced) {
+        // From now on the sheet is drawn inside the toy, which then takes over the sheet as it is.
+        sheetMisplaced = true;
+        syncSheetInside();
+        syncShape(form.window);
+    }
+    if (sheetWindow && (sheetWindow->shows() != form.sheet.get() || sheetInsideToy())) {
         // The widget may be inside one of its own handlers (a menu chosen on the sheet), so it
         // goes once the event loop is back.
         sheetWindow->hide();
         sheetWindow.release()->deleteLater();
     }
-    if (form.sheet && !sheetWindow)
+    if (form.sheet && !sheetWindow && !sheetInsideToy())
         sheetWindow = std::make_unique<SheetWindow>(form, *this, [this] { sync(); });
     if (sheetWindow) sheetWindow->sync();
 }
@@ -175,12 +219,8 @@ void DeviceWindow::sync(bool paintNow) {
     }
     const WindowState& w = form.window;
     WindowMirror::topmost(*this, w.topmost, topmost);
-    const QRect geometry = WindowMirror::pixels(w);
-    if (WindowMirror::differs(*this, geometry)) setGeometry(geometry);
-    if (!outlineApplied && !w.outline.empty()) {
-        setMask(DevicePainter::outline(w));
-        outlineApplied = true;
-    }
+    if (sheetInside || sheetInsideToy()) syncSheetInside();
+    syncShape(w);
     if (w.title != shownTitle) {
         shownTitle = w.title;
         setWindowTitle(QString::fromStdString(shownTitle));
@@ -209,6 +249,12 @@ void DeviceWindow::sync(bool paintNow) {
 
 void DeviceWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (sheetInside) {
+        // The sheet lies behind the toy, and only the toy's outline covers it, as the toy's own
+        // window would cover a sheet window behind it.
+        sheetInside->paint(painter);
+        painter.setClipRegion(DevicePainter::outline(form.window), Qt::IntersectClip);
+    }
     DevicePainter::paint(form.elements, painter);
 }
 
@@ -271,6 +317,10 @@ void DeviceWindow::mouse(const char* action, QMouseEvent* event) {
 }
 
 void DeviceWindow::mousePressEvent(QMouseEvent* event) {
+    // The sheet drawn here takes the presses beside the toy's outline.
+    if (sheetInside && !DevicePainter::outline(form.window).contains(event->position().toPoint()) &&
+        sheetInside->press(*event))
+        return;
     // Only the face drags the toy; its buttons press at once.
     std::string name;
     float x = 0, y = 0;
@@ -280,6 +330,10 @@ void DeviceWindow::mousePressEvent(QMouseEvent* event) {
     mouse("down", event);
 }
 void DeviceWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (sheetInside && sheetInside->holding()) {
+        sheetInside->move(*event);
+        return;
+    }
     if (faceDrag.holding()) {
         faceDrag.move(*this, *event);
         return;
@@ -291,17 +345,27 @@ void DeviceWindow::mouseMoveEvent(QMouseEvent* event) {
     std::string name;
     float x = 0, y = 0;
     const Element* element = hit(event->position(), name, x, y) ? form.elements.find(name) : nullptr;
+    if (sheetInside && !DevicePainter::outline(form.window).contains(event->position().toPoint()))
+        if (const Element* tab = sheetInside->under(event->position().toPoint())) element = tab;
     if (element == hovered) return;
     hovered = element;
     WindowMirror::pointer(*this, element ? element->pointer : PictureHandle(), shownPointer);
     setToolTip(element ? QString::fromStdString(element->toolTip) : QString());
 }
 void DeviceWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (sheetInside && sheetInside->holding()) {
+        sheetInside->release(*event);
+        return;
+    }
     if (faceDrag.click(*event)) mouse("down", event);
     mouse("up", event);
 }
 
 void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The sheet's own window would take the second press as a press.
+    if (sheetInside && !DevicePainter::outline(form.window).contains(event->position().toPoint()) &&
+        sheetInside->press(*event))
+        return;
     std::string name;
     float x = 0, y = 0;
     if (!hit(event->position(), name, x, y)) return;

@@ -13,6 +13,7 @@
 #include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/TickScheduler.h"
 
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
@@ -22,6 +23,7 @@
 
 class Form1;
 class SheetWindow;
+class SheetInToy;
 class AboutWindow;
 class LifeStoryWindow;
 class BookletWindow;
@@ -60,6 +62,12 @@ private:
     void tick();
     // Creates the sheet's widget when Form1 loads the sheet, and drops it when the sheet unloads.
     void syncSheet();
+    // The same for a sheet drawn inside this window, where it cannot be a window of its own;
+    // a sheet pulled out and done with is put away here.
+    void syncSheetInside();
+    // Position, size and outline: the toy's, and the sheet's beside it while it is drawn here.
+    void syncShape(const struct WindowState& w);
+    bool sheetInsideToy() const;
     // The topmost clickable element under a window point, with the point in its twips.
     bool hit(const QPointF& point, std::string& name, float& x, float& y) const;
     void mouse(const char* action, QMouseEvent* event);
@@ -77,6 +85,11 @@ private:
     bool outlineApplied = false;
     bool topmost = false;
     std::unique_ptr<SheetWindow> sheetWindow;
+    std::unique_ptr<SheetInToy> sheetInside;
+    bool sheetMisplaced = false; // the desktop put the sheet's own window away from the toy
+    bool sheetShaped = false;    // the outline applied includes the sheet drawn here
+    QRegion paintedSheet;        // where the sheet drawn here was last painted
+    const void* paintedSheetPicture = nullptr;
     // The booklet and the about window, created and dropped as Form1 opens and closes them;
     // the toy's enabled and minimised states.
     void syncBookletAbout();

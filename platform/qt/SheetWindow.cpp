@@ -3,6 +3,7 @@
 #include "platform/qt/WindowMirror.h"
 
 #include "app/Form1.h"
+#include "device/KeyCodes.h"
 #include "platform/qt/common/DevicePainter.h"
 #include "platform/qt/common/QtInput.h"
 #include "platform/qt/common/QtPicture.h"
@@ -13,9 +14,45 @@
 #include <QPainter>
 #include <QWindow>
 
+#include <optional>
+
+#ifdef PIPLING_HAVE_XCB
+#include <QGuiApplication>
+#include <xcb/xcb.h>
+#endif
+
 namespace {
 
 constexpr double Twips = Element::TwipsPerPixel;
+// How long after the sheet window is first shown its place is compared with the toy's: time
+// for the window manager to have placed it and told the toy where.
+constexpr int PlacementWaitMs = 400;
+
+// Where the X server shows a window's top-left corner. Qt's own idea is where the toy asked for
+// the window, which is all it learns from a window manager that never says where it put a window
+// (weston's, for X programs). Nothing on other platforms.
+std::optional<QPoint> serverPosition(const QWidget& widget) {
+#ifdef PIPLING_HAVE_XCB
+    // Only on Qt's X11 platform: the offscreen one may answer for X11 too, with no connection.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return std::nullopt;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !widget.windowHandle()) return std::nullopt;
+    xcb_connection_t* connection = x11->connection();
+    if (!connection || xcb_connection_has_error(connection)) return std::nullopt;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_translate_coordinates_reply_t* reply = xcb_translate_coordinates_reply(
+        connection,
+        xcb_translate_coordinates(connection, static_cast<xcb_window_t>(widget.winId()), root, 0, 0),
+        nullptr);
+    if (!reply) return std::nullopt;
+    const QPoint at(reply->dst_x, reply->dst_y);
+    free(reply);
+    return at;
+#else
+    (void)widget;
+    return std::nullopt;
+#endif
+}
 
 } // namespace
 
@@ -24,10 +61,7 @@ SheetWindow::SheetWindow(Form1& form, QWidget& device, std::function<void()> cha
       keys([this](int16_t code, bool down) {
           Form5* s = current();
           if (!s) return;
-          if (down)
-              s->Form_KeyDown(code, 0);
-          else
-              s->Form_KeyUp(code, 0);
+          keyEvent(*s, code, down);
           this->changed();
       }) {
     // A tool window: no entry of its own in the task bar, and no parent that would keep it
@@ -93,6 +127,27 @@ void SheetWindow::sync() {
         paintedPicture = s->Picture1.picture.get();
         update();
     }
+}
+
+void SheetWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (placementChecked) return;
+    placementChecked = true;
+    QTimer::singleShot(PlacementWaitMs, this, &SheetWindow::checkPlacement);
+}
+
+void SheetWindow::checkPlacement() {
+    const Form5* s = current();
+    if (!s || !isVisible() || !device.isVisible() || s->SheetDragging) return;
+    // Where the two windows really are on the desktop, against where the core put them.
+    const QPoint wanted =
+        WindowMirror::pixels(s->window).topLeft() - WindowMirror::pixels(form.window).topLeft();
+    const std::optional<QPoint> sheetAt = serverPosition(*this);
+    const std::optional<QPoint> toyAt = serverPosition(device);
+    if (!sheetAt || !toyAt) return;
+    const QPoint placed = *sheetAt - *toyAt;
+    placedElsewhere = (placed - wanted).manhattanLength() > 2;
+    if (placedElsewhere) changed();
 }
 
 void SheetWindow::paintEvent(QPaintEvent*) {

@@ -30,8 +30,12 @@ public:
     const Form5* shows() const { return sheet; }
     // Mirrors position, size, visibility, topmost, outline, pointer and stacking; repaints when needed.
     void sync();
+    // The desktop put this window somewhere other than beside the toy (as weston does with the
+    // windows of X programs): known a moment after the window is first shown.
+    bool misplaced() const { return placedElsewhere; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -47,6 +51,7 @@ private:
     // The mouse in twips relative to Picture1 where the core has the sheet.
     QPointF twips(const Form5& sheet, const QMouseEvent& event) const;
     void tick();
+    void checkPlacement();
 
     Form1& form;
     QWidget& device;
@@ -58,6 +63,8 @@ private:
     bool outlineApplied = false;
     bool topmost = false;
     bool behind = false; // the toy was last raised above the sheet
+    bool placementChecked = false;
+    bool placedElsewhere = false;
     KeyForwarder keys;
     // Where the compositor alone moves windows: a free sheet moves through it, and a seated one
     // slides in the core only, from where the core had it at the press (anchor) while the

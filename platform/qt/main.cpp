@@ -24,6 +24,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -132,12 +133,9 @@ void reportFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
     std::_Exit(1);
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    // `--new PETNAME`: the pet starts over on purpose, whatever the store or its backup holds.
-    const bool startOver = argc > 1 && std::string(argv[1]) == "--new";
-    const std::string name = joined(argc, argv, startOver ? 2 : 1);
+// The options that answer without starting a toy (--help, --version, --autostart, an unknown
+// one): the exit status, or nothing when the toy is to start.
+std::optional<int> answerOptions(int argc, char** argv, const std::string& name) {
     if (name == "--help" || name == "-h") {
         std::cout << Usage;
         return 0;
@@ -146,60 +144,63 @@ int main(int argc, char** argv) {
         std::cout << "Pipling Simulator " << PIPLING_VERSION << '\n';
         return 0;
     }
-
     if (argc > 1 && std::string(argv[1]) == "--autostart") return autostart(argc, argv);
     if (name.rfind("--", 0) == 0) {
         std::cerr << "pipling: unknown option " << printable(argv[1]) << " (see pipling --help)\n";
         return 2;
     }
+    return std::nullopt;
+}
+
+// The program folder, once the folders the toy needs are known to be there; nothing (and the
+// reason on stderr) when the toy cannot start.
+std::optional<std::string> usableProgramFolder() {
     // The pet lives in the user's settings folder; a temporary folder would lose it at the next boot.
     if (!nonEmpty("XDG_CONFIG_HOME") && !nonEmpty("HOME")) {
         std::cerr
             << "pipling: neither HOME nor XDG_CONFIG_HOME is set, so there is no folder to keep the pet in\n";
-        return 1;
+        return std::nullopt;
     }
     if (const std::string problem = programFolderProblem({}); !problem.empty()) {
         std::cerr << "pipling: " << problem << '\n';
-        return 1;
+        return std::nullopt;
     }
     // Without its "Default" skin the toy would have no shell to show, drag or right-click.
     const std::string appPath = programFolder({});
     QtPictureLoader shellTest;
     if (auto problem = startupProblem(DiskFiles(), shellTest, appPath)) {
         std::cerr << "pipling: " << *problem << '\n';
-        return 1;
+        return std::nullopt;
     }
+    return appPath;
+}
 
-    // Qt ends the program on a display it cannot open; it says so in one line, and with a status.
-    qtHandler = qInstallMessageHandler(reportFatal);
-    const auto folder = IniSettingsStore::userFolder();
-    const std::string pet = name.empty() ? std::string("Pipling") : name;
-    PetLock lock(folder, pet, std::getenv("XDG_RUNTIME_DIR"));
-    if (!lock.held()) {
-        if (startOver && lock.busy()) {
-            std::cerr << "pipling: the pet \"" << printable(pet)
-                      << "\" is running; end it (\"Exit\" in its menu) before starting it over\n";
-            return 1;
-        }
-        if (!lock.busy()) {
-            std::cerr << "pipling: the pet's settings folder cannot be used: " << lock.problem() << '\n';
-            return 1;
-        }
-        // One pet, one toy: the program already running shows its toy instead.
-        if (FrontRequest::ask(folder, pet)) {
-            std::cerr << "pipling: the pet \"" << printable(pet)
-                      << "\" is already running; its toy is brought to the front\n";
-            return 0;
-        }
+// Another program holds the pet's lock, or the lock cannot be taken: the exit status.
+int lockNotHeld(const PetLock& lock, const std::filesystem::path& folder, const std::string& pet,
+                bool startOver) {
+    if (startOver && lock.busy()) {
         std::cerr << "pipling: the pet \"" << printable(pet)
-                  << "\" is already running, and its program does not answer\n";
+                  << "\" is running; end it (\"Exit\" in its menu) before starting it over\n";
         return 1;
     }
+    if (!lock.busy()) {
+        std::cerr << "pipling: the pet's settings folder cannot be used: " << lock.problem() << '\n';
+        return 1;
+    }
+    // One pet, one toy: the program already running shows its toy instead.
+    if (FrontRequest::ask(folder, pet)) {
+        std::cerr << "pipling: the pet \"" << printable(pet)
+                  << "\" is already running; its toy is brought to the front\n";
+        return 0;
+    }
+    std::cerr << "pipling: the pet \"" << printable(pet)
+              << "\" is already running, and its program does not answer\n";
+    return 1;
+}
 
-    const DisplayChoice display = chooseDisplay([](const char* variable) -> std::optional<std::string> {
-        const char* value = std::getenv(variable);
-        return value ? std::optional<std::string>(value) : std::nullopt;
-    });
+// How Qt is to reach the display, set in its environment before it starts.
+void prepareDisplay() {
+    const DisplayChoice display = chooseDisplay(environmentValue);
     if (display.platform) setenv("QT_QPA_PLATFORM", display.platform->c_str(), 1);
     if (display.scaleFactor) setenv("QT_SCALE_FACTOR", display.scaleFactor->c_str(), 1);
     if (display.screenScaleFactors) setenv("QT_SCREEN_SCALE_FACTORS", display.screenScaleFactors->c_str(), 1);
@@ -209,8 +210,10 @@ int main(int argc, char** argv) {
     // Through X shared memory every paint first waits for the server to finish with the last one
     // (a round trip, two thread wake-ups); the pet's frames are small rectangles, cheaper to send.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
+}
+
+// The display is open: Qt's held warnings go out, and where Qt runs is known.
+void displayOpened() {
     displayOpen = true;
     for (const auto& [type, message] : heldWarnings)
         if (qtHandler) qtHandler(type, QMessageLogContext(), message);
@@ -218,9 +221,11 @@ int main(int argc, char** argv) {
     // Only now is it known where Qt runs: chosen by us, by the user, or by Qt's own fallback.
     if (isNativeWayland(QGuiApplication::platformName().toStdString()))
         std::cerr << "pipling: " << nativeWaylandWarning() << '\n';
-    app.setApplicationName("Pipling Simulator");
-    app.setQuitOnLastWindowClosed(false);
+}
 
+// The toy itself on the desktop's services, from its start-up to its shut-down: the exit status.
+int runToy(QApplication& app, const std::filesystem::path& folder, const std::string& pet,
+           const std::string& name, const std::string& appPath, bool startOver) {
     QtClock clock;
     QtChance chance;
     IniSettingsStore store(folder / "settings.ini");
@@ -277,4 +282,30 @@ int main(int argc, char** argv) {
     const int status = app.exec();
     form.Form_Unload();
     return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // `--new PETNAME`: the pet starts over on purpose, whatever the store or its backup holds.
+    const bool startOver = argc > 1 && std::string(argv[1]) == "--new";
+    const std::string name = joined(argc, argv, startOver ? 2 : 1);
+    if (const auto status = answerOptions(argc, argv, name)) return *status;
+    const std::optional<std::string> appPath = usableProgramFolder();
+    if (!appPath) return 1;
+
+    // Qt ends the program on a display it cannot open; it says so in one line, and with a status.
+    qtHandler = qInstallMessageHandler(reportFatal);
+    const auto folder = IniSettingsStore::userFolder();
+    const std::string pet = name.empty() ? std::string("Pipling") : name;
+    PetLock lock(folder, pet, std::getenv("XDG_RUNTIME_DIR"));
+    if (!lock.held()) return lockNotHeld(lock, folder, pet, startOver);
+
+    prepareDisplay();
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    displayOpened();
+    app.setApplicationName("Pipling Simulator");
+    app.setQuitOnLastWindowClosed(false);
+    return runToy(app, folder, pet, name, *appPath, startOver);
 }

@@ -116,7 +116,8 @@ $(awk 'NR > 1 { d = $1 - last; if (d > gap) { next_gap = gap; gap = d } else if 
     NR == 1 { first = $1 } { last = $1 } END { printf "%d %d %d\n", gap, next_gap, last - first }' "$work/call")
 EOF2
 requested=$(grep -c 'Playing sample "pipling-simulator-attend' "$work/pulse.log")
-echo "call: $call onsets of $requested asked for, over ${span} ms, longest pauses ${longest} and ${second} ms; presses: $pressed onsets of 6"
+beeps=$(grep -c 'Playing sample "pipling-simulator-beep' "$work/pulse.log")
+echo "call: $call onsets of $requested asked for, over ${span} ms, longest pauses ${longest} and ${second} ms; presses: $pressed onsets of $beeps asked for"
 
 # While the server is stopped, the toy still answers a second program for the same pet at once,
 # however many sounds it asks for meanwhile.
@@ -145,5 +146,7 @@ kill -0 $toy 2>/dev/null || fail "the toy ended with the server gone: $(cat "$wo
 [ "$requested" -ge 56 ] && [ "$requested" -le 72 ] || fail "the call asked for $requested sounds, not 57 to 71"
 [ "$second" -le 150 ] || fail "pips of the call were not heard: pauses of $longest and $second ms"
 [ "$span" -ge 3850 ] && [ "$span" -le 5050 ] || fail "the call's pips lasted $span ms, not 4 to 5 s"
-[ "$pressed" -ge 5 ] && [ "$pressed" -le 6 ] || fail "six presses made $pressed sounds heard"
+# Every press must reach the server; of the six, the recorder may lose one or two as above.
+[ "$beeps" -eq 6 ] || fail "six presses asked the server for $beeps sounds"
+[ "$pressed" -ge 4 ] && [ "$pressed" -le 6 ] || fail "six presses made $pressed sounds heard"
 exit 0

@@ -3,6 +3,8 @@
 #include "tools/sim/ScriptArgs.h"
 #include "tools/sim/ScriptRunner.h"
 
+#include "device/KeyCodes.h"
+
 #include <cctype>
 #include <sstream>
 
@@ -51,15 +53,9 @@ void ScriptRunner::addInputCommands() {
         // A disabled window (the booklet or the about window is open) takes no input.
         if (!form->window.enabled || focusElsewhere) return std::nullopt;
         std::istringstream in(args);
-        std::string codeText, action, extra;
-        in >> codeText >> action;
-        auto code = wholeNumber(codeText);
-        if (!code || *code < 0 || *code > 255 || (action != "down" && action != "up") || (in >> extra))
-            return "key wants CODE down|up";
-        if (action == "down")
-            form->Form_KeyDown(static_cast<int16_t>(*code), 0);
-        else
-            form->Form_KeyUp(static_cast<int16_t>(*code), 0);
+        const auto key = keyArgs(in);
+        if (!key) return std::string("key wants CODE down|up");
+        keyEvent(*form, key->code, key->down);
         return std::nullopt;
     };
 

@@ -20,6 +20,15 @@ std::optional<MouseArgs> mouseArgs(std::istringstream& in) {
     return MouseArgs{action, static_cast<int16_t>(*button), static_cast<float>(*x), static_cast<float>(*y)};
 }
 
+std::optional<KeyArgs> keyArgs(std::istringstream& in) {
+    std::string codeText, action, extra;
+    in >> codeText >> action;
+    const auto code = wholeNumber(codeText);
+    if (!code || *code < 0 || *code > 255 || (action != "down" && action != "up") || (in >> extra))
+        return std::nullopt;
+    return KeyArgs{static_cast<int16_t>(*code), action == "down"};
+}
+
 std::optional<std::string> windowMouse(std::istringstream& in, const char* usage,
                                        const MouseHandlers& handlers) {
     const auto mouse = mouseArgs(in);

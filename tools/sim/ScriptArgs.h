@@ -22,6 +22,13 @@ struct MouseArgs {
 };
 std::optional<MouseArgs> mouseArgs(std::istringstream& in);
 
+// A key event: "CODE down|up" with nothing after it (a virtual key code 0 to 255).
+struct KeyArgs {
+    int16_t code = 0;
+    bool down = false;
+};
+std::optional<KeyArgs> keyArgs(std::istringstream& in);
+
 // A secondary window's "mouse down|move|up BUTTON X Y", handed to the window's three handlers.
 // The usage text when the arguments do not read, an error for any other action.
 struct MouseHandlers {

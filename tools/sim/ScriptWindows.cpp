@@ -7,6 +7,7 @@
 #include "tools/sim/ScriptArgs.h"
 #include "tools/sim/ScriptRunner.h"
 
+#include "device/KeyCodes.h"
 #include "shell/Sheet.h"
 
 #include <sstream>
@@ -18,22 +19,15 @@ namespace {
 std::optional<std::string> sheetCommand(Form5& sheet, std::istringstream& in) {
     std::string what;
     in >> what;
-    std::string extra;
     if (what == "mouse")
         return windowMouse(in, "window Form5 mouse wants down|move|up BUTTON X Y",
                            {[&](const MouseArgs& m) { sheet.DoSheetMouseDown(m.button, m.x, m.y); },
                             [&](const MouseArgs& m) { sheet.DoSheetMouseMove(m.button, m.x, m.y); },
                             [&](const MouseArgs& m) { sheet.DoSheetMouseUp(m.button); }});
     if (what == "key") {
-        std::string codeText, action;
-        in >> codeText >> action;
-        auto code = wholeNumber(codeText);
-        if (!code || *code < 0 || *code > 255 || (action != "down" && action != "up") || (in >> extra))
-            return "window Form5 key wants CODE down|up";
-        if (action == "down")
-            sheet.Form_KeyDown(static_cast<int16_t>(*code), 0);
-        else
-            sheet.Form_KeyUp(static_cast<int16_t>(*code), 0);
+        const auto key = keyArgs(in);
+        if (!key) return "window Form5 key wants CODE down|up";
+        keyEvent(sheet, key->code, key->down);
         return std::nullopt;
     }
     return "window Form5 knows mouse and key";
