@@ -38,8 +38,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                 "an oversized picture was accepted");
     fuzz::check(decoded.image.width() == picture->width() && decoded.image.height() == picture->height(),
                 "the picture's size is not its pixels' size");
-    fuzz::check(decoded.image.format() == QImage::Format_ARGB32_Premultiplied,
-                "the pixels are not premultiplied");
+    // Four premultiplied bytes a pixel, or indexes into at most 256 colours, each solid or clear.
+    const QImage& image = decoded.image;
+    if (image.format() == QImage::Format_Indexed8) {
+        fuzz::check(image.colorCount() >= 1 && image.colorCount() <= 256, "an index without colours");
+        for (const QRgb colour : image.colorTable())
+            fuzz::check(qAlpha(colour) == 0 || qAlpha(colour) == 255, "an indexed colour half clear");
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                fuzz::check(image.constScanLine(y)[x] < image.colorCount(), "an index past the colours");
+    } else {
+        fuzz::check(image.format() == QImage::Format_ARGB32_Premultiplied,
+                    "the pixels are not premultiplied");
+    }
     fuzz::check(decoded.hotSpot.x() >= 0 && decoded.hotSpot.y() >= 0, "a negative hot spot");
     return 0;
 }

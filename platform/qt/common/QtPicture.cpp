@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string_view>
 #include <system_error>
+#include <unordered_map>
 
 namespace {
 
@@ -22,6 +23,33 @@ QPoint cursorHotSpot(const QByteArray& bytes) {
     };
     if (word(0) != 0 || word(2) != 2) return {};
     return QPoint(word(6 + 4), word(6 + 6));
+}
+
+// The toy's pictures are pixel art of a few colours, each pixel either solid or clear. Such a
+// picture is kept as indexes into its colours, a quarter of the memory of four bytes a pixel
+// (the pictures of a skin and a character are about a megabyte that way); Qt's painter reads the
+// indexes directly, and the pixels it paints are the same. Any other picture stays as it is.
+QImage compact(const QImage& picture) {
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage indexed(argb.size(), QImage::Format_Indexed8);
+    QList<QRgb> colours;
+    std::unordered_map<QRgb, uchar> index;
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        uchar* to = indexed.scanLine(y);
+        for (int x = 0; x < argb.width(); ++x) {
+            const QRgb pixel = from[x];
+            if (qAlpha(pixel) != 0 && qAlpha(pixel) != 255) return argb;
+            auto [found, added] = index.try_emplace(pixel, static_cast<uchar>(colours.size()));
+            if (added) {
+                if (colours.size() == 256) return argb;
+                colours.push_back(pixel); // solid or clear: the same premultiplied or not
+            }
+            to[x] = found->second;
+        }
+    }
+    indexed.setColorTable(colours);
+    return indexed;
 }
 
 } // namespace
@@ -61,10 +89,6 @@ PictureHandle QtPictureLoader::load(const std::string& path) {
     if (declared.isValid() && (declared.width() > MaxSide || declared.height() > MaxSide)) return nullptr;
     QImage image = reader.read();
     if (image.isNull() || image.width() > MaxSide || image.height() > MaxSide) return nullptr;
-    const Decoded& entry =
-        decoded
-            .emplace(key, Decoded{image.convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                                  cursorHotSpot(bytes)})
-            .first->second;
+    const Decoded& entry = decoded.emplace(key, Decoded{compact(image), cursorHotSpot(bytes)}).first->second;
     return std::make_shared<QtPicture>(path, entry.image, entry.hotSpot);
 }
