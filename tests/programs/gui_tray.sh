@@ -22,27 +22,7 @@ for pet in Tray Lone; do
         "$pet" >>"$work/config/Pipling Simulator/settings.ini"
 done
 
-pids=""
-cleanup() {
-    for pid in $pids; do kill "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-}
-trap cleanup EXIT
-fail() {
-    echo "FAILED: $*"
-    for log in "$work"/*.log; do echo "--- $log"; cat "$log"; done
-    exit 1
-}
-# wait_until WHAT COMMAND...: polls COMMAND every tenth of a second; fails after 10 seconds.
-wait_until() {
-    what=$1
-    shift
-    deadline=$(($(date +%s) + 10))
-    until "$@"; do
-        [ "$(date +%s)" -ge $deadline ] && fail "timed out waiting until $what"
-        sleep 0.1
-    done
-}
+. "$(dirname "$0")/desktop_test.sh"
 
 # A display of its own: the one given in PIPLING_TEST_DISPLAY, else the first free one. It must not
 # reset when its last client leaves: between the probe below and openbox it would refuse connections.

@@ -30,28 +30,8 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY DISPLAY DBUS_SESSION_BUS_ADDRESS
 # XWayland's socket goes where every X server's goes.
 [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix 2>/dev/null
 
-pids=""
-cleanup() {
-    for pid in $pids; do kill "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-}
-trap cleanup EXIT
-fail() {
-    echo "FAILED: $*"
-    for log in "$work"/*.log; do echo "--- $log"; cat "$log"; done
-    echo "screenshots: $work/shots"
-    exit 1
-}
-# wait_until WHAT COMMAND...: polls COMMAND every tenth of a second; fails after 8 seconds.
-wait_until() {
-    what=$1
-    shift
-    deadline=$(($(date +%s) + 8))
-    until "$@"; do
-        [ "$(date +%s)" -ge $deadline ] && fail "timed out waiting until $what"
-        sleep 0.1
-    done
-}
+shots=$work/shots
+. "$(dirname "$0")/desktop_test.sh"
 
 # The new toy, switched off, as it must show on the desktop, and the sheet's picture.
 printf 'start\nrender %s\n' "$work/toy.png" | "$sim" --app-dir "$bin" --store "$work/sim.ini" >/dev/null ||
