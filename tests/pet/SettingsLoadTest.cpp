@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a stored pet: a value that is missing, does not convert or lies outside what the rules
-// can produce is skipped, exactly as if the key were not there, and the rest of the pet loads.
+// can produce is skipped, exactly as if the key were not there, and the rest of the pet loads. The
+// pet saves in the order older versions wrote, each key of a pet field named as scripts name it.
+#include "pet/StoredKeys.h"
 #include "platform/disk/IniSettingsStore.h"
 #include "tests/Sim.h"
 #include "tests/TestTree.h"
@@ -9,12 +11,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace {
 
 // A living adult with a record in every key.
 const Values SavedPet = values(
     "InsulatingSheet=0 InsulatingSheetWidthPushed=700 Plugins= AlwaysOnTop=False AttendTimeLeft=90 "
-    "AutoShow=True CharacterNo=6 CurrentSkin=Default FeedMenuIndex=1 FormVisible=True IntervalCount=40 "
+    "AutoShow=True Notifications=True CharacterNo=6 CurrentSkin=Default FeedMenuIndex=1 FormVisible=True "
+    "IntervalCount=40 "
     "Left=3000 LightMenuIndex=0 LightOff=False MinuteCount=321 MaxMinutes=960 SecondCount=17 Sound=False "
     "SoundType=1 PlayType=1 CurrentTempChar=1 Top=2000 TotalNeedCount=12 Age=3 Weight=44 Discipline=9 "
     "Happiness=2 Hunger=3 Sickness=1 Dung=2 AttentionHungry=True AttentionHappy=False "
@@ -70,6 +75,21 @@ TEST(SettingsLoad, TheSavedPetLoadsAsStoredAndSavesAsItWent) {
     EXPECT_EQ(again.settings(), first);
     for (const auto& [key, stored] : SavedPet)
         EXPECT_EQ(first.value(QString::fromStdString(key)).toString().toStdString(), stored) << key;
+}
+
+// A first run saves every key in the order every version has written, which hand-edited files keep
+// (a store that exists keeps its own order).
+TEST(SettingsLoad, AFirstRunSavesTheKeysInTheOrderOlderVersionsWrote) {
+    Sim sim(Sim::noAssets());
+    sim.run("start\nquit");
+    std::istringstream file(fileBytes(sim.storeFile()));
+    std::vector<std::string> order, older;
+    for (std::string line; std::getline(file, line);)
+        if (auto equals = line.find('='); equals != std::string::npos)
+            order.push_back(line.substr(0, equals));
+    for (const auto& entry : SavedPet)
+        older.push_back(entry.first);
+    EXPECT_EQ(order, older);
 }
 
 // Each option item shows the stored option, either way round, and the window keeps on top as its
@@ -167,6 +187,30 @@ TEST(SettingsLoad, FolderNamesMustBeSingleFolders) {
     Sim sim(tree.appDir());
     startOn(sim, with("CurrentSkin", "Night Shift"));
     EXPECT_EQ(sim.form().pet.CurrentSkin, "Night Shift");
+}
+
+// A key of a pet field and the dump's name for that field are the same word.
+TEST(StoredKeys, EveryKeyOfAPetFieldIsThatFieldsNameInTheDump) {
+    Sim sim(Sim::noAssets());
+    sim.run("start");
+    Form1& form = sim.form();
+    int petKeys = 0;
+    for (const stored::Key& key : stored::keys()) {
+        const void* field = nullptr;
+        std::visit(
+            [&](auto member) {
+                if constexpr (requires { form.pet.*member; }) field = &(form.pet.*member);
+            },
+            key.field);
+        if (!field) continue;
+        ++petKeys;
+        const void* named = nullptr;
+        form.forEachField([&](const char* name, auto& value) {
+            if (std::string(name) == key.name) named = &value;
+        });
+        EXPECT_EQ(named, field) << key.name;
+    }
+    EXPECT_EQ(petKeys, 34);
 }
 
 } // namespace
