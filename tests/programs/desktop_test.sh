@@ -5,7 +5,23 @@
 pids=""
 cleanup() {
     for pid in $pids; do kill "$pid" 2>/dev/null; done
+    # A program that does not end on SIGTERM within 5 seconds is killed, so the test never hangs.
+    for _ in $(seq 50); do
+        alive=""
+        for pid in $pids; do kill -0 "$pid" 2>/dev/null && alive=1; done
+        [ -z "$alive" ] && break
+        sleep 0.1
+    done
+    for pid in $pids; do kill -9 "$pid" 2>/dev/null; done
     wait 2>/dev/null
+}
+# stop PID: ends one program and waits for it; one still there after 10 seconds is killed.
+stop() {
+    kill "$1" 2>/dev/null
+    (sleep 10 && kill -9 "$1" 2>/dev/null) &
+    watchdog=$!
+    wait "$1" 2>/dev/null
+    kill $watchdog 2>/dev/null
 }
 trap cleanup EXIT
 fail() {

@@ -69,7 +69,8 @@ icon_point() {
     echo "$((x + w / 2)) $((y + h / 2))"
 }
 press_escape() {
-    xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
+    # xdotool's --sync waits without end for a window that never takes focus; a bounded wait fails.
+    timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1 || timeout 5 xdotool windowfocus --sync "$1"
     xdotool key --clearmodifiers Escape
 }
 
@@ -96,12 +97,10 @@ wait_until "a second double-click has hidden the toy again" unmapped "$window"
 xdotool mousemove "$1" "$2" click --repeat 2 --delay 60 1
 wait_until "a third double-click has brought the toy back" mapped "$window"
 kill -0 $trayPet 2>/dev/null || fail "the toy ended"
-kill $trayPet
-wait $trayPet 2>/dev/null
+stop $trayPet
 
 # 2. No tray at all: hiding minimises the toy, which the window manager can bring back.
-kill $trayerPid
-wait $trayerPid 2>/dev/null
+stop $trayerPid
 wait_until "the tray is gone" sh -c '! xdotool search --class trayer >/dev/null 2>&1'
 "$program" "Lone" >"$work/lone-pet.log" 2>&1 &
 lonePet=$!

@@ -103,7 +103,7 @@ wait_until "the clicked notification has brought the toy forward" shown
 # A meal, given with the keyboard (A selects the feed icon, B opens the menu, B feeds), answers
 # the hunger call: its notification is withdrawn.
 window=$(head -n 1 "$work/window")
-xdotool windowfocus --sync "$window" 2>/dev/null
+timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null
 for key in Left Down Down; do
     xdotool keydown $key
     sleep 0.2

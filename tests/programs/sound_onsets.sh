@@ -84,7 +84,7 @@ done
 [ -n "$window" ] || fail "the toy showed no window: $(cat "$work/toy.out")"
 # The call's sounds last the call's first five counted seconds; the presses come after them.
 sleep 6.5
-xdotool windowfocus --sync "$window" 2>/dev/null
+timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null
 for press in 1 2 3 4 5 6; do
     xdotool keydown Left sleep 0.1 keyup Left
     [ $press -lt 6 ] && sleep 1.4
