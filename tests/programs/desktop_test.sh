@@ -3,25 +3,17 @@
 # to $pids ends with the test; fail says why, prints the logs in $work (and where the screenshots
 # are, when $shots names them) and ends the test; wait_until polls.
 pids=""
-cleanup() {
-    for pid in $pids; do kill "$pid" 2>/dev/null; done
-    # A program that does not end on SIGTERM within 5 seconds is killed, so the test never hangs.
-    for _ in $(seq 50); do
-        alive=""
-        for pid in $pids; do kill -0 "$pid" 2>/dev/null && alive=1; done
-        [ -z "$alive" ] && break
-        sleep 0.1
-    done
-    for pid in $pids; do kill -9 "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-}
-# stop PID: ends one program and waits for it; one still there after 10 seconds is killed.
+# stop PID: ends one program and waits for it; one still there after 10 seconds is killed, so a
+# test never hangs. The watchdog writes nowhere, so the test's output ends when the test does.
 stop() {
     kill "$1" 2>/dev/null
-    (sleep 10 && kill -9 "$1" 2>/dev/null) &
+    (sleep 10 && kill -9 "$1") >/dev/null 2>&1 &
     watchdog=$!
     wait "$1" 2>/dev/null
     kill $watchdog 2>/dev/null
+}
+cleanup() {
+    for pid in $pids; do stop "$pid"; done
 }
 trap cleanup EXIT
 fail() {
